@@ -1,0 +1,82 @@
+#include "DeviceFile.h"
+
+#include "Messages.h"
+#include "TextCodec.h"
+#include "store/LittleEndian.h"
+
+namespace qb {
+
+using namespace device_file;
+
+namespace {
+
+void packFields(const DeviceRecord& device, std::span<std::uint8_t> record) {
+    record[kRegistration] = device.registration;
+    record[kReserved] = device.reserved;
+    le::writeU16(record, kAddress, device.address);
+    record[kLoopIndex] = device.loopIndex;
+    record[kZone] = device.zone;
+    record[kEquipType] = device.equipType;
+    record[kProductType] = device.productType;
+    record[kOutputMode] = device.outputMode;
+    record[kWorkMode] = device.workMode;
+    record[kReserved2] = device.reserved2[0];
+    record[kReserved2 + 1] = device.reserved2[1];
+}
+
+void unpackFields(std::span<const std::uint8_t> record, DeviceRecord& device) {
+    device.registration = record[kRegistration];
+    device.reserved = record[kReserved];
+    device.address = le::readU16(record, kAddress);
+    device.loopIndex = record[kLoopIndex];
+    device.zone = record[kZone];
+    device.equipType = record[kEquipType];
+    device.productType = record[kProductType];
+    device.outputMode = record[kOutputMode];
+    device.workMode = record[kWorkMode];
+    device.reserved2 = {record[kReserved2], record[kReserved2 + 1]};
+}
+
+} // namespace
+
+BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemCode code,
+                          FileVariant variant) {
+    const std::size_t recordSize = deviceRecordSize(code);
+    const std::size_t limit = positionLimitBytes(code);
+    BuiltFile file{startImage(entry.header, fileSize(code)), {}};
+    std::span<std::uint8_t> data = std::span(file.bytes).subspan(FileHeader::kSize);
+    for (int n = 0; n < DeviceTableEntry::kRecords; ++n) {
+        const DeviceRecord& device = entry.records[n];
+        const auto record = data.subspan(recordSize * n, recordSize);
+        packFields(device, record);
+        if (const auto text = encodeWithin(device.position.view(), limit)) {
+            putField(record.subspan(kPosition), *text);
+        } else {
+            const int address = n % kAddressesPerLoop + 1;
+            file.messages.push_back(variant == FileVariant::Export
+                                        ? messages::positionTooLongOnExport(fileNumber, address)
+                                        : messages::textTooLongOnSave(address));
+        }
+    }
+    finishImage(file, variant);
+    return file;
+}
+
+void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code) {
+    if (bytes.size() >= FileHeader::kSize) {
+        entry.header = FileHeader::fromBytes(bytes);
+    }
+    const std::size_t recordSize = deviceRecordSize(code);
+    for (int n = 0; n < DeviceTableEntry::kRecords; ++n) {
+        const std::size_t offset = FileHeader::kSize + recordSize * n;
+        if (offset + recordSize > bytes.size()) {
+            break;
+        }
+        const auto record = bytes.subspan(offset, recordSize);
+        DeviceRecord& device = entry.records[n];
+        unpackFields(record, device);
+        device.position.assign(decodeField(record.subspan(kPosition)));
+    }
+}
+
+} // namespace qb

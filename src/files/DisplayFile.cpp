@@ -1,0 +1,42 @@
+#include "DisplayFile.h"
+
+#include "TextCodec.h"
+
+namespace qb {
+
+using namespace display_file;
+
+BuiltFile buildDisplayFile(const DisplayTable& table, FileVariant variant) {
+    BuiltFile file{startImage(table.header, kSize), {}};
+    std::span<std::uint8_t> image(file.bytes);
+    for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
+        const DisplayRecord& display = table.display(d);
+        const auto record = image.subspan(kRecordBase + kRecordSize * (d - 1), kRecordSize);
+        record[kRegistration] = display.registration;
+        record[kType] = display.type;
+        record[kZone] = display.zone;
+        putField(record.subspan(kName, kNameField), encodeTruncated(display.name.view(), kNameLimit));
+    }
+    finishImage(file, variant);
+    return file;
+}
+
+void readDisplayFile(std::span<const std::uint8_t> bytes, DisplayTable& table) {
+    if (bytes.size() >= FileHeader::kSize) {
+        table.header = FileHeader::fromBytes(bytes);
+    }
+    for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
+        const std::size_t offset = kRecordBase + kRecordSize * (d - 1);
+        if (offset + kRecordSize > bytes.size()) {
+            break;
+        }
+        const auto record = bytes.subspan(offset, kRecordSize);
+        DisplayRecord& display = table.display(d);
+        display.registration = record[kRegistration];
+        display.type = record[kType];
+        display.zone = record[kZone];
+        display.name.assign(decodeField(record.subspan(kName, kNameField)));
+    }
+}
+
+} // namespace qb

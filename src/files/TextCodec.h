@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace qb {
+
+// Names are UTF-16 in memory and UTF-8 in fixed, NUL-terminated fields on disk.
+
+// UTF-8 form of a UTF-16 name; an unpaired surrogate becomes U+FFFD.
+std::string toUtf8(std::u16string_view name);
+
+// The UTF-8 form when it fits in `limitBytes` (the field less its NUL), otherwise nothing.
+std::optional<std::string> encodeWithin(std::u16string_view name, std::size_t limitBytes);
+
+// The longest UTF-8 prefix of the name that fits in `limitBytes`, cut between characters.
+std::string encodeTruncated(std::u16string_view name, std::size_t limitBytes);
+
+// Reads an on-disk text field: the bytes up to the first NUL, never past the field, decoded
+// from UTF-8 with every invalid sequence replaced by U+FFFD.
+std::u16string decodeField(std::span<const std::uint8_t> field);
+
+// Zero-fills the field, then writes as much of `text` as leaves room for its NUL. The callers
+// have checked the length already; the cut only guards the field's end.
+void putField(std::span<std::uint8_t> field, std::string_view text);
+
+} // namespace qb

@@ -1,0 +1,53 @@
+#include "ZoneFile.h"
+
+#include "Messages.h"
+#include "TextCodec.h"
+
+namespace qb {
+
+using namespace zone_file;
+
+BuiltFile buildZoneFile(const ZoneTable& table, FileVariant variant) {
+    BuiltFile file{startImage(table.header, kSize), {}};
+    std::span<std::uint8_t> image(file.bytes);
+    image[kResound] = table.resound;
+    for (int z = 1; z <= ZoneTable::kZones; ++z) {
+        const ZoneRecord& zone = table.zone(z);
+        const auto record = image.subspan(kRecordBase + kRecordSize * (z - 1), kRecordSize);
+        if (const auto text = encodeWithin(zone.name.view(), kNameLimit)) {
+            putField(record.subspan(kName, kNameField), *text);
+        } else {
+            file.messages.push_back(variant == FileVariant::Export
+                                        ? messages::zoneNameTooLongOnExport(z)
+                                        : messages::textTooLongOnSave(z));
+        }
+        record[kRegistration] = zone.registration;
+        record[kOption1] = zone.option1;
+        record[kOption2] = zone.option2;
+    }
+    finishImage(file, variant);
+    return file;
+}
+
+void readZoneFile(std::span<const std::uint8_t> bytes, ZoneTable& table) {
+    if (bytes.size() >= FileHeader::kSize) {
+        table.header = FileHeader::fromBytes(bytes);
+    }
+    if (bytes.size() > kResound) {
+        table.resound = bytes[kResound];
+    }
+    for (int z = 1; z <= ZoneTable::kZones; ++z) {
+        const std::size_t offset = kRecordBase + kRecordSize * (z - 1);
+        if (offset + kRecordSize > bytes.size()) {
+            break;
+        }
+        const auto record = bytes.subspan(offset, kRecordSize);
+        ZoneRecord& zone = table.zone(z);
+        zone.registration = record[kRegistration];
+        zone.name.assign(decodeField(record.subspan(kName, kNameField)));
+        zone.option1 = record[kOption1];
+        zone.option2 = record[kOption2];
+    }
+}
+
+} // namespace qb

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "BuildingTable.h"
+#include "DeviceTypeTable.h"
+#include "DisplayTable.h"
+#include "IoBoardRecord.h"
+#include "LoopDeviceTable.h"
+#include "NetworkTable.h"
+#include "RunState.h"
+#include "SystemSettings.h"
+#include "Versioned.h"
+#include "ZoneTable.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace qb {
+
+// The one configuration object of a run: every table of the store with its working and saved
+// copy, plus the run-wide state. It is several megabytes, so it only lives on the heap.
+class ConfigStore {
+public:
+    // A store filled with the start-up contents for the run's system code, with every saved copy
+    // taken.
+    static std::unique_ptr<ConfigStore> create(RunState run);
+
+    ConfigStore(const ConfigStore&) = delete;
+    ConfigStore& operator=(const ConfigStore&) = delete;
+
+    const RunState& run() const { return m_run; }
+    SystemCode systemCode() const { return m_run.systemCode; }
+    const FileHeader& headerTemplate() const { return m_run.headerTemplate; }
+    const std::filesystem::path& dataFolder() const { return m_run.dataFolder; }
+
+    // The host whose tables are edited and whose files are written, 0-based.
+    std::uint8_t hostIndex() const { return network.working.hostIndex(); }
+
+    // Puts every table back to its start-up contents and takes every saved copy.
+    void loadDefaults();
+
+    Versioned<ZoneTable> zones;
+    Versioned<BuildingTable> buildings;
+    Versioned<FloorTable> floors;
+    Versioned<NetworkTable> network;
+    Versioned<SystemSettings> systemSettings;
+    Versioned<IoBoardRecord> ioBoards;
+    Versioned<DisplayTable> displays;
+    DeviceTypeTable deviceTypes;
+
+    // Device file number 1..42.
+    Versioned<DeviceTableEntry>& devices(int fileNumber) { return m_devices.at(fileNumber - 1); }
+    const Versioned<DeviceTableEntry>& devices(int fileNumber) const {
+        return m_devices.at(fileNumber - 1);
+    }
+
+private:
+    explicit ConfigStore(RunState run);
+
+    RunState m_run;
+    std::array<Versioned<DeviceTableEntry>, kDeviceFileCount> m_devices;
+};
+
+} // namespace qb

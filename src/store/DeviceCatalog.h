@@ -1,0 +1,28 @@
+#pragma once
+
+#include "DeviceTypeTable.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace qb {
+
+struct CatalogEntry {
+    std::uint16_t code;
+    std::u16string_view name;
+};
+
+// The fixed device type list (47 entries) and product type list (19 entries), in the order the
+// pages and lists show them.
+std::span<const CatalogEntry> deviceTypeList();
+std::span<const CatalogEntry> productTypeList();
+
+inline constexpr std::u16string_view kNoTypeName = u"none";
+
+// The device type list first, then the device type table; "none" for 0 and unknown codes.
+std::u16string deviceTypeName(int code, const DeviceTypeTable& table);
+std::u16string productTypeName(int code);
+
+} // namespace qb

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FileHeader.h"
+#include "FixedText.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qb {
+
+// One addressed detector or module of a loop.
+struct DeviceRecord {
+    static constexpr std::uint8_t kOutputConstant = 1; // any other value is "Pulse"
+    static constexpr std::uint8_t kWorkNormal = 0;
+    static constexpr std::uint8_t kWorkFast = 1;
+    static constexpr std::uint8_t kWorkSlow = 2;
+
+    std::uint8_t registration = 0;
+    std::uint8_t reserved = 0;
+    std::uint16_t address = 0;   // 1..324
+    std::uint8_t loopIndex = 0;  // (board - 1) * 2 + (loop - 1)
+    std::uint8_t zone = 0;       // zone number minus 1
+    std::uint8_t equipType = 2;  // device type code ("Equip")
+    std::uint8_t productType = 2;
+    std::uint8_t outputMode = kOutputConstant;
+    std::uint8_t workMode = kWorkFast;
+    std::array<std::uint8_t, 2> reserved2{};
+    FixedText<30> position; // at most 29 characters
+
+    bool operator==(const DeviceRecord&) const = default;
+};
+
+// Device file numbers 1..40 are IO boards 1..40; 41 and 42 are the virtual boards "V1" and "V2".
+inline constexpr int kDeviceFileCount = 42;
+inline constexpr int kVirtualBoard1 = 41;
+inline constexpr int kVirtualBoard2 = 42;
+inline constexpr int kLoopsPerBoard = 2;
+inline constexpr int kAddressesPerLoop = 324;
+
+inline std::uint8_t loopIndexOf(int fileNumber, int loop) {
+    return static_cast<std::uint8_t>((fileNumber - 1) * 2 + (loop - 1));
+}
+
+// Both loops of one board: loop 1 addresses 1..324, then loop 2 addresses 1..324.
+struct DeviceTableEntry {
+    static constexpr int kRecords = kLoopsPerBoard * kAddressesPerLoop;
+
+    FileHeader header;
+    std::array<DeviceRecord, kRecords> records{};
+
+    // Loop 1..2, address 1..324.
+    DeviceRecord& device(int loop, int address) { return records.at(indexOf(loop, address)); }
+    const DeviceRecord& device(int loop, int address) const {
+        return records.at(indexOf(loop, address));
+    }
+    static int indexOf(int loop, int address) {
+        return (loop - 1) * kAddressesPerLoop + (address - 1);
+    }
+
+    static DeviceTableEntry defaults(const FileHeader& headerTemplate, int fileNumber);
+
+    bool operator==(const DeviceTableEntry&) const = default;
+};
+
+} // namespace qb

@@ -1,0 +1,35 @@
+#include "RunState.h"
+
+#include <system_error>
+
+namespace qb {
+
+namespace fs = std::filesystem;
+
+RunState RunState::begin(SystemCode code, const fs::path& programFolder) {
+    RunState state;
+    state.systemCode = code;
+    state.headerTemplate = FileHeader::makeTemplate(code);
+    state.dataFolder = prepareDataFolder(programFolder);
+    return state;
+}
+
+fs::path prepareDataFolder(const fs::path& programFolder) {
+    const fs::path folder = programFolder / "Data";
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(folder, error))) {
+        fs::create_directory(folder, error);
+    }
+    return folder;
+}
+
+fs::path executableFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return fs::current_path(error);
+    }
+    return program.parent_path();
+}
+
+} // namespace qb

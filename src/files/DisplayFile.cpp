@@ -15,7 +15,8 @@ BuiltFile buildDisplayFile(const DisplayTable& table, FileVariant variant) {
         record[kRegistration] = display.registration;
         record[kType] = display.type;
         record[kZone] = display.zone;
-        putField(record.subspan(kName, kNameField), encodeTruncated(display.name.view(), kNameLimit));
+        putField(record.subspan(kName, kNameField),
+                 encodeTruncated(display.name.view(), kNameLimit));
     }
     finishImage(file, variant);
     return file;

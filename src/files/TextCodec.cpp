@@ -9,8 +9,12 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool isHigh(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLow(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHigh(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLow(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // Calls `emit` with the UTF-8 bytes of each character of the name in turn.
 template <class Emit> void forEachCharacter(std::u16string_view name, Emit emit) {

@@ -7,26 +7,25 @@ namespace qb {
 namespace {
 
 constexpr std::array<CatalogEntry, 47> kDeviceTypes{{
-    {1, u"IonDet"},      {2, u"OptDet"},      {3, u"HeatDet"},    {4, u"IRDet"},
-    {5, u"CombDet"},     {17, u"GasDet"},     {6, u"ConvIonD"},   {7, u"ConvOptD"},
-    {8, u"ConvHeatD"},   {9, u"ConvIRD"},     {10, u"ConvComD"},  {11, u"MCP"},
-    {12, u"HeatCable"},  {13, u"PresSwitch"}, {14, u"HydrCP"},    {15, u"FlowIndi"},
-    {20, u"VolDet"},     {21, u"CurrDet"},    {44, u"EM Valve"},  {47, u"SmkDamper"},
-    {48, u"SmkFan"},     {51, u"BlowValve"},  {52, u"Blower"},    {53, u"FireDamper"},
-    {54, u"FireDoor"},   {83, u"DoorCloser"}, {84, u"DoorHolder"}, {85, u"DoorSensor"},
-    {55, u"DelugeVal"},  {56, u"Generator"},  {57, u"SprinkPump"}, {58, u"PressPump"},
-    {59, u"FirePump"},   {60, u"FoamPump"},   {61, u"WaterPump"}, {66, u"Air-con"},
-    {67, u"BCST"},       {68, u"AlarmBell"},  {70, u"EmLight"},   {71, u"EvacIndi"},
-    {73, u"SoundStro"},  {74, u"Sounder"},    {75, u"Strobe"},    {76, u"MCB"},
-    {77, u"BCST-M"},     {79, u"FIP"},        {80, u"PSB"},
+    {1, u"IonDet"},     {2, u"OptDet"},      {3, u"HeatDet"},     {4, u"IRDet"},
+    {5, u"CombDet"},    {17, u"GasDet"},     {6, u"ConvIonD"},    {7, u"ConvOptD"},
+    {8, u"ConvHeatD"},  {9, u"ConvIRD"},     {10, u"ConvComD"},   {11, u"MCP"},
+    {12, u"HeatCable"}, {13, u"PresSwitch"}, {14, u"HydrCP"},     {15, u"FlowIndi"},
+    {20, u"VolDet"},    {21, u"CurrDet"},    {44, u"EM Valve"},   {47, u"SmkDamper"},
+    {48, u"SmkFan"},    {51, u"BlowValve"},  {52, u"Blower"},     {53, u"FireDamper"},
+    {54, u"FireDoor"},  {83, u"DoorCloser"}, {84, u"DoorHolder"}, {85, u"DoorSensor"},
+    {55, u"DelugeVal"}, {56, u"Generator"},  {57, u"SprinkPump"}, {58, u"PressPump"},
+    {59, u"FirePump"},  {60, u"FoamPump"},   {61, u"WaterPump"},  {66, u"Air-con"},
+    {67, u"BCST"},      {68, u"AlarmBell"},  {70, u"EmLight"},    {71, u"EvacIndi"},
+    {73, u"SoundStro"}, {74, u"Sounder"},    {75, u"Strobe"},     {76, u"MCB"},
+    {77, u"BCST-M"},    {79, u"FIP"},        {80, u"PSB"},
 }};
 
 constexpr std::array<CatalogEntry, 19> kProductTypes{{
-    {1, u"IonDet"},    {2, u"OptDet"},       {3, u"HeatDet"},  {4, u"IRDet"},
-    {5, u"CombDet"},   {6, u"GasDet"},       {51, u"JSInputM"}, {55, u"JKInputM"},
-    {52, u"OutputM"},  {53, u"IOModule"},    {54, u"KZJ_LD"},  {56, u"MCB"},
-    {57, u"MCP"},      {58, u"HydrCP"},      {59, u"SoundStrobe"}, {60, u"Sounder"},
-    {61, u"Strobe"},   {62, u"IO-BCST"},     {64, u"FIP"},
+    {1, u"IonDet"},   {2, u"OptDet"},    {3, u"HeatDet"},   {4, u"IRDet"},    {5, u"CombDet"},
+    {6, u"GasDet"},   {51, u"JSInputM"}, {55, u"JKInputM"}, {52, u"OutputM"}, {53, u"IOModule"},
+    {54, u"KZJ_LD"},  {56, u"MCB"},      {57, u"MCP"},      {58, u"HydrCP"},  {59, u"SoundStrobe"},
+    {60, u"Sounder"}, {61, u"Strobe"},   {62, u"IO-BCST"},  {64, u"FIP"},
 }};
 
 const CatalogEntry* find(std::span<const CatalogEntry> list, int code) {
@@ -40,8 +39,12 @@ const CatalogEntry* find(std::span<const CatalogEntry> list, int code) {
 
 } // namespace
 
-std::span<const CatalogEntry> deviceTypeList() { return kDeviceTypes; }
-std::span<const CatalogEntry> productTypeList() { return kProductTypes; }
+std::span<const CatalogEntry> deviceTypeList() {
+    return kDeviceTypes;
+}
+std::span<const CatalogEntry> productTypeList() {
+    return kProductTypes;
+}
 
 std::u16string deviceTypeName(int code, const DeviceTypeTable& table) {
     if (code == 0) {

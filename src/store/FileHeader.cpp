@@ -48,8 +48,12 @@ bool FileHeader::hasSignature() const {
            m_bytes[kSignature.size()] == 0;
 }
 
-std::uint32_t FileHeader::crc() const { return le::readU32(m_bytes, kCrcOffset); }
+std::uint32_t FileHeader::crc() const {
+    return le::readU32(m_bytes, kCrcOffset);
+}
 
-void FileHeader::setCrc(std::uint32_t crc) { le::writeU32(m_bytes, kCrcOffset, crc); }
+void FileHeader::setCrc(std::uint32_t crc) {
+    le::writeU32(m_bytes, kCrcOffset, crc);
+}
 
 } // namespace qb

@@ -17,10 +17,10 @@ struct DeviceRecord {
 
     std::uint8_t registration = 0;
     std::uint8_t reserved = 0;
-    std::uint16_t address = 0;   // 1..324
-    std::uint8_t loopIndex = 0;  // (board - 1) * 2 + (loop - 1)
-    std::uint8_t zone = 0;       // zone number minus 1
-    std::uint8_t equipType = 2;  // device type code ("Equip")
+    std::uint16_t address = 0;  // 1..324
+    std::uint8_t loopIndex = 0; // (board - 1) * 2 + (loop - 1)
+    std::uint8_t zone = 0;      // zone number minus 1
+    std::uint8_t equipType = 2; // device type code ("Equip")
     std::uint8_t productType = 2;
     std::uint8_t outputMode = kOutputConstant;
     std::uint8_t workMode = kWorkFast;

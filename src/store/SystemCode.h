@@ -21,11 +21,17 @@ inline std::optional<SystemCode> systemCodeFromByte(std::uint8_t value) {
     return static_cast<SystemCode>(value);
 }
 
-inline std::uint8_t toByte(SystemCode code) { return static_cast<std::uint8_t>(code); }
+inline std::uint8_t toByte(SystemCode code) {
+    return static_cast<std::uint8_t>(code);
+}
 
 // Zones and IO boards the pages offer; the tables are always sized for the larger numbers.
-inline int zoneCount(SystemCode code) { return code == SystemCode::OneLoop ? 16 : 32; }
-inline int ioBoardCount(SystemCode code) { return code == SystemCode::OneLoop ? 1 : 40; }
+inline int zoneCount(SystemCode code) {
+    return code == SystemCode::OneLoop ? 16 : 32;
+}
+inline int ioBoardCount(SystemCode code) {
+    return code == SystemCode::OneLoop ? 1 : 40;
+}
 
 // On-disk device record: 26 bytes with a 14-byte position field under code 0, otherwise 42 bytes
 // with a 30-byte field. The position text must leave room for its NUL.

@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
   libutfcpp-dev zlib1g-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs
-# every test, then fuzzes the file readers briefly. Exits non-zero when anything fails.
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, fuzzes
+# the file readers briefly, then runs every test. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
-build=build-test
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON -DQB_BUILD_TESTS=ON >/dev/null
-cmake --build "$build" -j2
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build" -j2 --output-on-failure
 
 # A short fuzzing run of every file reader, built with clang's libFuzzer.
 fuzz=build-fuzz
@@ -19,3 +15,8 @@ CC=clang CXX=clang++ cmake -S . -B "$fuzz" -DCMAKE_BUILD_TYPE=Debug -DQB_FUZZ=ON
   -DQB_BUILD_TESTS=OFF >/dev/null
 cmake --build "$fuzz" -j2
 ctest --test-dir "$fuzz" --output-on-failure
+
+build=build-test
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON -DQB_BUILD_TESTS=ON >/dev/null
+cmake --build "$build" -j2
+ctest --test-dir "$build" -j2 --output-on-failure

@@ -1,8 +1,18 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace qb::messages {
+
+// printf-style formatting of a message text.
+template <class... Args> std::string format(const char* pattern, Args... args) {
+    char buffer[512];
+    const int length = std::snprintf(buffer, sizeof buffer, pattern, args...);
+    return length < 0 ? std::string()
+                      : std::string(buffer, std::min<std::size_t>(length, sizeof buffer - 1));
+}
 
 // Texts that the file builders hand to their callers, exactly as the installer sees them.
 

@@ -67,11 +67,13 @@ std::string encodeTruncated(std::u16string_view name, std::size_t limitBytes) {
     return out;
 }
 
+std::u16string fromUtf8(std::string_view text) {
+    return utf8::utf8to16(utf8::replace_invalid(std::string(text), kReplacement));
+}
+
 std::u16string decodeField(std::span<const std::uint8_t> field) {
     const auto end = std::find(field.begin(), field.end(), 0);
-    const std::string raw(field.begin(), end);
-    const std::string valid = utf8::replace_invalid(raw, kReplacement);
-    return utf8::utf8to16(valid);
+    return fromUtf8(std::string(field.begin(), end));
 }
 
 void putField(std::span<std::uint8_t> field, std::string_view text) {

@@ -14,6 +14,9 @@ namespace qb {
 // UTF-8 form of a UTF-16 name; an unpaired surrogate becomes U+FFFD.
 std::string toUtf8(std::u16string_view name);
 
+// UTF-16 form of UTF-8 text; invalid sequences become U+FFFD.
+std::u16string fromUtf8(std::string_view text);
+
 // The UTF-8 form when it fits in `limitBytes` (the field less its NUL), otherwise nothing.
 std::optional<std::string> encodeWithin(std::u16string_view name, std::size_t limitBytes);
 

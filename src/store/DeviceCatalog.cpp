@@ -46,6 +46,15 @@ std::span<const CatalogEntry> productTypeList() {
     return kProductTypes;
 }
 
+std::vector<std::u16string> catalogNames(std::span<const CatalogEntry> list) {
+    std::vector<std::u16string> names;
+    names.reserve(list.size());
+    for (const CatalogEntry& entry : list) {
+        names.emplace_back(entry.name);
+    }
+    return names;
+}
+
 std::u16string deviceTypeName(int code, const DeviceTypeTable& table) {
     if (code == 0) {
         return std::u16string(kNoTypeName);

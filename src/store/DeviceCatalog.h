@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qb {
 
@@ -18,6 +19,9 @@ struct CatalogEntry {
 // pages and lists show them.
 std::span<const CatalogEntry> deviceTypeList();
 std::span<const CatalogEntry> productTypeList();
+
+// The names of a list, in its order.
+std::vector<std::u16string> catalogNames(std::span<const CatalogEntry> list);
 
 inline constexpr std::u16string_view kNoTypeName = u"none";
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CellText.h"
+#include "PageGrid.h"
+
+#include <string>
+#include <vector>
+
+namespace qb {
+
+// A cell list over a cell: the entry whose text equals the cell's is preselected, otherwise none.
+inline CellEditor listEditor(const std::vector<std::u16string>& items, const std::u16string& cell) {
+    CellEditor editor;
+    editor.kind = CellEditor::Kind::List;
+    editor.items = items;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == cell) {
+            editor.selected = static_cast<int>(i);
+            break;
+        }
+    }
+    return editor;
+}
+
+// A text editor over a cell, holding the cell's text.
+inline CellEditor textEditor(const std::u16string& cell, int maxLength, bool digitsOnly) {
+    CellEditor editor;
+    editor.kind = CellEditor::Kind::Text;
+    editor.maxLength = maxLength;
+    editor.digitsOnly = digitsOnly;
+    editor.text = limitLength(cell, static_cast<std::size_t>(maxLength));
+    return editor;
+}
+
+} // namespace qb

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "AddressRange.h"
+
+#include <string>
+#include <vector>
+
+namespace qb {
+
+class Prompter;
+
+// "Column Batch Setting": one value of a column for a range of addresses.
+class ColumnBatchDialog {
+public:
+    static constexpr int kAddressLimit = 324;
+
+    // Columns 1 to 6 of the Detector/Module page.
+    ColumnBatchDialog(int column, Prompter& prompter);
+
+    const std::u16string caption = u"Column Batch Setting";
+    int column() const { return m_column; }
+    const std::u16string& prompt() const { return m_prompt; }
+    const std::vector<std::u16string>& items() const { return m_items; }
+    int selected() const { return m_selected; }
+    void choose(int index);
+
+    AddressRange range{kAddressLimit};
+    void leaveStart() { range.leaveStart(m_prompter); }
+    void leaveEnd() { range.leaveEnd(m_prompter); }
+
+    // Runs the checks; true when the dialog may close with OK.
+    bool pressOk() { return range.check(m_prompter, AddressRange::Order::OrderFirst); }
+
+private:
+    int m_column;
+    Prompter& m_prompter;
+    std::u16string m_prompt;
+    std::vector<std::u16string> m_items;
+    int m_selected = 0;
+};
+
+// "Position Description Column Setting": one position text for a range of addresses.
+class PositionDescriptionDialog {
+public:
+    static constexpr int kAddressLimit = 324;
+    static constexpr int kDescriptionLength = 29;
+
+    explicit PositionDescriptionDialog(Prompter& prompter) : m_prompter(prompter) {}
+
+    const std::u16string caption = u"Position Description Column Setting";
+    AddressRange range{kAddressLimit};
+    std::u16string description;
+
+    void leaveStart() { range.leaveStart(m_prompter); }
+    void leaveEnd() { range.leaveEnd(m_prompter); }
+    bool pressOk() { return range.check(m_prompter, AddressRange::Order::LimitFirst); }
+
+private:
+    Prompter& m_prompter;
+};
+
+} // namespace qb

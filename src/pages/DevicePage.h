@@ -1,0 +1,53 @@
+#pragma once
+
+#include "SetupPage.h"
+
+#include <vector>
+
+namespace qb {
+
+struct DeviceRecord;
+
+// Page 8: the 324 addressed devices of loop 1 of one IO board, chosen with "Loop-B:".
+class DevicePage : public SetupPage {
+public:
+    using SetupPage::SetupPage;
+
+    enum Column {
+        kAddr = 0,
+        kReg = 1,
+        kEquip = 2,
+        kProductType = 3,
+        kZone = 4,
+        kOutput = 5,
+        kWork = 6,
+        kPosition = 7,
+    };
+
+    PageId id() const override { return PageId::Devices; }
+    std::u16string title() const override { return u"Loop --> Detector/Module Setup"; }
+    void draw(WindowState& window) override;
+    void redraw(WindowState& window) override { fillGrid(window); }
+    CellEditor editorFor(const WindowState& window, int row, int column) override;
+    void commitText(WindowState& window, const CellEditor& editor,
+                    const std::u16string& text) override;
+    void commitList(WindowState& window, const CellEditor& editor, int index) override;
+    void doubleClickCell(WindowState& window, int row, int column) override;
+    void doubleClickCaption(WindowState& window, int column) override;
+    void chooseSelector(WindowState& window, int index) override;
+    void save() override;
+    void cancel() override;
+
+    // The board shown (device file number), 0 when no IO board is registered.
+    int board() const { return m_board; }
+
+private:
+    void fillGrid(WindowState& window);
+    DeviceRecord& device(int address);
+
+    std::vector<int> m_boards; // the "Loop-B:" entries
+    int m_board = 0;
+    int m_loop = 1;
+};
+
+} // namespace qb

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace qb {
+
+class ColumnBatchDialog;
+class PositionDescriptionDialog;
+
+// Runs the modal dialogs the main window starts. The window system's implementation shows them;
+// tests script them. Each returns true when the dialog closed with OK.
+class DialogRunner {
+public:
+    virtual ~DialogRunner() = default;
+
+    virtual bool runColumnBatch(ColumnBatchDialog& dialog) = 0;
+    virtual bool runPositionDescription(PositionDescriptionDialog& dialog) = 0;
+    virtual void showAbout() = 0;
+};
+
+} // namespace qb

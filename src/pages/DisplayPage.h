@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SetupPage.h"
+
+namespace qb {
+
+// Page 5: the fire display (repeater) panels.
+class DisplayPage : public SetupPage {
+public:
+    using SetupPage::SetupPage;
+
+    static constexpr int kColumnReg = 1;
+    static constexpr int kColumnType = 2;
+    static constexpr int kColumnZone = 3;
+    static constexpr int kColumnPosition = 4;
+    static constexpr int kPositionLength = 12;
+
+    PageId id() const override { return PageId::Display; }
+    std::u16string title() const override { return u"Fire Alarm System --> Display Setup"; }
+    void draw(WindowState& window) override;
+    CellEditor editorFor(const WindowState& window, int row, int column) override;
+    void commitText(WindowState& window, const CellEditor& editor,
+                    const std::u16string& text) override;
+    void commitList(WindowState& window, const CellEditor& editor, int index) override;
+    void doubleClickCell(WindowState& window, int row, int column) override;
+    void doubleClickCaption(WindowState& window, int column) override;
+    void save() override;
+    void cancel() override;
+};
+
+} // namespace qb

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "SetupPage.h"
+
+namespace qb {
+
+// Page 6: which IO boards (loop cards) are fitted.
+class IoBoardPage : public SetupPage {
+public:
+    using SetupPage::SetupPage;
+
+    static constexpr int kColumnRegister = 1;
+
+    PageId id() const override { return PageId::IoBoard; }
+    std::u16string title() const override { return u"Loop -->IO-Board Setup"; }
+    void draw(WindowState& window) override;
+    void doubleClickCell(WindowState& window, int row, int column) override;
+    void doubleClickCaption(WindowState& window, int column) override;
+    void save() override;
+    void cancel() override;
+};
+
+} // namespace qb

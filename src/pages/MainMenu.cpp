@@ -1,0 +1,37 @@
+#include "MainMenu.h"
+
+#include <array>
+
+namespace qb {
+
+namespace {
+
+using namespace commands;
+
+constexpr std::array<MenuEntry, 17> kMenu{{
+    {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
+    {u"Options", u"Exit", kExit},
+    {u"System", u"Zone Setup", kZoneSetup},
+    {u"System", u"IO-Board Setup", kIoBoardSetup},
+    {u"System", u"Detector/Module Setup", kDeviceSetup, true},
+    {u"System", u"CAN-Net Setup", kNetSetup, true},
+    {u"System", u"Display Setup", kDisplaySetup},
+    {u"System", u"MDM Setup", kMimicSetup},
+    {u"System", u"MDM Linkage Setup", kMimicLinkageSetup},
+    {u"Linkage", u"General Linkage Setup", kGeneralLinkageSetup},
+    {u"Linkage", u"Zone Linkage Setup", kZoneLinkageSetup},
+    {u"Linkage", u"Specific Linkage Setup", kSpecificLinkageSetup, true},
+    {u"Linkage", u"ZCP Setup", kZcpSetup},
+    {u"ADVANCE", u"Load Data", kLoadData},
+    {u"ADVANCE", u"Data export", kDataExport, true},
+    {u"About", u"Version", kVersion},
+    {u"Tools", u"Controller Version Note", kControllerVersionNote},
+}};
+
+} // namespace
+
+std::span<const MenuEntry> mainMenu() {
+    return kMenu;
+}
+
+} // namespace qb

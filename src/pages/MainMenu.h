@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace qb {
+
+// Command numbers of the main window.
+namespace commands {
+inline constexpr int kFireAlarmController = 32808;
+inline constexpr int kExit = 32787;
+inline constexpr int kZoneSetup = 32771;
+inline constexpr int kIoBoardSetup = 32780;
+inline constexpr int kDeviceSetup = 32782;
+inline constexpr int kNetSetup = 32774;
+inline constexpr int kDisplaySetup = 32776;
+inline constexpr int kMimicSetup = 32820;
+inline constexpr int kMimicLinkageSetup = 32819;
+inline constexpr int kGeneralLinkageSetup = 32788;
+inline constexpr int kZoneLinkageSetup = 32789;
+inline constexpr int kSpecificLinkageSetup = 32793;
+inline constexpr int kZcpSetup = 32810;
+inline constexpr int kLoadData = 32784;
+inline constexpr int kDataExport = 32785;
+inline constexpr int kVersion = 32800;
+inline constexpr int kControllerVersionNote = 32818;
+} // namespace commands
+
+struct MenuEntry {
+    std::u16string_view menu;
+    std::u16string_view label;
+    int command;
+    bool separatorAfter = false;
+    bool checkable = false;
+};
+
+// The menu bar, in order: Options, System, Linkage, ADVANCE, About, then Tools, which offers the
+// commands that have no entry of their own.
+std::span<const MenuEntry> mainMenu();
+
+} // namespace qb

@@ -1,0 +1,190 @@
+#include "MainWindowLogic.h"
+
+#include "CellText.h"
+#include "DialogRunner.h"
+#include "MainMenu.h"
+#include "Prompter.h"
+
+#include <algorithm>
+
+namespace qb {
+
+namespace {
+
+constexpr const char* kNotYetAvailable = "This command is not available in this version yet.";
+constexpr const char* kControllerVersionNoteText =
+    "This version only applies to TKL4100 V1.0 & V1.1 \n";
+
+} // namespace
+
+MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogRunner& dialogs)
+    : m_store(store), m_prompter(prompter), m_dialogs(dialogs),
+      m_zonePage({store, prompter, dialogs}), m_netPage({store, prompter, dialogs}),
+      m_displayPage({store, prompter, dialogs}), m_ioBoardPage({store, prompter, dialogs}),
+      m_devicePage({store, prompter, dialogs}) {
+    using namespace commands;
+    const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
+    const auto later = [this] { m_prompter.inform(kNotYetAvailable, kCaptionPrompt); };
+    m_commands = {
+        {kFireAlarmController, page(PageId::Zone)},
+        {kExit, [this] { m_exitRequested = true; }},
+        {kZoneSetup, page(PageId::Zone)},
+        {kIoBoardSetup, page(PageId::IoBoard)},
+        {kDeviceSetup, page(PageId::Devices)},
+        {kNetSetup, page(PageId::Net)},
+        {kDisplaySetup, page(PageId::Display)},
+        {kMimicSetup, later},
+        {kMimicLinkageSetup, later},
+        {kGeneralLinkageSetup, later},
+        {kZoneLinkageSetup, later},
+        {kSpecificLinkageSetup, later},
+        {kZcpSetup, later},
+        {kLoadData, later},
+        {kDataExport, later},
+        {kVersion, [this] { m_dialogs.showAbout(); }},
+        {kControllerVersionNote,
+         [this] { m_prompter.inform(kControllerVersionNoteText, kProgramName); }},
+    };
+}
+
+bool MainWindowLogic::runCommand(int command) {
+    const auto found = m_commands.find(command);
+    if (found == m_commands.end()) {
+        return false;
+    }
+    CommandScope scope(m_prompter);
+    found->second();
+    return true;
+}
+
+SetupPage* MainWindowLogic::currentPage() {
+    switch (m_window.page) {
+    case PageId::Zone:
+        return &m_zonePage;
+    case PageId::Net:
+        return &m_netPage;
+    case PageId::Display:
+        return &m_displayPage;
+    case PageId::IoBoard:
+        return &m_ioBoardPage;
+    case PageId::Devices:
+        return &m_devicePage;
+    default:
+        return nullptr;
+    }
+}
+
+void MainWindowLogic::showPage(PageId id) {
+    CommandScope scope(m_prompter);
+    m_window.page = id;
+    SetupPage* page = currentPage();
+    if (!page) {
+        return;
+    }
+    m_window.title = page->title();
+    m_window.editor = {};
+    m_window.firstSelector = {};
+    m_window.resound.visible = id == PageId::Zone;
+    m_window.share.visible = id == PageId::Net;
+    m_window.mdmMode.visible = id == PageId::Mimic;
+    page->draw(m_window);
+}
+
+void MainWindowLogic::clickCell(int row, int column) {
+    CommandScope scope(m_prompter);
+    m_window.editor = {};
+    SetupPage* page = currentPage();
+    if (!page || row < 1 || column < 1 || !m_window.grid.contains(row, column)) {
+        return;
+    }
+    CellEditor editor = page->editorFor(m_window, row, column);
+    editor.row = row;
+    editor.column = column;
+    m_window.editor = std::move(editor);
+}
+
+void MainWindowLogic::doubleClickCell(int row, int column) {
+    CommandScope scope(m_prompter);
+    SetupPage* page = currentPage();
+    if (!page || !m_window.grid.contains(row, column)) {
+        return;
+    }
+    if (row == 0) {
+        page->doubleClickCaption(m_window, column);
+    } else {
+        page->doubleClickCell(m_window, row, column);
+    }
+}
+
+void MainWindowLogic::commitTextEditor(const std::u16string& text) {
+    CommandScope scope(m_prompter);
+    const CellEditor editor = m_window.editor;
+    SetupPage* page = currentPage();
+    if (editor.kind != CellEditor::Kind::Text || !page) {
+        return;
+    }
+    m_window.editor = {};
+    std::u16string accepted = text;
+    if (editor.digitsOnly) {
+        std::erase_if(accepted, [](char16_t c) { return c < u'0' || c > u'9'; });
+    }
+    page->commitText(m_window, editor,
+                     limitLength(accepted, static_cast<std::size_t>(editor.maxLength)));
+}
+
+void MainWindowLogic::commitCellList(int index, const std::u16string& editText) {
+    CommandScope scope(m_prompter);
+    const CellEditor editor = m_window.editor;
+    SetupPage* page = currentPage();
+    if (editor.kind != CellEditor::Kind::List || !page) {
+        return;
+    }
+    m_window.editor = {};
+    if (index < 0 || index >= static_cast<int>(editor.items.size())) {
+        const auto found = std::find(editor.items.begin(), editor.items.end(), editText);
+        if (found == editor.items.end()) {
+            return;
+        }
+        index = static_cast<int>(found - editor.items.begin());
+    }
+    page->commitList(m_window, editor, index);
+}
+
+void MainWindowLogic::chooseFirstSelector(int index) {
+    CommandScope scope(m_prompter);
+    if (SetupPage* page = currentPage()) {
+        page->chooseSelector(m_window, index);
+    }
+}
+
+void MainWindowLogic::clickResound() {
+    if (m_window.page == PageId::Zone) {
+        m_zonePage.clickResound(m_window);
+    }
+}
+
+void MainWindowLogic::clickShare() {
+    if (m_window.page == PageId::Net) {
+        m_netPage.clickShare(m_window);
+    }
+}
+
+void MainWindowLogic::pressSave() {
+    CommandScope scope(m_prompter);
+    if (SetupPage* page = currentPage()) {
+        page->save();
+    }
+}
+
+void MainWindowLogic::pressCancel() {
+    CommandScope scope(m_prompter);
+    SetupPage* page = currentPage();
+    if (!page) {
+        return;
+    }
+    m_window.editor = {};
+    page->cancel();
+    page->redraw(m_window);
+}
+
+} // namespace qb

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "DevicePage.h"
+#include "DisplayPage.h"
+#include "IoBoardPage.h"
+#include "NetPage.h"
+#include "WindowState.h"
+#include "ZonePage.h"
+
+#include <functional>
+#include <map>
+
+namespace qb {
+
+// Everything the main window does, without the window: the page on view, its grid and editors,
+// the selectors and check boxes, and the menu commands. The window mirrors `state()` and
+// forwards the installer's actions.
+class MainWindowLogic {
+public:
+    MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogRunner& dialogs);
+
+    const WindowState& state() const { return m_window; }
+    ConfigStore& store() { return m_store; }
+
+    // Shows the first page after start-up.
+    void start() { showPage(PageId::Zone); }
+
+    // A menu command; false for a number the window does not know.
+    bool runCommand(int command);
+    // Set once "Exit" was chosen: the window closes.
+    bool exitRequested() const { return m_exitRequested; }
+
+    void showPage(PageId page);
+
+    void clickCell(int row, int column);
+    void doubleClickCell(int row, int column);
+    // The cell text editor loses the focus holding `text`.
+    void commitTextEditor(const std::u16string& text);
+    // The cell list loses the focus with entry `index` selected (-1 for none) and `editText`
+    // in its edit part.
+    void commitCellList(int index, const std::u16string& editText);
+    // The editor is dropped without committing (the window is being closed).
+    void closeEditor() { m_window.editor = {}; }
+
+    void chooseFirstSelector(int index);
+    void clickResound();
+    void clickShare();
+
+    void pressSave();
+    void pressCancel();
+
+private:
+    SetupPage* currentPage();
+    void dispatch(int command);
+
+    ConfigStore& m_store;
+    Prompter& m_prompter;
+    DialogRunner& m_dialogs;
+    WindowState m_window;
+    bool m_exitRequested = false;
+
+    ZonePage m_zonePage;
+    NetPage m_netPage;
+    DisplayPage m_displayPage;
+    IoBoardPage m_ioBoardPage;
+    DevicePage m_devicePage;
+
+    std::map<int, std::function<void()>> m_commands;
+};
+
+} // namespace qb

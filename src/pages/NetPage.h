@@ -1,0 +1,28 @@
+#pragma once
+
+#include "SetupPage.h"
+
+namespace qb {
+
+// Page 4: the hosts of the controller network, which of them is being configured ("Host:"),
+// and the "Share" option.
+class NetPage : public SetupPage {
+public:
+    using SetupPage::SetupPage;
+
+    static constexpr int kColumnRegister = 1;
+    static constexpr int kColumnCrt = 2;
+
+    PageId id() const override { return PageId::Net; }
+    std::u16string title() const override { return u"Fire Alarm System --> NET Setup"; }
+    void draw(WindowState& window) override;
+    void doubleClickCell(WindowState& window, int row, int column) override;
+    void doubleClickCaption(WindowState& window, int column) override;
+    void chooseSelector(WindowState& window, int index) override;
+    void save() override;
+    void cancel() override;
+
+    void clickShare(WindowState& window);
+};
+
+} // namespace qb

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "files/BuiltFile.h"
+
+#include <filesystem>
+
+namespace qb {
+
+class Prompter;
+
+// Writes a file a page's Save has built. Each too-long text is reported and nothing is written;
+// a file that cannot be written is reported by name. True when the file was written.
+bool writePageFile(const std::filesystem::path& path, const BuiltFile& file, Prompter& prompter);
+
+} // namespace qb

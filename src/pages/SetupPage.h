@@ -1,0 +1,60 @@
+#pragma once
+
+#include "WindowState.h"
+
+#include <string>
+
+namespace qb {
+
+class ConfigStore;
+class Prompter;
+class DialogRunner;
+
+// What every setup page works with.
+struct PageContext {
+    ConfigStore& store;
+    Prompter& prompter;
+    DialogRunner& dialogs;
+};
+
+// One table of the store laid out as grid rows. The main window owns the window state and calls
+// the page for everything that depends on the page's columns.
+class SetupPage {
+public:
+    explicit SetupPage(PageContext context) : m_context(context) {}
+    virtual ~SetupPage() = default;
+
+    virtual PageId id() const = 0;
+    virtual std::u16string title() const = 0;
+
+    // Lays out the grid, the selectors and the check boxes from the working copy, reporting
+    // every bad stored value.
+    virtual void draw(WindowState& window) = 0;
+    // Draws the page again after Cancel, keeping what the page has chosen to show.
+    virtual void redraw(WindowState& window) { draw(window); }
+
+    // The editor a click on a data cell opens, if any.
+    virtual CellEditor editorFor(const WindowState&, int /*row*/, int /*column*/) { return {}; }
+    // Commits the text editor or the chosen list entry into the store and the cell.
+    virtual void commitText(WindowState&, const CellEditor&, const std::u16string&) {}
+    virtual void commitList(WindowState&, const CellEditor&, int /*index*/) {}
+
+    virtual void doubleClickCell(WindowState&, int /*row*/, int /*column*/) {}
+    virtual void doubleClickCaption(WindowState&, int /*column*/) {}
+    virtual void chooseSelector(WindowState&, int /*index*/) {}
+
+    // "Save": writes the page's file for the current host and takes the saved copy.
+    virtual void save() = 0;
+    // "Cancel": restores the saved copy; the main window redraws afterwards.
+    virtual void cancel() = 0;
+
+protected:
+    ConfigStore& store() { return m_context.store; }
+    Prompter& prompter() { return m_context.prompter; }
+    DialogRunner& dialogs() { return m_context.dialogs; }
+
+private:
+    PageContext m_context;
+};
+
+} // namespace qb

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "PageGrid.h"
+
+#include <string>
+
+namespace qb {
+
+// The page numbers of the main window.
+enum class PageId {
+    None = 0,
+    Zone = 1,
+    Net = 4,
+    Display = 5,
+    IoBoard = 6,
+    Devices = 8,
+    Mimic = 20
+};
+
+// Everything the main window shows besides the menu: title, grid, open cell editor, the
+// selectors above the grid and the option check boxes.
+struct WindowState {
+    PageId page = PageId::None;
+    std::u16string title;
+    PageGrid grid;
+    CellEditor editor;
+    SelectorState firstSelector;
+    CheckBoxState resound;
+    CheckBoxState share;
+    CheckBoxState mdmMode;
+};
+
+} // namespace qb

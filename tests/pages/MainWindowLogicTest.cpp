@@ -1,0 +1,133 @@
+#include "pages/MainMenu.h"
+#include "pages/ModeSelection.h"
+#include "support/WindowFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace qb {
+namespace {
+
+using test::FakePrompter;
+using test::WindowFixture;
+
+TEST(MainWindowCommands, SwitchPagesAndReturnToTheZonePage) {
+    WindowFixture w;
+    EXPECT_EQ(w.window.state().page, PageId::Zone);
+    EXPECT_TRUE(w.window.runCommand(32780));
+    EXPECT_EQ(w.window.state().page, PageId::IoBoard);
+    w.window.clickCell(1, 1);
+    EXPECT_TRUE(w.window.runCommand(32808)); // "FireAlarmController"
+    EXPECT_EQ(w.window.state().page, PageId::Zone);
+    EXPECT_EQ(w.window.state().title, u"Fire Alarm System --> Zone Setup");
+    EXPECT_FALSE(w.window.runCommand(32772)); // no such command in this build
+    EXPECT_FALSE(w.window.exitRequested());
+}
+
+TEST(MainWindowCommands, ExitWritesNothingAndAsksNothing) {
+    WindowFixture w;
+    w.type(1, 2, u"Unsaved");
+    EXPECT_TRUE(w.window.runCommand(32787));
+    EXPECT_TRUE(w.window.exitRequested());
+    EXPECT_TRUE(w.prompter.questions.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(w.store->dataFolder()));
+}
+
+TEST(MainWindowCommands, VersionOpensTheAboutBoxAndTheVersionNoteIsShown) {
+    WindowFixture w;
+    w.window.runCommand(32800);
+    EXPECT_EQ(w.dialogs.aboutShown, 1);
+    w.window.runCommand(32818);
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<FakePrompter::Message>{
+                  {"This version only applies to TKL4100 V1.0 & V1.1 \n", "Quillbarrow"}}));
+}
+
+TEST(MainMenu, ListsTheEntriesInOrderWithTheirCommands) {
+    const auto menu = mainMenu();
+    ASSERT_GE(menu.size(), 16u);
+    EXPECT_EQ(menu[0].label, u"FireAlarmController");
+    EXPECT_TRUE(menu[0].checkable);
+    EXPECT_EQ(menu[4].label, u"Detector/Module Setup");
+    EXPECT_TRUE(menu[4].separatorAfter);
+    EXPECT_EQ(menu[5].command, 32774);
+    EXPECT_TRUE(menu[5].separatorAfter);
+    EXPECT_EQ(menu[11].label, u"Specific Linkage Setup");
+    EXPECT_TRUE(menu[11].separatorAfter);
+    EXPECT_EQ(menu[14].label, u"Data export");
+    EXPECT_EQ(menu[15].menu, u"About");
+    EXPECT_EQ(menu[15].command, 32800);
+    WindowFixture w;
+    for (const MenuEntry& entry : menu) {
+        if (entry.command != commands::kExit) {
+            EXPECT_TRUE(w.window.runCommand(entry.command)) << entry.command;
+        }
+    }
+}
+
+TEST(BatchingPrompter, GathersTheMessagesOfOneCommandIntoOneBox) {
+    FakePrompter target;
+    BatchingPrompter batching(target);
+    {
+        CommandScope command(batching);
+        batching.inform("first", "Quillbarrow");
+        {
+            CommandScope nested(batching);
+            batching.inform("second\n", "Quillbarrow");
+        }
+        EXPECT_TRUE(target.messages.empty());
+        batching.inform("third", "Quillbarrow");
+    }
+    EXPECT_EQ(target.messages,
+              (std::vector<FakePrompter::Message>{{"first\nsecond\nthird", "Quillbarrow"}}));
+
+    target.messages.clear();
+    {
+        CommandScope command(batching);
+        batching.inform("only one", "Error");
+    }
+    EXPECT_EQ(target.messages, (std::vector<FakePrompter::Message>{{"only one", "Error"}}));
+
+    // A question shows what was gathered before it, then itself.
+    target.messages.clear();
+    {
+        CommandScope command(batching);
+        batching.inform("before", "Error");
+        EXPECT_TRUE(batching.confirm("Sure?", "warning!"));
+        EXPECT_EQ(target.messages.size(), 1u);
+        batching.inform("after", "prompt");
+        batching.inform("again", "Error");
+    }
+    EXPECT_EQ(target.messages.back(), (FakePrompter::Message{"after\nagain", "Quillbarrow"}));
+}
+
+TEST(ModeSelection, StartsOnTheTwoLoopPanelWithTheSecondOption) {
+    ModeSelection mode;
+    EXPECT_EQ(mode.caption, u"Mode Selection");
+    EXPECT_EQ(mode.panelType(), ModeSelection::kTwoLoopPanel);
+    EXPECT_EQ(mode.selectedOption(), 1);
+    EXPECT_TRUE(mode.firstOptionVisible());
+    EXPECT_EQ(mode.secondOptionLabel(), u"SO.***3");
+    EXPECT_EQ(mode.accept(), SystemCode::TwoLoopSo3);
+    EXPECT_EQ(ModeSelection::dismissed(), SystemCode::TwoLoopSo12);
+}
+
+TEST(ModeSelection, TheOneLoopPanelHidesTheFirstOptionAndGivesCodeOne) {
+    ModeSelection mode;
+    mode.chooseOption(0);
+    mode.choosePanelType(ModeSelection::kOneLoopPanel);
+    EXPECT_FALSE(mode.firstOptionVisible());
+    EXPECT_EQ(mode.selectedOption(), 1);
+    EXPECT_EQ(mode.secondOptionLabel(), u"SO.***1");
+    EXPECT_EQ(mode.accept(), SystemCode::OneLoop);
+    mode.chooseOption(0); // hidden: cannot be chosen
+    EXPECT_EQ(mode.accept(), SystemCode::OneLoop);
+
+    mode.choosePanelType(ModeSelection::kTwoLoopPanel);
+    EXPECT_TRUE(mode.firstOptionVisible());
+    EXPECT_EQ(mode.secondOptionLabel(), u"SO.***3");
+    mode.chooseOption(0);
+    EXPECT_EQ(mode.accept(), SystemCode::TwoLoopSo12);
+}
+
+} // namespace
+} // namespace qb

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "pages/DialogRunner.h"
+#include "pages/Prompter.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qb::test {
+
+// Records every message as it is raised, and answers questions from a script (OK by default).
+class FakePrompter : public Prompter {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        bool operator==(const Message&) const = default;
+    };
+
+    void inform(const std::string& text, const std::string& caption) override {
+        messages.push_back({text, caption});
+    }
+    bool confirm(const std::string& text, const std::string& caption) override {
+        questions.push_back({text, caption});
+        if (answers.empty()) {
+            return true;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const Message& m : messages) {
+            result.push_back(m.text);
+        }
+        return result;
+    }
+
+    std::vector<Message> messages;
+    std::vector<Message> questions;
+    std::deque<bool> answers;
+};
+
+// Runs the dialogs with scripted actions; a dialog without a script is cancelled.
+class FakeDialogs : public DialogRunner {
+public:
+    bool runColumnBatch(ColumnBatchDialog& dialog) override {
+        ++columnBatchRuns;
+        return columnBatch ? columnBatch(dialog) : false;
+    }
+    bool runPositionDescription(PositionDescriptionDialog& dialog) override {
+        ++positionRuns;
+        return positionDescription ? positionDescription(dialog) : false;
+    }
+    void showAbout() override { ++aboutShown; }
+
+    std::function<bool(ColumnBatchDialog&)> columnBatch;
+    std::function<bool(PositionDescriptionDialog&)> positionDescription;
+    int columnBatchRuns = 0;
+    int positionRuns = 0;
+    int aboutShown = 0;
+};
+
+} // namespace qb::test

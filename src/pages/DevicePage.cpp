@@ -165,7 +165,7 @@ void DevicePage::doubleClickCaption(WindowState& window, int column) {
         return;
     }
     if (column >= kReg && column <= kWork) {
-        ColumnBatchDialog dialog(column, prompter());
+        ColumnBatchDialog dialog(column, prompter().immediate());
         if (!dialogs().runColumnBatch(dialog)) {
             return;
         }
@@ -194,7 +194,7 @@ void DevicePage::doubleClickCaption(WindowState& window, int column) {
             }
         }
     } else if (column == kPosition) {
-        PositionDescriptionDialog dialog(prompter());
+        PositionDescriptionDialog dialog(prompter().immediate());
         if (!dialogs().runPositionDescription(dialog)) {
             return;
         }

@@ -21,6 +21,9 @@ public:
     // between may be gathered into one box.
     virtual void beginCommand() {}
     virtual void endCommand() {}
+
+    // Where a dialog's own check messages go: shown at the moment they arise, never gathered.
+    virtual Prompter& immediate() { return *this; }
 };
 
 inline const std::string kProgramName = "Quillbarrow";
@@ -50,6 +53,10 @@ public:
     bool confirm(const std::string& text, const std::string& caption) override;
     void beginCommand() override { ++m_depth; }
     void endCommand() override;
+    Prompter& immediate() override {
+        flush();
+        return m_target;
+    }
 
 private:
     void flush();

@@ -1,0 +1,58 @@
+#include "Session.h"
+
+#include "store/ConfigStore.h"
+#include "store/SingleInstanceLock.h"
+#include "ui/MainWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace qb {
+
+StartOptions StartOptions::fromArguments(const QStringList& arguments) {
+    StartOptions options;
+    options.programFolder = executableFolder();
+    options.lockFolder = SingleInstanceLock::defaultFolder();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--base-dir") {
+            if (i + 1 >= arguments.size()) {
+                options.valid = false;
+                options.error = "--base-dir needs a folder";
+                break;
+            }
+            options.programFolder = arguments[++i].toStdString();
+        } else if (arguments[i].startsWith("--base-dir=")) {
+            options.programFolder = arguments[i].mid(11).toStdString();
+        }
+    }
+    return options;
+}
+
+std::unique_ptr<Session> Session::start(const StartOptions& options, Prompter& prompter,
+                                        const std::function<SystemCode()>& chooseMode) {
+    auto lock = SingleInstanceLock::acquireIn(options.lockFolder, "Quillbarrow.exe");
+    if (lock.status == SingleInstanceLock::Status::HeldByAnother) {
+        prompter.inform(kAlreadyRunning, kCaptionError);
+        return nullptr;
+    }
+    std::unique_ptr<Session> session(new Session);
+    session->m_lock = std::move(lock.lock);
+    const SystemCode code = chooseMode();
+    session->m_store = ConfigStore::create(RunState::begin(code, options.programFolder));
+    session->m_prompter = std::make_unique<BatchingPrompter>(prompter);
+    session->m_window = std::make_unique<ui::MainWindow>(*session->m_store, *session->m_prompter);
+    ui::MainWindow& window = *session->m_window;
+    window.logic().start();
+    window.refresh();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+    return session;
+}
+
+Session::~Session() = default;
+
+} // namespace qb

@@ -1,0 +1,32 @@
+#include "Session.h"
+#include "ui/MessageBoxPrompter.h"
+#include "ui/ModeSelectionDialog.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quillbarrow");
+    QApplication::setWindowIcon(QIcon::fromTheme("dialog-warning"));
+
+    const qb::StartOptions options = qb::StartOptions::fromArguments(app.arguments());
+    if (!options.valid) {
+        std::fprintf(stderr, "quillbarrow: %s\nusage: quillbarrow [--base-dir DIR]\n",
+                     options.error.c_str());
+        return 2;
+    }
+    qb::ui::MessageBoxPrompter prompter;
+    auto session = qb::Session::start(options, prompter, [] {
+        qb::ui::ModeSelectionDialog dialog;
+        return dialog.choose();
+    });
+    if (!session) {
+        return 0; // another copy runs; it is left undisturbed
+    }
+    prompter.setParent(&session->window());
+    return app.exec();
+}

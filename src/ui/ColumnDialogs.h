@@ -1,0 +1,22 @@
+#pragma once
+
+#include "pages/DialogRunner.h"
+
+class QWidget;
+
+namespace qb::ui {
+
+// Shows the main window's modal dialogs over `parent`.
+class WidgetDialogRunner : public DialogRunner {
+public:
+    explicit WidgetDialogRunner(QWidget* parent) : m_parent(parent) {}
+
+    bool runColumnBatch(ColumnBatchDialog& dialog) override;
+    bool runPositionDescription(PositionDescriptionDialog& dialog) override;
+    void showAbout() override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace qb::ui

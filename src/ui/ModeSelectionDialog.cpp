@@ -1,0 +1,66 @@
+#include "ModeSelectionDialog.h"
+
+#include "Mirror.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace qb::ui {
+
+ModeSelectionDialog::ModeSelectionDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("modeSelection");
+    setWindowTitle(qs(m_logic.caption));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(qs(m_logic.text), this));
+    m_first = new QRadioButton(this);
+    m_second = new QRadioButton(this);
+    m_first->setObjectName("firstOption");
+    m_second->setObjectName("secondOption");
+    auto* group = new QButtonGroup(this);
+    group->addButton(m_first, 0);
+    group->addButton(m_second, 1);
+    layout->addWidget(m_first);
+    layout->addWidget(m_second);
+    m_panelTypes = new QComboBox(this);
+    m_panelTypes->setObjectName("panelType");
+    layout->addWidget(m_panelTypes);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("ok");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+        m_logic.chooseOption(id);
+        refresh();
+    });
+    connect(m_panelTypes, &QComboBox::activated, this, [this](int index) {
+        m_logic.choosePanelType(index);
+        refresh();
+    });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    refresh();
+}
+
+void ModeSelectionDialog::refresh() {
+    m_first->setText(qs(m_logic.firstOptionLabel()));
+    m_second->setText(qs(m_logic.secondOptionLabel()));
+    m_first->setVisible(m_logic.firstOptionVisible());
+    const QSignalBlocker blockFirst(m_first);
+    const QSignalBlocker blockSecond(m_second);
+    (m_logic.selectedOption() == 0 ? m_first : m_second)->setChecked(true);
+    mirrorItems(m_panelTypes, m_logic.panelTypes, m_logic.panelType());
+}
+
+SystemCode ModeSelectionDialog::choose() {
+    return exec() == QDialog::Accepted ? m_logic.accept() : ModeSelection::dismissed();
+}
+
+} // namespace qb::ui

@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev
   libutfcpp-dev zlib1g-dev
   clang libclang-rt-14-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core
+  libbenchmark-dev
 )
 
 missing=()

@@ -1,0 +1,180 @@
+#include "ModalHelper.h"
+#include "app/Session.h"
+#include "store/ConfigStore.h"
+#include "store/SingleInstanceLock.h"
+#include "support/FakePrompter.h"
+#include "support/TempDir.h"
+#include "ui/MainWindow.h"
+#include "ui/ModeSelectionDialog.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace qb;
+
+class MainWindowGuiTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> m_folder;
+    test::FakePrompter m_prompter;
+    std::unique_ptr<Session> m_session;
+
+    ui::MainWindow& window() { return m_session->window(); }
+    ConfigStore& store() { return m_session->store(); }
+
+    StartOptions options() const {
+        StartOptions o;
+        o.programFolder = m_folder->path();
+        o.lockFolder = m_folder->path();
+        return o;
+    }
+
+    void clickCell(int row, int column) {
+        QTableWidget* grid = window().grid();
+        grid->scrollToItem(grid->item(row - 1, column));
+        const QRect cell = grid->visualRect(grid->model()->index(row - 1, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    void doubleClickCaption(int column) {
+        QHeaderView* header = window().grid()->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void pressSave() {
+        auto* save = window().findChild<QPushButton*>("save");
+        QTest::mouseClick(save, Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<test::TempDir>();
+        m_prompter = {};
+        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
+        QVERIFY(m_session);
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    void cleanup() {
+        m_session.reset();
+        m_folder.reset();
+    }
+
+    void startUpShowsTheZonePage() {
+        QCOMPARE(window().windowTitle(), QString("Fire Alarm System --> Zone Setup"));
+        QCOMPARE(window().grid()->rowCount(), 32);
+        QCOMPARE(window().grid()->horizontalHeaderItem(2)->text(), QString("Position"));
+        QCOMPARE(window().grid()->item(0, 1)->text(), QString("√"));
+        QVERIFY(std::filesystem::is_directory(m_folder->path() / "Data"));
+        QVERIFY(m_prompter.messages.empty());
+    }
+
+    void typingAZoneNameThenSaveWritesTheZoneFile() {
+        clickCell(3, 2);
+        QLineEdit* editor = window().cellTextEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QCOMPARE(editor->maxLength(), 12);
+        QTest::keyClicks(editor, "Boiler room");
+        pressSave();
+        QTRY_VERIFY(!editor->isVisible());
+        QCOMPARE(window().grid()->item(2, 2)->text(), QString("Boiler room"));
+        const auto bytes = test::readAll(store().dataFolder() / "M001ZONE.BIN");
+        QCOMPARE(bytes.size(), std::size_t(548));
+        QCOMPARE(std::string(bytes.begin() + 65, bytes.begin() + 77), std::string("Boiler room\0", 12));
+        QVERIFY(!store().zones.modified());
+    }
+
+    void choosingHostFiveThenSaveWritesItsNetworkFiles() {
+        window().runCommand(32774);
+        QCOMPARE(window().windowTitle(), QString("Fire Alarm System --> NET Setup"));
+        QComboBox* hosts = window().firstSelector();
+        QVERIFY(hosts->isVisible());
+        QCOMPARE(hosts->itemText(4), QString("005"));
+        emit hosts->activated(4);
+        QCOMPARE(hosts->currentText(), QString("005"));
+        pressSave();
+        QVERIFY(std::filesystem::exists(store().dataFolder() / "M005NET_.BIN"));
+        QVERIFY(std::filesystem::exists(store().dataFolder() / "M005SYS_.BIN"));
+        QVERIFY(!std::filesystem::exists(store().dataFolder() / "M001NET_.BIN"));
+        QCOMPARE(window().grid()->item(4, 1)->text(), QString("√"));
+    }
+
+    void columnBatchFromTheCaptionChangesTheChosenRange() {
+        window().runCommand(32782);
+        QCOMPARE(window().windowTitle(), QString("Loop --> Detector/Module Setup"));
+        QCOMPARE(window().grid()->rowCount(), 324);
+        bool seen = false;
+        test::whenModal([&](QWidget* dialog) {
+            seen = dialog->objectName() == "columnBatchDialog";
+            auto* values = dialog->findChild<QComboBox*>("values");
+            values->setCurrentIndex(2);
+            emit values->activated(2); // "Slow"
+            dialog->findChild<QLineEdit*>("startAddress")->setText("20");
+            dialog->findChild<QLineEdit*>("endAddress")->setText("22");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        doubleClickCaption(6);
+        QVERIFY(seen);
+        const DeviceTableEntry& board = store().devices(1).working;
+        QCOMPARE(board.device(1, 19).workMode, std::uint8_t(1));
+        QCOMPARE(board.device(1, 20).workMode, std::uint8_t(2));
+        QCOMPARE(board.device(1, 22).workMode, std::uint8_t(2));
+        QCOMPARE(board.device(1, 23).workMode, std::uint8_t(1));
+        QCOMPARE(window().grid()->item(20, 6)->text(), QString("Slow"));
+    }
+
+    void aSecondInstanceIsRefused() {
+        test::FakePrompter second;
+        bool asked = false;
+        auto refused = Session::start(options(), second, [&] {
+            asked = true;
+            return SystemCode::TwoLoopSo3;
+        });
+        QVERIFY(!refused);
+        QVERIFY(!asked);
+        QCOMPARE(second.messages.size(), std::size_t(1));
+        QCOMPARE(second.messages[0].text, std::string("The application is already running!"));
+        QCOMPARE(second.messages[0].caption, std::string("Error"));
+        QVERIFY(window().isVisible()); // the first copy is undisturbed
+    }
+
+    void modeSelectionGivesTheChosenSystemCode() {
+        ui::ModeSelectionDialog dialog;
+        test::whenModal([](QWidget* modal) {
+            auto* panel = modal->findChild<QComboBox*>("panelType");
+            panel->setCurrentIndex(0);
+            emit panel->activated(0); // "1 Loop Fire alarm Panel"
+            QVERIFY(!modal->findChild<QRadioButton*>("firstOption")->isVisible());
+            QCOMPARE(modal->findChild<QRadioButton*>("secondOption")->text(), QString("SO.***1"));
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.choose(), SystemCode::OneLoop);
+
+        ui::ModeSelectionDialog closed;
+        test::whenModal([](QWidget* modal) { modal->close(); });
+        QCOMPARE(closed.choose(), SystemCode::TwoLoopSo12);
+    }
+
+    void enterAndEscapeNeverCloseTheWindow() {
+        clickCell(1, 2);
+        QTRY_VERIFY(window().cellTextEditor()->isVisible());
+        QTest::keyClick(window().cellTextEditor(), Qt::Key_Return);
+        QTest::keyClick(&window(), Qt::Key_Escape);
+        QTest::keyClick(&window(), Qt::Key_Return);
+        QVERIFY(window().isVisible());
+        QVERIFY(!std::filesystem::exists(store().dataFolder() / "M001ZONE.BIN"));
+    }
+};
+
+QTEST_MAIN(MainWindowGuiTest)
+#include "MainWindowGuiTest.moc"

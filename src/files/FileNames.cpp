@@ -24,7 +24,9 @@ std::string deviceFileName(int fileNumber) {
 }
 
 std::string fileName(std::uint8_t hostIndex, std::string_view name) {
-    return "M" + hostNumberText(hostIndex) + std::string(name) + ".BIN";
+    std::string text = "M";
+    text.append(hostNumberText(hostIndex)).append(name).append(".BIN");
+    return text;
 }
 
 std::filesystem::path filePath(const std::filesystem::path& dataFolder, std::uint8_t hostIndex,

@@ -1,6 +1,8 @@
 #include "LoopDeviceTable.h"
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace qb {
 
@@ -14,10 +16,11 @@ DeviceTableEntry DeviceTableEntry::defaults(const FileHeader& headerTemplate, in
             record.address = static_cast<std::uint16_t>(address);
             record.loopIndex = loopIndexOf(fileNumber, loop);
             if (isVirtual) {
-                const std::string text = "V" + std::to_string(fileNumber - kVirtualBoard1 + 1) +
-                                         " L" + std::to_string(loop) + " Addr" +
-                                         std::to_string(address);
-                record.position.assign(std::u16string(text.begin(), text.end()));
+                char text[32];
+                std::snprintf(text, sizeof text, "V%d L%d Addr%d",
+                              fileNumber - kVirtualBoard1 + 1, loop, address);
+                const std::string_view view(text);
+                record.position.assign(std::u16string(view.begin(), view.end()));
             }
         }
     }

@@ -1,0 +1,111 @@
+// Start-up to the first shown window, and drawing the pages, offscreen.
+#include "app/Session.h"
+#include "files/DeviceFile.h"
+#include "pages/MainMenu.h"
+#include "pages/MainWindowLogic.h"
+#include "store/ConfigStore.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class QuietPrompter : public qb::Prompter {
+public:
+    void inform(const std::string&, const std::string&) override {}
+    bool confirm(const std::string&, const std::string&) override { return true; }
+};
+
+class NoDialogs : public qb::DialogRunner {
+public:
+    bool runColumnBatch(qb::ColumnBatchDialog&) override { return false; }
+    bool runPositionDescription(qb::PositionDescriptionDialog&) override { return false; }
+    void showAbout() override {}
+};
+
+qb::StartOptions optionsIn(const QTemporaryDir& folder) {
+    qb::StartOptions options;
+    options.programFolder = folder.path().toStdString();
+    options.lockFolder = folder.path().toStdString();
+    return options;
+}
+
+// From the start of the session (lock, store defaults, window) to the window on screen.
+void StartUpToFirstWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    QuietPrompter prompter;
+    for (auto _ : state) {
+        auto session = qb::Session::start(optionsIn(folder), prompter,
+                                          [] { return qb::SystemCode::TwoLoopSo3; });
+        if (!QTest::qWaitForWindowExposed(&session->window())) {
+            state.SkipWithError("window not shown");
+        }
+        state.PauseTiming();
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartUpToFirstWindow)->Unit(benchmark::kMillisecond);
+
+// Showing the Detector/Module page: 324 rows of eight columns, drawn and mirrored.
+void ShowDevicePage(benchmark::State& state) {
+    QTemporaryDir folder;
+    QuietPrompter prompter;
+    auto session = qb::Session::start(optionsIn(folder), prompter,
+                                      [] { return qb::SystemCode::TwoLoopSo3; });
+    qb::ui::MainWindow& window = session->window();
+    for (auto _ : state) {
+        window.runCommand(qb::commands::kDeviceSetup);
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.runCommand(qb::commands::kZoneSetup);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ShowDevicePage)->Unit(benchmark::kMillisecond);
+
+// The same page in the logic alone, without widgets.
+void DrawDevicePageLogic(benchmark::State& state) {
+    QTemporaryDir folder;
+    QuietPrompter prompter;
+    NoDialogs dialogs;
+    auto store = qb::ConfigStore::create(
+        qb::RunState::begin(qb::SystemCode::TwoLoopSo3, folder.path().toStdString()));
+    qb::MainWindowLogic logic(*store, prompter, dialogs);
+    for (auto _ : state) {
+        logic.showPage(qb::PageId::Devices);
+        benchmark::DoNotOptimize(logic.state().grid.rows());
+    }
+}
+BENCHMARK(DrawDevicePageLogic)->Unit(benchmark::kMicrosecond);
+
+// Building all 42 device files as an export does.
+void BuildAllDeviceFiles(benchmark::State& state) {
+    QTemporaryDir folder;
+    auto store = qb::ConfigStore::create(
+        qb::RunState::begin(qb::SystemCode::TwoLoopSo3, folder.path().toStdString()));
+    for (auto _ : state) {
+        for (int j = 1; j <= qb::kDeviceFileCount; ++j) {
+            auto file = qb::buildDeviceFile(store->devices(j).working, j, store->systemCode(),
+                                            qb::FileVariant::Export);
+            benchmark::DoNotOptimize(file.bytes.data());
+        }
+    }
+}
+BENCHMARK(BuildAllDeviceFiles)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

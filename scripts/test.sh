@@ -11,7 +11,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 # A short fuzzing run of every file reader, built with clang's libFuzzer.
 fuzz=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$fuzz" -DCMAKE_BUILD_TYPE=Debug -DQB_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B "$fuzz" -DCMAKE_BUILD_TYPE=Debug -DQB_FUZZ=ON -DQB_BUILD_GUI=OFF \
   -DQB_BUILD_TESTS=OFF >/dev/null
 cmake --build "$fuzz" -j2
 ctest --test-dir "$fuzz" --output-on-failure

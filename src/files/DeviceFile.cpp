@@ -66,17 +66,13 @@ void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry
     if (bytes.size() >= FileHeader::kSize) {
         entry.header = FileHeader::fromBytes(bytes);
     }
-    const std::size_t recordSize = deviceRecordSize(code);
-    for (int n = 0; n < DeviceTableEntry::kRecords; ++n) {
-        const std::size_t offset = FileHeader::kSize + recordSize * n;
-        if (offset + recordSize > bytes.size()) {
-            break;
-        }
-        const auto record = bytes.subspan(offset, recordSize);
-        DeviceRecord& device = entry.records[n];
-        unpackFields(record, device);
-        device.position.assign(decodeField(record.subspan(kPosition)));
-    }
+    forEachCompleteRecord(bytes, FileHeader::kSize, deviceRecordSize(code),
+                          DeviceTableEntry::kRecords,
+                          [&](int n, std::span<const std::uint8_t> record) {
+                              DeviceRecord& device = entry.records[n];
+                              unpackFields(record, device);
+                              device.position.assign(decodeField(record.subspan(kPosition)));
+                          });
 }
 
 } // namespace qb

@@ -26,18 +26,14 @@ void readDisplayFile(std::span<const std::uint8_t> bytes, DisplayTable& table) {
     if (bytes.size() >= FileHeader::kSize) {
         table.header = FileHeader::fromBytes(bytes);
     }
-    for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
-        const std::size_t offset = kRecordBase + kRecordSize * (d - 1);
-        if (offset + kRecordSize > bytes.size()) {
-            break;
-        }
-        const auto record = bytes.subspan(offset, kRecordSize);
-        DisplayRecord& display = table.display(d);
-        display.registration = record[kRegistration];
-        display.type = record[kType];
-        display.zone = record[kZone];
-        display.name.assign(decodeField(record.subspan(kName, kNameField)));
-    }
+    forEachCompleteRecord(bytes, kRecordBase, kRecordSize, DisplayTable::kDisplays,
+                          [&](int n, std::span<const std::uint8_t> record) {
+                              DisplayRecord& display = table.displays[n];
+                              display.registration = record[kRegistration];
+                              display.type = record[kType];
+                              display.zone = record[kZone];
+                              display.name.assign(decodeField(record.subspan(kName, kNameField)));
+                          });
 }
 
 } // namespace qb

@@ -36,18 +36,14 @@ void readZoneFile(std::span<const std::uint8_t> bytes, ZoneTable& table) {
     if (bytes.size() > kResound) {
         table.resound = bytes[kResound];
     }
-    for (int z = 1; z <= ZoneTable::kZones; ++z) {
-        const std::size_t offset = kRecordBase + kRecordSize * (z - 1);
-        if (offset + kRecordSize > bytes.size()) {
-            break;
-        }
-        const auto record = bytes.subspan(offset, kRecordSize);
-        ZoneRecord& zone = table.zone(z);
-        zone.registration = record[kRegistration];
-        zone.name.assign(decodeField(record.subspan(kName, kNameField)));
-        zone.option1 = record[kOption1];
-        zone.option2 = record[kOption2];
-    }
+    forEachCompleteRecord(bytes, kRecordBase, kRecordSize, ZoneTable::kZones,
+                          [&](int n, std::span<const std::uint8_t> record) {
+                              ZoneRecord& zone = table.zones[n];
+                              zone.registration = record[kRegistration];
+                              zone.name.assign(decodeField(record.subspan(kName, kNameField)));
+                              zone.option1 = record[kOption1];
+                              zone.option2 = record[kOption2];
+                          });
 }
 
 } // namespace qb

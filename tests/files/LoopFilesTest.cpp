@@ -27,6 +27,10 @@ struct Layout {
     std::size_t positionLimit;
 };
 
+void PrintTo(const Layout& layout, std::ostream* out) {
+    *out << "system code " << int(toByte(layout.code));
+}
+
 class LoopFiles : public ::testing::TestWithParam<Layout> {
 protected:
     test::TempDir folder;

@@ -1,0 +1,1 @@
+#include "linkage/LinkageRules.h"

@@ -1,20 +1,17 @@
 #include "NetworkFile.h"
 
-#include <algorithm>
+#include "ImageFile.h"
 
 namespace qb {
 
 BuiltFile buildNetworkFile(const NetworkTable& table, const FileHeader& headerTemplate,
                            FileVariant variant) {
-    const FileHeader header = FileHeader::fromTemplate(headerTemplate, tags::kNetwork);
-    BuiltFile file{startImage(header, network_file::kSize), {}};
-    std::copy(table.data.begin(), table.data.end(), file.bytes.begin() + FileHeader::kSize);
-    finishImage(file, variant);
-    return file;
+    return buildImageFile(FileHeader::fromTemplate(headerTemplate, tags::kNetwork), table.data,
+                          variant);
 }
 
 void readNetworkFile(std::span<const std::uint8_t> bytes, NetworkTable& table) {
-    overlayImage(bytes, table.header, table.data);
+    readImageFile(bytes, table);
 }
 
 } // namespace qb

@@ -1,17 +1,15 @@
 #include "SystemSettingsFile.h"
 
-#include <algorithm>
+#include "ImageFile.h"
 
 namespace qb {
 
 BuiltFile buildSystemSettingsFile(const SystemSettings& settings) {
-    BuiltFile file{startImage(settings.header, system_settings_file::kSize), {}};
-    std::copy(settings.data.begin(), settings.data.end(), file.bytes.begin() + FileHeader::kSize);
-    return file;
+    return buildImageFile(settings, FileVariant::PageSave);
 }
 
 void readSystemSettingsFile(std::span<const std::uint8_t> bytes, SystemSettings& settings) {
-    overlayImage(bytes, settings.header, settings.data);
+    readImageFile(bytes, settings);
 }
 
 } // namespace qb

@@ -1,1 +1,323 @@
 #include "LinkageRules.h"
+
+#include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstdio>
+#include <stdexcept>
+
+namespace qb {
+
+namespace {
+
+struct KindFields {
+    std::size_t firstOutput;
+    std::size_t reg;
+    std::size_t delay;
+};
+
+// Kinds 1..7. The kinds carry different condition fields before these, so the fields shift.
+constexpr std::array<KindFields, kLinkageKinds> kKindFields{{
+    {32, 30, 31},
+    {34, 31, 32},
+    {36, 34, 35},
+    {36, 33, 34},
+    {38, 35, 36},
+    {46, 44, 45},
+    {34, 30, 31},
+}};
+
+const KindFields& fieldsOf(int kind) {
+    if (!isLinkageKind(kind)) {
+        throw std::out_of_range("linkage kind");
+    }
+    return kKindFields[static_cast<std::size_t>(kind - 1)];
+}
+
+// Follows a chain from `start`. The visited set bounds the walk by the pool size and turns a
+// cycle into an end, so a damaged chain from a file can neither hang a walk nor send it out of
+// the pool. The end markers lie outside every pool, so the index check also ends intact chains.
+template <class Table> std::vector<int> walk(const Table& table, std::uint32_t start) {
+    std::vector<int> chain;
+    std::bitset<Table::kRecords> seen;
+    std::uint32_t index = start;
+    while (Table::isRecordIndex(index) && !seen.test(index)) {
+        const std::uint16_t link = table.nextLink(static_cast<int>(index));
+        if (link == kFreeLink) {
+            break;
+        }
+        seen.set(index);
+        chain.push_back(static_cast<int>(index));
+        index = link;
+    }
+    return chain;
+}
+
+template <class Table> std::optional<int> lowestFree(const Table& table) {
+    for (int i = 0; i < Table::kRecords; ++i) {
+        if (table.nextLink(i) == kFreeLink) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isRuleRecord(int record, int kind) {
+    return isLinkageKind(kind) &&
+           LinkageInputTable::isRecordIndex(static_cast<std::uint32_t>(record));
+}
+
+std::uint16_t firstOutput(const LinkageInputTable& input, int record, int kind) {
+    return le::readU16(input.record(record), firstOutputOffset(kind));
+}
+
+void setFirstOutput(LinkageInputTable& input, int record, int kind, std::uint16_t output) {
+    le::writeU16(input.record(record), firstOutputOffset(kind), output);
+}
+
+std::u16string ascii(const char* text) {
+    std::u16string out;
+    for (; *text != '\0'; ++text) {
+        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(*text)));
+    }
+    return out;
+}
+
+// The list name and, should the extension table carry the code as well, that name after it;
+// unknown codes show no name at all rather than "none", which would read as a device type.
+std::u16string equipTypeText(int code, const DeviceTypeTable& table) {
+    std::u16string text;
+    for (const CatalogEntry& entry : deviceTypeList()) {
+        if (entry.code == code) {
+            text += entry.name;
+            break;
+        }
+    }
+    for (const DeviceTypeRecord& record : table.records) {
+        if (record.code != 0 && record.code == code) { // code 0 marks an unused record
+            text += record.name.view();
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::size_t firstOutputOffset(int kind) {
+    return fieldsOf(kind).firstOutput;
+}
+std::size_t regOffset(int kind) {
+    return fieldsOf(kind).reg;
+}
+std::size_t delayOffset(int kind) {
+    return fieldsOf(kind).delay;
+}
+
+std::vector<int> ruleChain(const LinkageInputTable& input, int kind) {
+    if (!isLinkageKind(kind)) {
+        return {};
+    }
+    return walk(input, input.head(kind));
+}
+
+int countRules(const LinkageInputTable& input, int kind) {
+    return static_cast<int>(ruleChain(input, kind).size());
+}
+
+std::optional<int> recordAtPage(const LinkageInputTable& input, int kind, int page) {
+    const std::vector<int> chain = ruleChain(input, kind);
+    if (page < 1 || page > static_cast<int>(chain.size())) {
+        return std::nullopt;
+    }
+    return chain[static_cast<std::size_t>(page - 1)];
+}
+
+std::optional<int> lowestFreeCondition(const LinkageInputTable& input) {
+    return lowestFree(input);
+}
+
+std::optional<int> lowestFreeOutput(const LinkageResultTable& result) {
+    return lowestFree(result);
+}
+
+void freeCondition(LinkageInputTable& input, int record) {
+    if (LinkageInputTable::isRecordIndex(static_cast<std::uint32_t>(record))) {
+        std::ranges::fill(input.record(record), 0xFF);
+    }
+}
+
+void freeOutput(LinkageResultTable& result, int record) {
+    if (LinkageResultTable::isRecordIndex(static_cast<std::uint32_t>(record))) {
+        std::ranges::fill(result.record(record), 0xFF);
+    }
+}
+
+std::optional<int> appendRule(LinkageInputTable& input, const LinkageResultTable& result,
+                              int kind) {
+    if (!isLinkageKind(kind)) {
+        return std::nullopt;
+    }
+    const std::optional<int> record = lowestFreeCondition(input);
+    if (!record || !lowestFreeOutput(result)) {
+        return std::nullopt;
+    }
+    const auto index = static_cast<std::uint16_t>(*record);
+    const std::vector<int> chain = ruleChain(input, kind);
+    if (chain.empty()) {
+        input.setHead(kind, index); // also replaces a head that led nowhere valid
+    } else {
+        input.setNextLink(chain.back(), index);
+    }
+    freeCondition(input, *record);
+    input.setNextLink(*record, kChainEnd);
+    return record;
+}
+
+int deleteRule(LinkageInputTable& input, LinkageResultTable& result, int kind, int page) {
+    const std::vector<int> chain = ruleChain(input, kind);
+    const int count = static_cast<int>(chain.size());
+    if (count == 0) {
+        return 0;
+    }
+    if (page < 1 || page > count) {
+        return std::clamp(page, 1, count);
+    }
+    const auto at = [&](int p) { return chain[static_cast<std::size_t>(p - 1)]; };
+    const int record = at(page);
+    freeOutputs(input, result, record, kind);
+    int shown = page;
+    if (count == 1) {
+        input.setHead(kind, kFreeLink);
+        shown = 0;
+    } else if (page == 1) {
+        input.setHead(kind, static_cast<std::uint16_t>(at(2)));
+    } else if (page == count) {
+        input.setNextLink(at(page - 1), kChainEnd);
+        shown = page - 1;
+    } else {
+        input.setNextLink(at(page - 1), static_cast<std::uint16_t>(at(page + 1)));
+    }
+    freeCondition(input, record);
+    return shown;
+}
+
+std::vector<int> outputChain(const LinkageInputTable& input, const LinkageResultTable& result,
+                             int record, int kind) {
+    if (!isRuleRecord(record, kind)) {
+        return {};
+    }
+    return walk(result, firstOutput(input, record, kind));
+}
+
+void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record, int kind) {
+    if (!isRuleRecord(record, kind)) {
+        return;
+    }
+    for (const int output : outputChain(input, result, record, kind)) {
+        freeOutput(result, output);
+    }
+    // A first output left pointing into the pool would claim whatever output reuses the record.
+    setFirstOutput(input, record, kind, kFreeLink);
+}
+
+bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
+                  std::uint8_t hostIndex, std::uint8_t loopIndex, std::uint16_t address) {
+    if (!isRuleRecord(record, kind) || input.nextLink(record) == kFreeLink) {
+        return false;
+    }
+    const std::optional<int> output = lowestFreeOutput(result);
+    if (!output) {
+        return false;
+    }
+    const std::vector<int> chain = outputChain(input, result, record, kind);
+    const auto span = result.record(*output);
+    span[LinkageResultTable::kHostIndex] = hostIndex;
+    span[LinkageResultTable::kLoopIndex] = loopIndex;
+    le::writeU16(span, LinkageResultTable::kAddress, address);
+    le::writeU16(span, LinkageResultTable::kNextLink, kChainEnd);
+    span[6] = 0xFF; // unused; a record freed by a damaged file may hold anything here
+    span[7] = 0xFF;
+    const auto index = static_cast<std::uint16_t>(*output);
+    if (chain.empty()) {
+        setFirstOutput(input, record, kind, index); // also replaces a link that led nowhere valid
+    } else {
+        result.setNextLink(chain.back(), index);
+    }
+    return true;
+}
+
+void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
+                  int position) {
+    const std::vector<int> chain = outputChain(input, result, record, kind);
+    const int count = static_cast<int>(chain.size());
+    if (position < 0 || position >= count) {
+        return;
+    }
+    const auto at = [&](int s) { return chain[static_cast<std::size_t>(s)]; };
+    if (count == 1) {
+        setFirstOutput(input, record, kind, kFreeLink);
+    } else if (position == 0) {
+        setFirstOutput(input, record, kind, static_cast<std::uint16_t>(at(1)));
+    } else if (position == count - 1) {
+        result.setNextLink(at(position - 1), kChainEnd);
+    } else {
+        result.setNextLink(at(position - 1), static_cast<std::uint16_t>(at(position + 1)));
+    }
+    freeOutput(result, at(position));
+}
+
+std::u16string outputDisplayText(int sequence, std::uint8_t loopIndex, std::uint16_t address,
+                                 const ConfigStore& store) {
+    // Fixed-width fields keep the lines of an output list aligned.
+    char buffer[64];
+    std::u16string text;
+
+    const long n = sequence;
+    std::snprintf(buffer, sizeof buffer, n < 10 ? "00%ld " : n < 100 ? "0%ld " : "%ld ", n);
+    text += ascii(buffer);
+
+    const long board = loopIndex / 2 + 1;
+    if (board < 10) {
+        std::snprintf(buffer, sizeof buffer, "0%ld-", board);
+    } else if (board <= 40) {
+        std::snprintf(buffer, sizeof buffer, "%ld-", board);
+    } else {
+        std::snprintf(buffer, sizeof buffer, "V%ld-", board - 40);
+    }
+    text += ascii(buffer);
+
+    const long loop = loopIndex % 2 + 1;
+    std::snprintf(buffer, sizeof buffer, "%ld-", loop);
+    text += ascii(buffer);
+
+    const long a = address;
+    std::snprintf(buffer, sizeof buffer, a < 10 ? "00%ld" : a < 100 ? "0%ld" : "%ld", a);
+    text += ascii(buffer);
+
+    // Loop indices past V2 and addresses outside a loop address no device.
+    if (board <= kDeviceFileCount && address >= 1 && address <= kAddressesPerLoop) {
+        const DeviceRecord& device =
+            store.devices(static_cast<int>(board)).working.device(static_cast<int>(loop), address);
+        text += equipTypeText(device.equipType, store.deviceTypes);
+    }
+    return text;
+}
+
+std::uint16_t registeredRuleCount(const LinkageInputTable& input) {
+    std::uint16_t count = 0;
+    for (const int kind : {1, 2, 6}) {
+        for (const int record : ruleChain(input, kind)) {
+            const auto bytes = input.record(record);
+            if (bytes[regOffset(kind)] == 1 && bytes[delayOffset(kind)] != 0) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+} // namespace qb

@@ -1,3 +1,88 @@
 #pragma once
 
 #include "LinkageTables.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qb {
+
+class ConfigStore;
+
+// Rules and their outputs live in the two record pools of the linkage tables. Each kind keeps
+// its rules as a singly linked list starting at the kind's head; each rule keeps its outputs as
+// a singly linked list starting at its first output field. A rule's "page" is its 1-based place
+// in its kind list, as the linkage editors show it.
+//
+// Every chain may come from a file and is not trusted: a walk ends at the end marker, at a free
+// record, at an index outside the pool, or at the first record it has already visited. So a
+// damaged chain reads as the intact part before the damage, and every edit below works on that
+// part only, which also mends the chain (a cycle or dangling link is replaced by a proper end).
+//
+// Functions given a kind outside 1..7 or a record index outside the pool change nothing and
+// report nothing found.
+
+inline bool isLinkageKind(int kind) {
+    return kind >= 1 && kind <= kLinkageKinds;
+}
+
+// Byte offsets within a condition record; each kind lays out its own fields. Kind 1..7; other
+// kinds are a programming error and throw std::out_of_range.
+std::size_t firstOutputOffset(int kind); // uint16 index into the result table, 0xFFFF = none
+std::size_t regOffset(int kind);         // 1 = the rule is registered
+std::size_t delayOffset(int kind);       // 0 = no delay
+
+// The records of a kind list, in page order.
+std::vector<int> ruleChain(const LinkageInputTable& input, int kind);
+int countRules(const LinkageInputTable& input, int kind);
+// The record index of the rule on page 1..countRules(kind).
+std::optional<int> recordAtPage(const LinkageInputTable& input, int kind, int page);
+
+std::optional<int> lowestFreeCondition(const LinkageInputTable& input);
+std::optional<int> lowestFreeOutput(const LinkageResultTable& result);
+
+// 0xFF over the whole record.
+void freeCondition(LinkageInputTable& input, int record);
+void freeOutput(LinkageResultTable& result, int record);
+
+// Puts an empty rule at the end of the kind list and returns its record index; it is then the
+// last page. Nothing changes when no condition record or no output record is free, as a rule
+// without room for an output cannot be completed.
+std::optional<int> appendRule(LinkageInputTable& input, const LinkageResultTable& result, int kind);
+
+// Deletes the rule on page 1..countRules(kind) together with its outputs and returns the page to
+// show afterwards: the page now holding the rule that followed, the new last page when the last
+// one went, 0 when the kind is empty. A page that does not exist changes nothing; the return
+// value is then the page clamped to the existing ones.
+int deleteRule(LinkageInputTable& input, LinkageResultTable& result, int kind, int page);
+
+// The output records of a rule, in order.
+std::vector<int> outputChain(const LinkageInputTable& input, const LinkageResultTable& result,
+                             int record, int kind);
+
+// Frees every output of the rule and leaves the rule without outputs.
+void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record, int kind);
+
+// Adds an output at the end of a rule in use. False when no output record is free or the rule
+// record is free.
+bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
+                  std::uint8_t hostIndex, std::uint8_t loopIndex, std::uint16_t address);
+
+// Removes the output at 0-based `position` of the rule's output chain; any other position
+// changes nothing.
+void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
+                  int position);
+
+// One line of a rule's output list: "sss bb-l-aaa" and the device type name of the addressed
+// device, e.g. "001 03-1-005SmkFan" or "012 V1-2-120...". `sequence` is 1-based.
+std::u16string outputDisplayText(int sequence, std::uint8_t loopIndex, std::uint16_t address,
+                                 const ConfigStore& store);
+
+// The number of registered rules with a delay in the general, zone and specific kinds, as the
+// controller expects it in the table's rule count field. Only computes; storing is the caller's.
+std::uint16_t registeredRuleCount(const LinkageInputTable& input);
+
+} // namespace qb

@@ -4,6 +4,8 @@
 #include "DialogRunner.h"
 #include "MainMenu.h"
 #include "Prompter.h"
+#include "files/DataExport.h"
+#include "files/LoadData.h"
 
 #include <algorithm>
 
@@ -39,8 +41,13 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kZoneLinkageSetup, later},
         {kSpecificLinkageSetup, later},
         {kZcpSetup, later},
-        {kLoadData, later},
-        {kDataExport, later},
+        {kLoadData,
+         [this] {
+             if (!loadData(m_store, m_prompter).cancelled) {
+                 showPage(PageId::Zone);
+             }
+         }},
+        {kDataExport, [this] { dataExport(m_store, m_prompter); }},
         {kVersion, [this] { m_dialogs.showAbout(); }},
         {kControllerVersionNote,
          [this] { m_prompter.inform(kControllerVersionNoteText, kProgramName); }},

@@ -34,6 +34,15 @@ void ConfigStore::loadDefaults() {
     for (int j = 1; j <= kDeviceFileCount; ++j) {
         reset(devices(j), DeviceTableEntry::defaults(header, j));
     }
+    reset(linkageInputs, LinkageInputTable::defaults(header));
+    reset(linkageResults, LinkageResultTable::defaults(header));
+    reset(handControl, HandControlTable::defaults(header));
+    reset(broadcast, BroadcastTable::defaults(header));
+    reset(broadcastPoints, BroadcastPointTable::defaults(header));
+    reset(hydrant, HydrantTable::defaults(header));
+    reset(gasZones, GasZoneTable::defaults(header));
+    reset(mimic, MimicTable::defaults(header));
+    reset(keypad, KeypadTable::defaults(header));
 }
 
 } // namespace qb

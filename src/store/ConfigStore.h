@@ -10,6 +10,8 @@
 #include "SystemSettings.h"
 #include "Versioned.h"
 #include "ZoneTable.h"
+#include "devices/PanelTables.h"
+#include "linkage/LinkageTables.h"
 
 #include <array>
 #include <cstdint>
@@ -47,6 +49,16 @@ public:
     Versioned<IoBoardRecord> ioBoards;
     Versioned<DisplayTable> displays;
     DeviceTypeTable deviceTypes;
+
+    Versioned<LinkageInputTable> linkageInputs;
+    Versioned<LinkageResultTable> linkageResults;
+    Versioned<HandControlTable> handControl;
+    Versioned<BroadcastTable> broadcast;
+    Versioned<BroadcastPointTable> broadcastPoints;
+    Versioned<HydrantTable> hydrant;
+    Versioned<GasZoneTable> gasZones;
+    Versioned<MimicTable> mimic;
+    Versioned<KeypadTable> keypad;
 
     // Device file number 1..42.
     Versioned<DeviceTableEntry>& devices(int fileNumber) { return m_devices.at(fileNumber - 1); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileHeader.h"
+#include "HeaderedImage.h"
 #include "LittleEndian.h"
 
 #include <array>
@@ -11,15 +12,11 @@ namespace qb {
 
 // Which IO boards (loop cards) are fitted, held byte for byte as IOBR.BIN stores it after the
 // header under the two-loop system codes.
-class IoBoardRecord {
+class IoBoardRecord : public HeaderedImage<44> {
 public:
-    static constexpr std::size_t kDataSize = 44;
-    static constexpr int kBoards = 40;
+        static constexpr int kBoards = 40;
     static constexpr std::size_t kTrailerOffset = 40; // uint32, 100000 once exported
     static constexpr std::uint32_t kExportTrailer = 100000;
-
-    FileHeader header;
-    std::array<std::uint8_t, kDataSize> data{};
 
     // Board i, 1..40.
     std::uint8_t& registration(int i) { return data.at(checked(i)); }

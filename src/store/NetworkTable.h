@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileHeader.h"
+#include "HeaderedImage.h"
 
 #include <array>
 #include <cstddef>
@@ -9,10 +10,9 @@
 namespace qb {
 
 // The CAN network table, held byte for byte as NET_.BIN stores it after the header.
-class NetworkTable {
+class NetworkTable : public HeaderedImage<3088> {
 public:
-    static constexpr std::size_t kDataSize = 3088;
-    static constexpr int kHosts = 254;
+        static constexpr int kHosts = 254;
     static constexpr std::uint8_t kHostTypeRegistered = 3;
 
     // Data offsets (file offset minus 32).
@@ -20,9 +20,6 @@ public:
     static constexpr std::size_t kShareOffset = 24;
     static constexpr std::size_t kRegistrationBase = 25; // + host number
     static constexpr std::size_t kHostTypeBase = 279;    // + host number
-
-    FileHeader header;
-    std::array<std::uint8_t, kDataSize> data{};
 
     // The own host number minus 1; it selects every file name.
     std::uint8_t hostIndex() const { return data[kHostIndexOffset]; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileHeader.h"
+#include "HeaderedImage.h"
 #include "LittleEndian.h"
 
 #include <algorithm>
@@ -12,10 +13,9 @@
 namespace qb {
 
 // The system settings record written as SYS_.BIN, held byte for byte after its header.
-class SystemSettings {
+class SystemSettings : public HeaderedImage<56> {
 public:
-    static constexpr std::size_t kDataSize = 56;
-
+    
     // Data offsets (file offset minus 32).
     static constexpr std::size_t kHostNameOffset = 0;
     static constexpr std::size_t kHostNameField = 41;
@@ -29,9 +29,6 @@ public:
     static constexpr std::string_view kDefaultHostName = "The fire alarm controller";
     static constexpr std::uint32_t kDefaultBaudRate = 9600;
     static constexpr std::uint32_t kDefaultCanRate = 100000;
-
-    FileHeader header;
-    std::array<std::uint8_t, kDataSize> data{};
 
     std::string_view hostName() const {
         const char* text = reinterpret_cast<const char*>(data.data());

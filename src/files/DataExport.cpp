@@ -1,0 +1,188 @@
+#include "DataExport.h"
+
+#include "DeviceFile.h"
+#include "DisplayFile.h"
+#include "FileIo.h"
+#include "FileNames.h"
+#include "ImageFile.h"
+#include "IoBoardFile.h"
+#include "NetworkFile.h"
+#include "ZoneFile.h"
+#include "linkage/LinkageRules.h"
+#include "pages/Prompter.h"
+#include "store/ConfigStore.h"
+
+namespace qb {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> emptyFolder(const fs::path& folder) {
+    std::vector<std::string> failures;
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    if (error) {
+        if (error != std::errc::no_such_file_or_directory) {
+            failures.push_back("Cannot empty " + folder.string() + ": " + error.message());
+        }
+        return failures;
+    }
+    for (const fs::directory_entry& entry : entries) {
+        // remove_all takes a link away without touching what it points at.
+        fs::remove_all(entry.path(), error);
+        if (error) {
+            failures.push_back("Cannot delete " + entry.path().filename().string() + ": " +
+                               error.message());
+        }
+    }
+    return failures;
+}
+
+namespace {
+
+class Exporter {
+public:
+    Exporter(ConfigStore& store, Prompter& prompter)
+        : m_store(store), m_prompter(prompter), m_hostIndex(store.hostIndex()) {}
+
+    void run();
+    SetOutcome outcome() const { return m_outcome; }
+
+private:
+    fs::path path(std::string_view name) const {
+        return filePath(m_store.dataFolder(), m_hostIndex, name);
+    }
+    void report(const std::string& text) {
+        ++m_outcome.problems;
+        m_prompter.inform(text, kProgramName);
+    }
+
+    // Reports every too-long text of the file; writes it when there is none and `allowed`.
+    // True when the file was written.
+    bool write(std::string_view name, const BuiltFile& file, bool allowed = true);
+
+    // Writes a table's file and, once written, keeps the checksum in the table's header and
+    // takes its saved copy.
+    template <class Table, class SetCrc>
+    void writeTable(std::string_view name, const BuiltFile& file, Versioned<Table>& table,
+                    SetCrc setCrc) {
+        if (write(name, file)) {
+            setCrc(table.working, file.crc());
+            table.takeSavePoint();
+        }
+    }
+
+    void exportDevices();
+    void exportLinkage();
+
+    ConfigStore& m_store;
+    Prompter& m_prompter;
+    const std::uint8_t m_hostIndex;
+    SetOutcome m_outcome;
+};
+
+auto headerCrc() {
+    return [](auto& table, std::uint32_t crc) { table.header.setCrc(crc); };
+}
+
+bool Exporter::write(std::string_view name, const BuiltFile& file, bool allowed) {
+    for (const std::string& message : file.messages) {
+        report(message);
+    }
+    if (!file.writable() || !allowed) {
+        return false;
+    }
+    if (const FileResult result = writeFile(path(name), file.bytes); !result) {
+        report(result.error);
+        return false;
+    }
+    return true;
+}
+
+void Exporter::run() {
+    for (const std::string& failure : emptyFolder(m_store.dataFolder())) {
+        report(failure);
+    }
+    ConfigStore& s = m_store;
+    const FileHeader& headerTemplate = s.headerTemplate();
+
+    writeTable(names::kZone, buildZoneFile(s.zones.working, FileVariant::Export), s.zones,
+               headerCrc());
+
+    s.network.working.header = FileHeader::fromTemplate(headerTemplate, tags::kNetwork);
+    writeTable(names::kNetwork,
+               buildNetworkFile(s.network.working, headerTemplate, FileVariant::Export),
+               s.network, headerCrc());
+    removeFile(path(names::kSystemSettings));
+
+    writeTable(names::kDisplay, buildDisplayFile(s.displays.working, FileVariant::Export),
+               s.displays, headerCrc());
+
+    const bool oneLoop = s.systemCode() == SystemCode::OneLoop;
+    if (!oneLoop) {
+        s.ioBoards.working.setTrailer(IoBoardRecord::kExportTrailer);
+    }
+    const BuiltFile ioBoards =
+        buildIoBoardFile(s.ioBoards.working, headerTemplate, s.systemCode(), FileVariant::Export);
+    // The one-loop form is not the record's image: its checksum stays with the file.
+    writeTable(names::kIoBoard, ioBoards, s.ioBoards, [oneLoop](IoBoardRecord& record, auto crc) {
+        if (!oneLoop) {
+            record.header.setCrc(crc);
+        }
+    });
+
+    writeTable(names::kMimic, buildImageFile(s.mimic.working, FileVariant::Export), s.mimic,
+               headerCrc());
+    exportDevices();
+    exportLinkage();
+
+    s.keypad.working.header = FileHeader::fromTemplate(headerTemplate, tags::kKeypad);
+    writeTable(names::kKeypad, buildImageFile(s.keypad.working, FileVariant::Export), s.keypad,
+               headerCrc());
+}
+
+void Exporter::exportDevices() {
+    const SystemCode code = m_store.systemCode();
+    const int last = code == SystemCode::OneLoop ? 1 : kDeviceFileCount;
+    // One mark for the whole export: after the first too-long position no further device file
+    // is written, though every later position is still checked.
+    bool valid = true;
+    for (int j = 1; j <= last; ++j) {
+        Versioned<DeviceTableEntry>& entry = m_store.devices(j);
+        const BuiltFile file = buildDeviceFile(entry.working, j, code, FileVariant::Export);
+        valid = valid && file.writable();
+        if (write(deviceFileName(j), file, valid)) {
+            entry.working.header.setCrc(file.crc());
+            entry.takeSavePoint();
+        }
+    }
+}
+
+void Exporter::exportLinkage() {
+    ConfigStore& s = m_store;
+    LinkageInputTable& inputs = s.linkageInputs.working;
+    inputs.setRegisteredRuleCount(registeredRuleCount(inputs));
+    const BuiltFile conditions = buildWholeImageFile(inputs.bytes, FileVariant::Export);
+    if (write(names::kLinkageInput, conditions)) {
+        inputs.setHeader(FileHeader::fromBytes(conditions.bytes));
+        s.linkageInputs.takeSavePoint();
+    }
+    LinkageResultTable& results = s.linkageResults.working;
+    const BuiltFile outputs = buildWholeImageFile(results.bytes, FileVariant::Export);
+    if (write(names::kLinkageResult, outputs)) {
+        results.setHeader(FileHeader::fromBytes(outputs.bytes));
+        s.linkageResults.takeSavePoint();
+    }
+}
+
+} // namespace
+
+SetOutcome dataExport(ConfigStore& store, Prompter& prompter) {
+    if (!prompter.confirm(kExportQuestion, " warning!")) {
+        return {true, 0};
+    }
+    Exporter exporter(store, prompter);
+    exporter.run();
+    return exporter.outcome();
+}
+
+} // namespace qb

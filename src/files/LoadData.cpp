@@ -1,0 +1,234 @@
+#include "LoadData.h"
+
+#include "DeviceFile.h"
+#include "DisplayFile.h"
+#include "FileIo.h"
+#include "FileNames.h"
+#include "ImageFile.h"
+#include "IoBoardFile.h"
+#include "Messages.h"
+#include "NetworkFile.h"
+#include "ZoneFile.h"
+#include "pages/Prompter.h"
+#include "store/ConfigStore.h"
+
+#include <initializer_list>
+
+namespace qb {
+
+namespace {
+
+constexpr int kCheckedZones = 20;
+
+// One file of the set as the loader sees it.
+enum class Found { Missing, Wrong, Accepted };
+
+class Loader {
+public:
+    Loader(ConfigStore& store, Prompter& prompter)
+        : m_store(store), m_prompter(prompter), m_hostIndex(store.hostIndex()) {}
+
+    std::filesystem::path path(std::string_view name) const {
+        return filePath(m_store.dataFolder(), m_hostIndex, name);
+    }
+
+    Found find(std::string_view name, std::initializer_list<std::string_view> tags) const {
+        const auto header = peekHeader(path(name));
+        if (!header) {
+            return Found::Missing;
+        }
+        for (std::string_view tag : tags) {
+            if (header->hasTag(tag)) {
+                return Found::Accepted;
+            }
+        }
+        return Found::Wrong;
+    }
+
+    // Reports a missing or wrong file with its own messages; true when it is to be read.
+    bool accept(std::string_view name, std::initializer_list<std::string_view> tags,
+                const char* missing, const char* wrong) {
+        switch (find(name, tags)) {
+        case Found::Missing:
+            report(missing);
+            return false;
+        case Found::Wrong:
+            report(wrong);
+            return false;
+        case Found::Accepted:
+            return true;
+        }
+        return false;
+    }
+
+    std::vector<std::uint8_t> read(std::string_view name, std::size_t size) const {
+        return readFile(path(name), size).value_or(std::vector<std::uint8_t>());
+    }
+
+    void report(const std::string& text) {
+        ++m_outcome.problems;
+        m_prompter.inform(text, kProgramName);
+    }
+
+    void run();
+    SetOutcome outcome() const { return m_outcome; }
+
+private:
+    void loadZones();
+    void loadNetwork();
+    void loadDisplays();
+    void loadIoBoards();
+    void loadMimic();
+    void loadDevices();
+    void loadLinkage();
+    void loadKeypads();
+
+    ConfigStore& m_store;
+    Prompter& m_prompter;
+    // Every name of one load uses the host the command started with, even when NET_.BIN
+    // brings another one.
+    const std::uint8_t m_hostIndex;
+    SetOutcome m_outcome;
+};
+
+void Loader::run() {
+    loadZones();
+    loadNetwork();
+    removeFile(path(names::kSystemSettings)); // never read; a stale one must not linger
+    loadDisplays();
+    loadIoBoards();
+    loadMimic();
+    loadDevices();
+    loadLinkage();
+    if (m_store.systemCode() != SystemCode::OneLoop) {
+        loadKeypads();
+    }
+}
+
+void Loader::loadZones() {
+    if (!accept(names::kZone, {tags::kZone, tags::kIoBoard}, "File of Setting Zone does not exist",
+                "File of Setting Zone is wrong")) {
+        return;
+    }
+    ZoneTable& zones = m_store.zones.working;
+    readZoneFile(read(names::kZone, zone_file::kSize), zones);
+    for (int z = 1; z <= kCheckedZones; ++z) {
+        if (zones.zone(z).registration > 1) {
+            m_prompter.inform("The registration information of the Zone is wrong. Please go to "
+                              "the setting interface to check and correct!\nThe reason for this "
+                              "problem may be that the imported data is from a mismatched version",
+                              kProgramName);
+            break;
+        }
+    }
+    m_store.zones.takeSavePoint();
+}
+
+void Loader::loadNetwork() {
+    if (find(names::kNetwork, {tags::kNetwork}) != Found::Accepted) {
+        return; // a missing or foreign network file is skipped without a word
+    }
+    readNetworkFile(read(names::kNetwork, network_file::kSize), m_store.network.working);
+    m_store.network.takeSavePoint();
+}
+
+void Loader::loadDisplays() {
+    if (!accept(names::kDisplay, {tags::kDisplay, tags::kIoBoard},
+                "File of Setting Display does not exist", "File of Setting Display is wrong")) {
+        return;
+    }
+    readDisplayFile(read(names::kDisplay, display_file::kSize), m_store.displays.working);
+    m_store.displays.takeSavePoint();
+}
+
+void Loader::loadIoBoards() {
+    if (!accept(names::kIoBoard, {tags::kIoBoard}, "File of Setting IO-Board does not exist",
+                "File of Setting IO-Board is wrong")) {
+        return;
+    }
+    readIoBoardFile(read(names::kIoBoard, io_board_file::kSize), m_store.ioBoards.working);
+    m_store.ioBoards.takeSavePoint();
+}
+
+void Loader::loadMimic() {
+    const auto header = peekHeader(path(names::kMimic));
+    if (!header) {
+        report("File of Setting Mimic does not exist");
+        return;
+    }
+    if (!header->hasTag(tags::kMimic) && !header->hasSignature()) {
+        report("File of Setting Mimic is wrong");
+        return;
+    }
+    readImageFile(read(names::kMimic, MimicTable::kFileSize), m_store.mimic.working);
+    m_store.mimic.takeSavePoint();
+}
+
+void Loader::loadDevices() {
+    const bool oneLoop = m_store.systemCode() == SystemCode::OneLoop;
+    for (int j = 1; j <= kDeviceFileCount; ++j) {
+        const std::string name = deviceFileName(j);
+        const Found found = find(name, {tags::kDevices, tags::kIoBoard});
+        if (found != Found::Accepted && oneLoop) {
+            return; // the one-loop controller's files end at the first gap
+        }
+        if (found == Found::Missing) {
+            if (j < kVirtualBoard1) {
+                report(messages::format("File's No.%ld of Detector/Module does not exist",
+                                        static_cast<long>(j)));
+            }
+            continue;
+        }
+        if (found == Found::Wrong) {
+            if (j < kVirtualBoard1) {
+                report(messages::format("File's No.%ld of Detector/Module is wrong",
+                                        static_cast<long>(j)));
+            }
+            continue;
+        }
+        const SystemCode code = m_store.systemCode();
+        readDeviceFile(read(name, device_file::fileSize(code)), m_store.devices(j).working, code);
+        m_store.devices(j).takeSavePoint();
+    }
+}
+
+void Loader::loadLinkage() {
+    if (accept(names::kLinkageInput, {tags::kLinkageInput, tags::kIoBoard},
+               "File of Linkage does not exist", "File of Linkage is wrong")) {
+        LinkageInputTable& inputs = m_store.linkageInputs.working;
+        readWholeImageFile(read(names::kLinkageInput, LinkageInputTable::kSize), inputs.bytes);
+        if (inputs.registeredRuleCount() == 0xFFFF) {
+            inputs.setRegisteredRuleCount(0);
+        }
+        m_store.linkageInputs.takeSavePoint();
+    }
+    if (accept(names::kLinkageResult, {tags::kLinkageResult, tags::kIoBoard},
+               "File of the linkage results does not exist",
+               "File of the linkage results is wrong")) {
+        readWholeImageFile(read(names::kLinkageResult, LinkageResultTable::kSize),
+                           m_store.linkageResults.working.bytes);
+        m_store.linkageResults.takeSavePoint();
+    }
+}
+
+void Loader::loadKeypads() {
+    if (!accept(names::kKeypad, {tags::kKeypad}, "File of Manual Control Panel does not exist",
+                "File of  Manual Control Panel is wrong")) {
+        return;
+    }
+    readImageFile(read(names::kKeypad, KeypadTable::kFileSize), m_store.keypad.working);
+    m_store.keypad.takeSavePoint();
+}
+
+} // namespace
+
+SetOutcome loadData(ConfigStore& store, Prompter& prompter) {
+    if (!prompter.confirm(kLoadQuestion, "warning!")) {
+        return {true, 0};
+    }
+    Loader loader(store, prompter);
+    loader.run();
+    return loader.outcome();
+}
+
+} // namespace qb

@@ -33,8 +33,8 @@ HydrantTable HydrantTable::defaults(const FileHeader& headerTemplate) {
 GasZoneTable GasZoneTable::defaults(const FileHeader& headerTemplate) {
     // Manual release forbidden, pressure switch confirmation, 5 s manual and 20 s combined
     // delay, horn/strobe button allowed, two heat detectors, valve drive "10s".
-    static constexpr std::uint8_t kRecord[kRecordSize] = {0,   0xA5, 0xAC, 5, 20, 0xAC, 0, 0,
-                                                          2,   1,    2,    0, 0,  0,    0, 0};
+    static constexpr std::uint8_t kRecord[kRecordSize] = {0, 0xA5, 0xAC, 5, 20, 0xAC, 0, 0,
+                                                          2, 1,    2,    0, 0,  0,    0, 0};
     GasZoneTable table;
     table.reset(headerTemplate, tags::kGasZones, 0x00);
     for (int z = 0; z < kZones; ++z) {

@@ -110,8 +110,8 @@ void Exporter::run() {
 
     s.network.working.header = FileHeader::fromTemplate(headerTemplate, tags::kNetwork);
     writeTable(names::kNetwork,
-               buildNetworkFile(s.network.working, headerTemplate, FileVariant::Export),
-               s.network, headerCrc());
+               buildNetworkFile(s.network.working, headerTemplate, FileVariant::Export), s.network,
+               headerCrc());
     removeFile(path(names::kSystemSettings));
 
     writeTable(names::kDisplay, buildDisplayFile(s.displays.working, FileVariant::Export),

@@ -34,6 +34,9 @@ public:
     SystemCode systemCode() const { return m_run.systemCode; }
     const FileHeader& headerTemplate() const { return m_run.headerTemplate; }
     const std::filesystem::path& dataFolder() const { return m_run.dataFolder; }
+    // The window keeps one Data folder for the whole run; the command-line companion loads from
+    // one folder and may export into another.
+    void setDataFolder(std::filesystem::path folder) { m_run.dataFolder = std::move(folder); }
 
     // The host whose tables are edited and whose files are written, 0-based.
     std::uint8_t hostIndex() const { return network.working.hostIndex(); }

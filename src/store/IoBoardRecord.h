@@ -14,7 +14,7 @@ namespace qb {
 // header under the two-loop system codes.
 class IoBoardRecord : public HeaderedImage<44> {
 public:
-        static constexpr int kBoards = 40;
+    static constexpr int kBoards = 40;
     static constexpr std::size_t kTrailerOffset = 40; // uint32, 100000 once exported
     static constexpr std::uint32_t kExportTrailer = 100000;
 

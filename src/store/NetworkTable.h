@@ -12,7 +12,7 @@ namespace qb {
 // The CAN network table, held byte for byte as NET_.BIN stores it after the header.
 class NetworkTable : public HeaderedImage<3088> {
 public:
-        static constexpr int kHosts = 254;
+    static constexpr int kHosts = 254;
     static constexpr std::uint8_t kHostTypeRegistered = 3;
 
     // Data offsets (file offset minus 32).

@@ -15,7 +15,6 @@ namespace qb {
 // The system settings record written as SYS_.BIN, held byte for byte after its header.
 class SystemSettings : public HeaderedImage<56> {
 public:
-    
     // Data offsets (file offset minus 32).
     static constexpr std::size_t kHostNameOffset = 0;
     static constexpr std::size_t kHostNameField = 41;

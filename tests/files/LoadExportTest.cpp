@@ -139,16 +139,14 @@ TEST_P(WholeSet, ExportWritesTheFilesOfTheSystemCodeWithTheirCrc) {
     EXPECT_EQ(outcome.problems, GetParam() == SystemCode::TwoLoopSo12 ? 900 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSystemCodes, WholeSet, test::allSystemCodes(),
-                         test::SystemCodeName());
+INSTANTIATE_TEST_SUITE_P(AllSystemCodes, WholeSet, test::allSystemCodes(), test::SystemCodeName());
 
 TEST(LoadData, AnEmptyFolderReportsEveryMissingFileInOrder) {
     Installation site(SystemCode::TwoLoopSo3);
     const SetOutcome outcome = site.loadAll();
-    std::vector<std::string> expected{"File of Setting Zone does not exist",
-                                      "File of Setting Display does not exist",
-                                      "File of Setting IO-Board does not exist",
-                                      "File of Setting Mimic does not exist"};
+    std::vector<std::string> expected{
+        "File of Setting Zone does not exist", "File of Setting Display does not exist",
+        "File of Setting IO-Board does not exist", "File of Setting Mimic does not exist"};
     for (int j = 1; j <= 40; ++j) {
         expected.push_back("File's No." + std::to_string(j) + " of Detector/Module does not exist");
     }
@@ -158,9 +156,10 @@ TEST(LoadData, AnEmptyFolderReportsEveryMissingFileInOrder) {
     EXPECT_EQ(site.prompter.texts(), expected);
     EXPECT_EQ(outcome.problems, 47);
     ASSERT_EQ(site.prompter.questions.size(), 1u);
-    EXPECT_EQ(site.prompter.questions[0].text,
-              "Are you sure you want to load data\xEF\xBC\x9FPlease click 'OK'\xEF\xBC\x8Cotherwise "
-              "click 'Cancel' ");
+    EXPECT_EQ(
+        site.prompter.questions[0].text,
+        "Are you sure you want to load data\xEF\xBC\x9FPlease click 'OK'\xEF\xBC\x8Cotherwise "
+        "click 'Cancel' ");
     EXPECT_EQ(site.prompter.questions[0].caption, "warning!");
 }
 
@@ -252,8 +251,8 @@ TEST(LoadData, AnUnsetRuleCountReadsAsZeroAndShortFilesKeepTheRest) {
 TEST(DataExport, WritesOnlyTheCurrentHostsFilesAndRemovesEverythingElse) {
     Installation site(SystemCode::TwoLoopSo3);
     site.exportAll();
-    for (const char* stale : {"M001SYS_.BIN", "M001LDMA.BIN", "M001BROD.BIN", "M001QMPS.BIN",
-                              "notes.txt"}) {
+    for (const char* stale :
+         {"M001SYS_.BIN", "M001LDMA.BIN", "M001BROD.BIN", "M001QMPS.BIN", "notes.txt"}) {
         test::writeAll(site.data(stale), {1});
     }
     fs::create_directories(site.data("old/deeper"));
@@ -284,7 +283,7 @@ TEST(DataExport, TooLongZoneNamesHoldBackOnlyTheZoneFile) {
     site.store->zones.working.zone(30).name.assign(u"一二三四五");
     site.exportAll();
     EXPECT_EQ(site.prompter.texts(), (std::vector<std::string>{"Input string too long,Zone 3\n",
-                                                                "Input string too long,Zone 30\n"}));
+                                                               "Input string too long,Zone 30\n"}));
     EXPECT_FALSE(fs::exists(site.data("M001ZONE.BIN")));
     EXPECT_TRUE(fs::exists(site.data("M001NET_.BIN")));
     EXPECT_TRUE(fs::exists(site.data("M001ID7E.BIN")));
@@ -296,9 +295,9 @@ TEST(DataExport, ATooLongPositionStopsItsDeviceFileAndEveryLaterOne) {
     site.store->devices(3).working.device(1, 8).position.assign(u"一二三四五六七八九十");
     site.store->devices(5).working.device(2, 9).position.assign(u"一二三四五六七八九十");
     site.exportAll();
-    EXPECT_EQ(site.prompter.texts(), (std::vector<std::string>{
-                                         "Input string too long,Loop 3,Line 8\n",
-                                         "Input string too long,Loop 5,Line 9\n"}));
+    EXPECT_EQ(site.prompter.texts(),
+              (std::vector<std::string>{"Input string too long,Loop 3,Line 8\n",
+                                        "Input string too long,Loop 5,Line 9\n"}));
     EXPECT_TRUE(fs::exists(site.data("M001ID01.BIN")));
     EXPECT_TRUE(fs::exists(site.data("M001ID02.BIN")));
     for (int j = 3; j <= 42; ++j) {
@@ -316,14 +315,13 @@ TEST(DataExport, EveryFileThatCannotBeWrittenIsReportedByNameAndKeepsItsSavePoin
     const SetOutcome outcome = site.exportAll();
     const auto texts = site.prompter.texts();
     ASSERT_EQ(texts.size(), 9u);
-    for (const char* name : {"ZONE", "NET_", "FSD_", "IOBR", "MDM_", "ID01", "LDCO", "LDRE",
-                             "KPAD"}) {
+    for (const char* name :
+         {"ZONE", "NET_", "FSD_", "IOBR", "MDM_", "ID01", "LDCO", "LDRE", "KPAD"}) {
         const std::string file = std::string("M001") + name + ".BIN";
-        EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
-                                [&](const std::string& t) {
-                                    return t.find(file) != std::string::npos;
-                                }),
-                  1)
+        EXPECT_EQ(
+            std::count_if(texts.begin(), texts.end(),
+                          [&](const std::string& t) { return t.find(file) != std::string::npos; }),
+            1)
             << file;
     }
     EXPECT_EQ(outcome.problems, 9);

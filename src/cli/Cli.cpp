@@ -1,0 +1,263 @@
+#include "Cli.h"
+
+#include "ConfigDump.h"
+#include "StreamPrompter.h"
+#include "files/Crc.h"
+#include "files/DataExport.h"
+#include "files/FileIo.h"
+#include "files/FileNames.h"
+#include "files/LoadData.h"
+#include "store/ConfigStore.h"
+
+#include <charconv>
+#include <map>
+#include <optional>
+
+namespace qb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
+
+  new DIR --system-code C [--host N] [--force]
+      Write into DIR exactly the file set that "Data export" writes right after start-up
+      under system code C (0, 1 or 2) for host N (1..254, default 1).
+  finalize DIR --system-code C [--host N] [--out DIR2] [--force]
+      "Load Data" from DIR, then "Data export" into DIR2 (default DIR): every checksum is
+      computed again, for instance after page saves.
+  inspect DIR [--host N]
+      One line per file of the host's set: name, size, tag, format bytes and checksum
+      ("ok", "mismatch" or "not computed"). Files every export writes are listed as
+      "missing" when absent.
+  dump DIR --system-code C [--host N] [--json]
+      The configuration loaded from DIR, readable: zones, hosts, displays, IO boards,
+      registered devices, linkage rules with their outputs, mimic modules and keypads.
+
+Like "Data export", new and finalize first empty the target folder; they refuse a folder that
+holds anything but configuration files ("M....BIN") unless --force is given.
+Exit status: 0 all well, 1 a file was missing, refused or not written, 2 wrong usage.
+)";
+
+struct Options {
+    std::string command;
+    fs::path folder;
+    std::optional<SystemCode> code;
+    std::uint8_t hostIndex = 0;
+    std::optional<fs::path> out;
+    bool json = false;
+    bool force = false;
+};
+
+std::optional<int> parseNumber(const std::string& text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The options of the command line, or an error text.
+std::optional<std::string> parse(const std::vector<std::string>& arguments, Options& options) {
+    if (arguments.size() < 2) {
+        return "a command and a folder are needed";
+    }
+    options.command = arguments[0];
+    options.folder = arguments[1];
+    for (std::size_t i = 2; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == "--system-code" && hasValue) {
+            const auto value = parseNumber(arguments[++i]);
+            if (!value || *value < 0 || *value > 2) {
+                return "--system-code takes 0, 1 or 2";
+            }
+            options.code = static_cast<SystemCode>(*value);
+        } else if (a == "--host" && hasValue) {
+            const auto value = parseNumber(arguments[++i]);
+            if (!value || *value < 1 || *value > 254) {
+                return "--host takes a host number from 1 to 254";
+            }
+            options.hostIndex = static_cast<std::uint8_t>(*value - 1);
+        } else if (a == "--out" && hasValue) {
+            options.out = fs::path(arguments[++i]);
+        } else if (a == "--json") {
+            options.json = true;
+        } else if (a == "--force") {
+            options.force = true;
+        } else {
+            return "unknown or incomplete option: " + a;
+        }
+    }
+    const bool needsCode = options.command != "inspect";
+    if (needsCode && !options.code) {
+        return options.command + " needs --system-code";
+    }
+    return std::nullopt;
+}
+
+// A folder an export may empty: missing, or holding configuration files only.
+std::optional<std::string> checkTarget(const fs::path& folder, bool force) {
+    std::error_code error;
+    if (force || !fs::exists(folder, error)) {
+        return std::nullopt;
+    }
+    if (!fs::is_directory(folder, error)) {
+        return folder.string() + " is not a folder";
+    }
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        const bool configFile = entry.is_regular_file(error) && !entry.is_symlink(error) &&
+                                name.size() == 12 && name[0] == 'M' &&
+                                name.compare(8, 4, ".BIN") == 0;
+        if (!configFile) {
+            return folder.string() + " holds " + name +
+                   ", which is no configuration file; use --force to empty it all the same";
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<ConfigStore> storeFor(const Options& options, const fs::path& folder) {
+    RunState run;
+    run.systemCode = *options.code;
+    run.headerTemplate = FileHeader::makeTemplate(run.systemCode);
+    run.dataFolder = folder;
+    auto store = ConfigStore::create(run);
+    store->network.working.setHostIndex(options.hostIndex);
+    return store;
+}
+
+int exportInto(ConfigStore& store, const fs::path& folder, std::ostream& err) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    store.setDataFolder(folder);
+    StreamPrompter prompter(err);
+    return dataExport(store, prompter).problems == 0 ? 0 : 1;
+}
+
+int runNew(const Options& options, std::ostream& err) {
+    auto store = storeFor(options, options.folder);
+    // Chosen as on the NET page: the host becomes registered.
+    store->network.working.hostRegistration(options.hostIndex + 1) = 1;
+    store->network.takeSavePoint();
+    return exportInto(*store, options.folder, err);
+}
+
+int runFinalize(const Options& options, std::ostream& err) {
+    auto store = storeFor(options, options.folder);
+    StreamPrompter prompter(err);
+    const SetOutcome loaded = loadData(*store, prompter);
+    const int exported = exportInto(*store, options.out.value_or(options.folder), err);
+    return loaded.problems == 0 && exported == 0 ? 0 : 1;
+}
+
+// The files every export writes, whatever the system code.
+bool alwaysExported(std::string_view name) {
+    for (std::string_view always :
+         {names::kZone, names::kNetwork, names::kDisplay, names::kIoBoard, names::kMimic,
+          names::kLinkageInput, names::kLinkageResult, names::kKeypad}) {
+        if (name == always) {
+            return true;
+        }
+    }
+    return name == "ID01";
+}
+
+std::vector<std::string> setNames() {
+    std::vector<std::string> list{std::string(names::kZone), std::string(names::kNetwork),
+                                  std::string(names::kSystemSettings), std::string(names::kDisplay),
+                                  std::string(names::kIoBoard)};
+    for (int j = 1; j <= kDeviceFileCount; ++j) {
+        list.push_back(deviceFileName(j));
+    }
+    for (std::string_view name : {names::kLinkageInput, names::kLinkageResult, names::kHandControl,
+                                  names::kBroadcast, names::kBroadcastPoints, names::kHydrant,
+                                  names::kGasZones, names::kMimic, names::kKeypad}) {
+        list.emplace_back(name);
+    }
+    return list;
+}
+
+int runInspect(const Options& options, std::ostream& out) {
+    int status = 0;
+    for (const std::string& name : setNames()) {
+        const fs::path path = filePath(options.folder, options.hostIndex, name);
+        const std::string file = path.filename().string();
+        // No file of a set is near this size; a larger one is read only this far.
+        constexpr std::size_t kLargestRead = 1 << 20;
+        std::error_code error;
+        const auto size = fs::file_size(path, error);
+        const auto bytes = readFile(path, kLargestRead);
+        if (!bytes) {
+            if (alwaysExported(name)) {
+                out << file << " missing\n";
+                status = 1;
+            }
+            continue;
+        }
+        const FileHeader header = FileHeader::fromBytes(*bytes);
+        const std::string_view tag = header.tag();
+        std::string crc = "not computed";
+        if (bytes->size() < FileHeader::kSize || (!error && size > kLargestRead)) {
+            crc = "mismatch";
+        } else if (header.crc() != 0) {
+            const bool ok = header.crc() == configCrc(std::span(*bytes).subspan(FileHeader::kSize));
+            crc = ok ? "ok" : "mismatch";
+        }
+        if (crc == "mismatch") {
+            status = 1;
+        }
+        out << file << ' ' << (error ? bytes->size() : size) << ' '
+            << (tag.empty() ? "-" : std::string(tag)) << ' ' << int(header.formatByte1()) << ' '
+            << int(header.formatByte2()) << ' ' << crc << '\n';
+    }
+    return status;
+}
+
+int runDump(const Options& options, std::ostream& out, std::ostream& err) {
+    auto store = storeFor(options, options.folder);
+    StreamPrompter prompter(err);
+    const SetOutcome loaded = loadData(*store, prompter);
+    if (options.json) {
+        dumpJson(*store, out);
+    } else {
+        dumpText(*store, out);
+    }
+    return loaded.problems == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        out << kUsage;
+        return 0;
+    }
+    Options options;
+    if (const auto problem = parse(arguments, options)) {
+        err << "quillbarrow-cli: " << *problem << "\n\n" << kUsage;
+        return 2;
+    }
+    if (options.command == "new" || options.command == "finalize") {
+        const fs::path target =
+            options.command == "new" ? options.folder : options.out.value_or(options.folder);
+        if (const auto problem = checkTarget(target, options.force)) {
+            err << "quillbarrow-cli: " << *problem << '\n';
+            return 2;
+        }
+        return options.command == "new" ? runNew(options, err) : runFinalize(options, err);
+    }
+    if (options.command == "inspect") {
+        return runInspect(options, out);
+    }
+    if (options.command == "dump") {
+        return runDump(options, out, err);
+    }
+    err << "quillbarrow-cli: unknown command " << options.command << "\n\n" << kUsage;
+    return 2;
+}
+
+} // namespace qb

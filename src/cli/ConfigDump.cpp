@@ -1,0 +1,296 @@
+#include "ConfigDump.h"
+
+#include "files/FileNames.h"
+#include "files/TextCodec.h"
+#include "linkage/LinkageRules.h"
+#include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
+#include "store/LittleEndian.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace qb {
+
+namespace {
+
+// A small document model that prints as indented text or as JSON.
+struct Value;
+using Object = std::vector<std::pair<std::string, Value>>;
+using Array = std::vector<Value>;
+struct Value {
+    std::variant<long, std::string, Object, Array> content;
+    Value(long v) : content(v) {}
+    Value(int v) : content(static_cast<long>(v)) {}
+    Value(std::string v) : content(std::move(v)) {}
+    Value(const char* v) : content(std::string(v)) {}
+    Value(Object v) : content(std::move(v)) {}
+    Value(Array v) : content(std::move(v)) {}
+};
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const unsigned char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            if (c < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+void printJson(const Value& value, std::ostream& out, int depth) {
+    const std::string indent(2 * (depth + 1), ' ');
+    const std::string closing(2 * depth, ' ');
+    if (const long* number = std::get_if<long>(&value.content)) {
+        out << *number;
+    } else if (const std::string* text = std::get_if<std::string>(&value.content)) {
+        out << jsonString(*text);
+    } else if (const Object* object = std::get_if<Object>(&value.content)) {
+        out << '{';
+        for (std::size_t i = 0; i < object->size(); ++i) {
+            out << (i ? ",\n" : "\n") << indent << jsonString((*object)[i].first) << ": ";
+            printJson((*object)[i].second, out, depth + 1);
+        }
+        out << (object->empty() ? "}" : "\n" + closing + "}");
+    } else {
+        const Array& array = std::get<Array>(value.content);
+        out << '[';
+        for (std::size_t i = 0; i < array.size(); ++i) {
+            out << (i ? ",\n" : "\n") << indent;
+            printJson(array[i], out, depth + 1);
+        }
+        out << (array.empty() ? "]" : "\n" + closing + "]");
+    }
+}
+
+void printText(const Value& value, std::ostream& out, int depth) {
+    const std::string indent(2 * depth, ' ');
+    if (const Object* object = std::get_if<Object>(&value.content)) {
+        for (const auto& [key, member] : *object) {
+            const bool nested = !std::holds_alternative<long>(member.content) &&
+                                !std::holds_alternative<std::string>(member.content);
+            out << indent << key << ':';
+            if (nested) {
+                out << '\n';
+                printText(member, out, depth + 1);
+            } else {
+                out << ' ';
+                printText(member, out, 0);
+                out << '\n';
+            }
+        }
+    } else if (const Array* array = std::get_if<Array>(&value.content)) {
+        for (const Value& item : *array) {
+            if (std::holds_alternative<Object>(item.content)) {
+                out << indent << "-\n";
+                printText(item, out, depth + 1);
+            } else {
+                out << indent << "- ";
+                printText(item, out, 0);
+                out << '\n';
+            }
+        }
+    } else if (const long* number = std::get_if<long>(&value.content)) {
+        out << *number;
+    } else {
+        out << std::get<std::string>(value.content);
+    }
+}
+
+std::string utf8(std::u16string_view text) {
+    return toUtf8(text);
+}
+
+Array zones(const ConfigStore& s) {
+    Array list;
+    for (int z = 1; z <= zoneCount(s.systemCode()); ++z) {
+        const ZoneRecord& zone = s.zones.working.zone(z);
+        if (zone.registration != 0) {
+            list.push_back(Object{{"zone", z},
+                                  {"registration", zone.registration},
+                                  {"name", utf8(zone.name.view())}});
+        }
+    }
+    return list;
+}
+
+Object hosts(const ConfigStore& s) {
+    const NetworkTable& net = s.network.working;
+    Array registered;
+    for (int h = 1; h <= NetworkTable::kHosts; ++h) {
+        if (net.hostRegistration(h) != 0) {
+            registered.push_back(Object{
+                {"host", h}, {"registration", net.hostRegistration(h)}, {"type", net.hostType(h)}});
+        }
+    }
+    return Object{{"current", hostNumberText(net.hostIndex())},
+                  {"share", net.share()},
+                  {"registered", std::move(registered)}};
+}
+
+Array displays(const ConfigStore& s) {
+    Array list;
+    for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
+        const DisplayRecord& display = s.displays.working.display(d);
+        if (display.registration != 0) {
+            list.push_back(Object{{"display", d},
+                                  {"type", display.type == 1   ? "All-Disp"
+                                           : display.type == 2 ? "Zone-Disp"
+                                                               : "unknown"},
+                                  {"zone", display.zone + 1},
+                                  {"name", utf8(display.name.view())}});
+        }
+    }
+    return list;
+}
+
+Array boards(const ConfigStore& s) {
+    Array list;
+    for (int i = 1; i <= ioBoardCount(s.systemCode()); ++i) {
+        if (s.ioBoards.working.registration(i) != 0) {
+            list.push_back(i);
+        }
+    }
+    return list;
+}
+
+std::string boardName(int fileNumber) {
+    if (fileNumber > IoBoardRecord::kBoards) {
+        return "V" + std::to_string(fileNumber - IoBoardRecord::kBoards);
+    }
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", fileNumber % 100);
+    return text;
+}
+
+Array devices(const ConfigStore& s) {
+    Array list;
+    for (int j = 1; j <= kDeviceFileCount; ++j) {
+        const DeviceTableEntry& entry = s.devices(j).working;
+        for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
+            for (int address = 1; address <= kAddressesPerLoop; ++address) {
+                const DeviceRecord& d = entry.device(loop, address);
+                if (d.registration == 0) {
+                    continue;
+                }
+                list.push_back(
+                    Object{{"board", boardName(j)},
+                           {"loop", loop},
+                           {"address", address},
+                           {"registration", d.registration},
+                           {"equip", utf8(deviceTypeName(d.equipType, s.deviceTypes))},
+                           {"productType", utf8(productTypeName(d.productType))},
+                           {"zone", d.zone + 1},
+                           {"output",
+                            d.outputMode == DeviceRecord::kOutputConstant ? "Constant" : "Pulse"},
+                           {"work", d.workMode == 2   ? "Slow"
+                                    : d.workMode == 0 ? "Normal"
+                                                      : "Fast"},
+                           {"position", utf8(d.position.view())}});
+            }
+        }
+    }
+    return list;
+}
+
+Array linkage(const ConfigStore& s) {
+    const LinkageInputTable& in = s.linkageInputs.working;
+    const LinkageResultTable& out = s.linkageResults.working;
+    Array rules;
+    for (int kind = 1; kind <= kLinkageKinds; ++kind) {
+        const std::vector<int> chain = ruleChain(in, kind);
+        for (std::size_t page = 0; page < chain.size(); ++page) {
+            const int record = chain[page];
+            const auto bytes = in.record(record);
+            Array outputs;
+            const std::vector<int> outputIndices = outputChain(in, out, record, kind);
+            for (std::size_t n = 0; n < outputIndices.size(); ++n) {
+                const auto output = out.record(outputIndices[n]);
+                outputs.push_back(utf8(outputDisplayText(
+                    static_cast<int>(n + 1), output[LinkageResultTable::kLoopIndex],
+                    le::readU16(output, LinkageResultTable::kAddress), s)));
+            }
+            rules.push_back(Object{{"kind", kind},
+                                   {"page", static_cast<int>(page + 1)},
+                                   {"record", record},
+                                   {"reg", bytes[regOffset(kind)]},
+                                   {"delay", bytes[delayOffset(kind)]},
+                                   {"outputs", std::move(outputs)}});
+        }
+    }
+    return rules;
+}
+
+Object mimic(const ConfigStore& s) {
+    Array modules;
+    for (int m = 1; m <= MimicTable::kModules; ++m) {
+        if (s.mimic.working.registration(m) != 0) {
+            modules.push_back(m);
+        }
+    }
+    return Object{{"mode", s.mimic.working.mode()}, {"registered", std::move(modules)}};
+}
+
+Array keypads(const ConfigStore& s) {
+    Array list;
+    const KeypadTable& keypad = s.keypad.working;
+    for (int n = 0; n < keypad.pointCount(); ++n) {
+        const auto record =
+            std::span(keypad.data).subspan(KeypadTable::kRecordSize * n, KeypadTable::kRecordSize);
+        const bool device = record[1] == 1;
+        Object point{{"point", n + 1}, {"reg", record[0]}, {"button", record[2]}};
+        if (device) {
+            point.emplace_back("board", record[3]);
+            point.emplace_back("loop", record[4]);
+            point.emplace_back("address", le::readU16(record, 6));
+        } else {
+            point.emplace_back("zone", record[3]);
+        }
+        list.push_back(std::move(point));
+    }
+    return list;
+}
+
+Value document(const ConfigStore& s) {
+    return Object{{"systemCode", toByte(s.systemCode())},
+                  {"zones", zones(s)},
+                  {"hosts", hosts(s)},
+                  {"displays", displays(s)},
+                  {"ioBoards", boards(s)},
+                  {"devices", devices(s)},
+                  {"linkage", linkage(s)},
+                  {"mimic", mimic(s)},
+                  {"keypads", keypads(s)}};
+}
+
+} // namespace
+
+void dumpText(const ConfigStore& store, std::ostream& out) {
+    printText(document(store), out, 0);
+}
+
+void dumpJson(const ConfigStore& store, std::ostream& out) {
+    printJson(document(store), out, 0);
+    out << '\n';
+}
+
+} // namespace qb

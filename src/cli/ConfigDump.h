@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+
+namespace qb {
+
+class ConfigStore;
+
+// The configuration in the store, readable: registered zones, hosts, displays, IO boards,
+// registered devices, linkage rules with their outputs, mimic modules and keypad points.
+void dumpText(const ConfigStore& store, std::ostream& out);
+void dumpJson(const ConfigStore& store, std::ostream& out);
+
+} // namespace qb

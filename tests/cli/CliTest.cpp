@@ -1,0 +1,134 @@
+#include "cli/Cli.h"
+#include "files/FileNames.h"
+#include "pages/MainWindowLogic.h"
+#include "store/ConfigStore.h"
+#include "support/FakePrompter.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace qb {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun cli(std::vector<std::string> arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCli(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+TEST(Cli, NewWritesACompleteSetThatInspectsAsOk) {
+    test::TempDir dir;
+    const std::string data = (dir / "set").string();
+    const CliRun made = cli({"new", data, "--system-code", "2", "--host", "5"});
+    EXPECT_EQ(made.status, 0) << made.err;
+    EXPECT_TRUE(made.err.empty());
+    const CliRun inspected = cli({"inspect", data, "--host", "5"});
+    EXPECT_EQ(inspected.status, 0);
+    const auto rows = lines(inspected.out);
+    ASSERT_EQ(rows.size(), 50u);
+    EXPECT_EQ(rows[0], "M005ZONE.BIN 548 ZONED 3 1 ok");
+    EXPECT_EQ(rows[3], "M005IOBR.BIN 76 IOBRG 3 1 ok");
+    EXPECT_EQ(rows[4], "M005ID01.BIN 27248 IOBDT 3 1 ok");
+    for (const std::string& row : rows) {
+        EXPECT_EQ(row.substr(row.size() - 3), " ok") << row;
+    }
+    // Host 1's files are not there.
+    const CliRun other = cli({"inspect", data});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(lines(other.out)[0], "M001ZONE.BIN missing");
+}
+
+TEST(Cli, APageSavedFileShowsItsChecksumAsNotComputedUntilFinalized) {
+    test::TempDir program;
+    auto store = ConfigStore::create(RunState::begin(SystemCode::TwoLoopSo12, program.path()));
+    test::FakePrompter prompter;
+    test::FakeDialogs dialogs;
+    MainWindowLogic window(*store, prompter, dialogs);
+    window.start();
+    window.pressSave(); // the Zone page
+    const std::string data = store->dataFolder().string();
+    const CliRun inspected = cli({"inspect", data});
+    EXPECT_EQ(inspected.status, 1); // most of the set is missing
+    EXPECT_EQ(lines(inspected.out)[0], "M001ZONE.BIN 548 ZONED 2 0 not computed");
+
+    const CliRun finalized = cli({"finalize", data, "--system-code", "0"});
+    EXPECT_EQ(finalized.status, 1); // files were missing, and virtual positions are too long
+    EXPECT_NE(finalized.err.find("File of Setting Display does not exist"), std::string::npos);
+    EXPECT_NE(finalized.err.find("Input string too long,Loop 41,Line 100\n"), std::string::npos);
+    EXPECT_EQ(lines(cli({"inspect", data}).out)[0], "M001ZONE.BIN 548 ZONED 2 0 ok");
+}
+
+TEST(Cli, FinalizeRecomputesEveryChecksumIntoAnotherFolder) {
+    test::TempDir dir;
+    const std::string data = (dir / "in").string();
+    ASSERT_EQ(cli({"new", data, "--system-code", "1"}).status, 0);
+    auto zone = test::readAll(dir / "in/M001ZONE.BIN");
+    zone[33] = 'A'; // zone 1 named "A": the stored checksum no longer fits
+    test::writeAll(dir / "in/M001ZONE.BIN", zone);
+    EXPECT_EQ(lines(cli({"inspect", data}).out)[0], "M001ZONE.BIN 548 ZONED 3 1 mismatch");
+
+    const std::string out = (dir / "out").string();
+    const CliRun finalized = cli({"finalize", data, "--system-code", "1", "--out", out});
+    EXPECT_EQ(finalized.status, 0) << finalized.err;
+    EXPECT_EQ(lines(cli({"inspect", out}).out)[0], "M001ZONE.BIN 548 ZONED 3 1 ok");
+    EXPECT_EQ(test::readAll(dir / "out/M001ZONE.BIN")[33], 'A');
+    EXPECT_TRUE(fs::exists(dir / "in/M001ZONE.BIN"));
+}
+
+TEST(Cli, DumpShowsTheLoadedConfigurationAsJson) {
+    test::TempDir dir;
+    const std::string data = (dir / "set").string();
+    ASSERT_EQ(cli({"new", data, "--system-code", "2", "--host", "3"}).status, 0);
+    const CliRun dumped = cli({"dump", data, "--system-code", "2", "--host", "3", "--json"});
+    EXPECT_EQ(dumped.status, 0) << dumped.err;
+    EXPECT_NE(dumped.out.find("\"current\": \"003\""), std::string::npos) << dumped.out;
+    EXPECT_NE(dumped.out.find("\"host\": 3"), std::string::npos);
+    EXPECT_NE(dumped.out.find("\"mode\": 1"), std::string::npos);
+    EXPECT_EQ(dumped.out.front(), '{');
+    EXPECT_EQ(dumped.out.substr(dumped.out.size() - 2), "}\n");
+
+    const CliRun missing = cli({"dump", (dir / "nothing").string(), "--system-code", "2"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("File of Setting Zone does not exist\n"), std::string::npos);
+}
+
+TEST(Cli, RefusesWrongUsageAndFoldersItMustNotEmpty) {
+    EXPECT_EQ(cli({"--help"}).status, 0);
+    EXPECT_NE(cli({"--help"}).out.find("usage: quillbarrow-cli"), std::string::npos);
+    test::TempDir dir;
+    EXPECT_EQ(cli({"new", dir.path().string()}).status, 2);
+    EXPECT_EQ(cli({"new", dir.path().string(), "--system-code", "3"}).status, 2);
+    EXPECT_EQ(cli({"new", dir.path().string(), "--system-code", "1", "--host", "255"}).status, 2);
+    EXPECT_EQ(cli({"frobnicate", dir.path().string()}).status, 2);
+
+    test::writeAll(dir / "thesis.doc", {1});
+    const CliRun refused = cli({"new", dir.path().string(), "--system-code", "1"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("thesis.doc"), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "thesis.doc"));
+    EXPECT_EQ(cli({"new", dir.path().string(), "--system-code", "1", "--force"}).status, 0);
+    EXPECT_FALSE(fs::exists(dir / "thesis.doc"));
+}
+
+} // namespace
+} // namespace qb

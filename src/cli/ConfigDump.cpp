@@ -173,12 +173,12 @@ Array boards(const ConfigStore& s) {
     return list;
 }
 
+// "01".."40", "V1", "V2".
 std::string boardName(int fileNumber) {
-    if (fileNumber > IoBoardRecord::kBoards) {
-        return "V" + std::to_string(fileNumber - IoBoardRecord::kBoards);
-    }
+    const bool isVirtual = fileNumber > IoBoardRecord::kBoards;
     char text[8];
-    std::snprintf(text, sizeof text, "%02d", fileNumber % 100);
+    std::snprintf(text, sizeof text, isVirtual ? "V%d" : "%02d",
+                  (isVirtual ? fileNumber - IoBoardRecord::kBoards : fileNumber) % 100);
     return text;
 }
 

@@ -174,6 +174,7 @@ TEST_F(LinkageDelete, APageBeyondTheListChangesNothing) {
 
 TEST_F(LinkageOutputs, AnAppendedOutputIsWrittenByteForByte) {
     const int rule = addRule(6);
+    result.bytes[outputAt(0) + 6] = 0x00; // leftovers in a free record
     ASSERT_TRUE(appendOutput(input, result, rule, 6, 3, 83, 300));
     const std::array<std::uint8_t, 8> expected{3, 83, 0x2C, 0x01, 0xFE, 0xFF, 0xFF, 0xFF};
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), result.bytes.begin() + outputAt(0)));
@@ -253,6 +254,10 @@ TEST_F(LinkageDisplay, ShowsSequenceBoardLoopAddressAndTypeName) {
     store->devices(12).working.device(1, 324).equipType = 0;
     EXPECT_EQ(outputDisplayText(99, 22, 324, *store), u"099 12-1-324");
     EXPECT_EQ(outputDisplayText(7, 83, 1, *store), u"007 V2-2-001OptDet");
+    // Padding boundaries; equip type 2 is the start-up default.
+    EXPECT_EQ(outputDisplayText(9, 17, 9, *store), u"009 09-2-009OptDet");
+    EXPECT_EQ(outputDisplayText(10, 18, 100, *store), u"010 10-1-100OptDet");
+    EXPECT_EQ(outputDisplayText(100, 16, 10, *store), u"100 09-1-010OptDet");
 }
 
 TEST_F(LinkageDisplay, AppendsATableNameAfterAListNameForTheSameCode) {
@@ -280,6 +285,9 @@ TEST_F(LinkageRules, RegisteredCountTakesDelayedRulesOfGeneralZoneAndSpecificOnl
 
     for (const auto& [kind, reg] : {std::pair{3, 34}, {4, 33}, {5, 35}, {7, 30}}) {
         setRegDelay(addRule(kind), static_cast<std::size_t>(reg), 5);
+        // Not counted, but the rule editors still place these fields through the same offsets.
+        EXPECT_EQ(regOffset(kind), static_cast<std::size_t>(reg));
+        EXPECT_EQ(delayOffset(kind), static_cast<std::size_t>(reg + 1));
     }
     setRegDelay(addRule(2), 30, 5); // kind 1's offsets mean nothing to kind 2
     setRegDelay(addRule(6), 30, 5);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "files/FileNames.h"
+#include "store/LoopDeviceTable.h"
+#include "store/SystemCode.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qb::fuzzing {
+
+// The names a chunk can take: every file of host 1's set.
+inline std::vector<std::string> setFileNames() {
+    std::vector<std::string> list;
+    for (std::string_view name :
+         {names::kZone, names::kNetwork, names::kSystemSettings, names::kDisplay, names::kIoBoard,
+          names::kMimic, names::kLinkageInput, names::kLinkageResult, names::kKeypad}) {
+        list.emplace_back(name);
+    }
+    for (int j = 1; j <= kDeviceFileCount; ++j) {
+        list.push_back(deviceFileName(j));
+    }
+    return list;
+}
+
+struct FileSet {
+    SystemCode code = SystemCode::TwoLoopSo3;
+    std::uint8_t hostIndex = 0;
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files; // file name, bytes
+};
+
+// [system code][host][chunks of name byte, uint32 length, bytes]; the host is 1 to 4 so that
+// files of other hosts are met too.
+inline std::optional<FileSet> decodeFileSet(std::span<const std::uint8_t> data) {
+    if (data.size() < 2) {
+        return std::nullopt;
+    }
+    static const std::vector<std::string> kNames = setFileNames();
+    FileSet set;
+    set.code = static_cast<SystemCode>(data[0] % 3);
+    set.hostIndex = static_cast<std::uint8_t>(data[1] % 4);
+    std::size_t at = 2;
+    while (at + 5 <= data.size()) {
+        const std::string stem = kNames[data[at] % kNames.size()];
+        std::size_t length = data[at + 1] | data[at + 2] << 8 | data[at + 3] << 16 |
+                             static_cast<std::size_t>(data[at + 4]) << 24;
+        at += 5;
+        length = std::min(length, data.size() - at);
+        set.files.emplace_back(
+            fileName(set.hostIndex, stem),
+            std::vector<std::uint8_t>(data.begin() + at, data.begin() + at + length));
+        at += length;
+    }
+    return set;
+}
+
+// The inverse, for making a corpus from real sets.
+inline std::vector<std::uint8_t> encodeFile(SystemCode code, std::uint8_t nameIndex,
+                                            std::span<const std::uint8_t> bytes) {
+    std::vector<std::uint8_t> data{toByte(code), 0, nameIndex};
+    const auto length = static_cast<std::uint32_t>(bytes.size());
+    for (int i = 0; i < 4; ++i) {
+        data.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
+    }
+    data.insert(data.end(), bytes.begin(), bytes.end());
+    return data;
+}
+
+} // namespace qb::fuzzing

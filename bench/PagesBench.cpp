@@ -55,8 +55,8 @@ BENCHMARK(StartUpToFirstWindow)->Unit(benchmark::kMillisecond);
 void ShowDevicePage(benchmark::State& state) {
     QTemporaryDir folder;
     QuietPrompter prompter;
-    auto session = qb::Session::start(optionsIn(folder), prompter,
-                                      [] { return qb::SystemCode::TwoLoopSo3; });
+    auto session =
+        qb::Session::start(optionsIn(folder), prompter, [] { return qb::SystemCode::TwoLoopSo3; });
     qb::ui::MainWindow& window = session->window();
     for (auto _ : state) {
         window.runCommand(qb::commands::kDeviceSetup);

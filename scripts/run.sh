@@ -8,5 +8,5 @@ bash scripts/install-deps.sh
 
 build=build-run
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQB_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target quillbarrow
+cmake --build "$build" -j2 --target quillbarrow quillbarrow-cli
 exec "$build/src/quillbarrow" "$@"

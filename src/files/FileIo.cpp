@@ -65,7 +65,9 @@ std::size_t readUpTo(int fd, std::uint8_t* buffer, std::size_t maxBytes) {
 } // namespace
 
 FileResult writeFile(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    std::string temp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden.append(path.filename().string()).append(".XXXXXX");
+    std::string temp = (path.parent_path() / hidden).string();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         return FileResult::failure(describe(path, "create", errno));

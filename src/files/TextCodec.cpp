@@ -68,12 +68,17 @@ std::string encodeTruncated(std::u16string_view name, std::size_t limitBytes) {
 }
 
 std::u16string fromUtf8(std::string_view text) {
+    // Most names are plain ASCII: those need no validation.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return std::u16string(text.begin(), text.end());
+    }
     return utf8::utf8to16(utf8::replace_invalid(std::string(text), kReplacement));
 }
 
 std::u16string decodeField(std::span<const std::uint8_t> field) {
     const auto end = std::find(field.begin(), field.end(), 0);
-    return fromUtf8(std::string(field.begin(), end));
+    return fromUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
+                                     static_cast<std::size_t>(end - field.begin())));
 }
 
 void putField(std::span<std::uint8_t> field, std::string_view text) {

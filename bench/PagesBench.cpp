@@ -25,6 +25,7 @@ public:
     bool runColumnBatch(qb::ColumnBatchDialog&) override { return false; }
     bool runPositionDescription(qb::PositionDescriptionDialog&) override { return false; }
     void showAbout() override {}
+    bool runLinkageEditor(qb::LinkageEditor&) override { return false; }
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {

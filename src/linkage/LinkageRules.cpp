@@ -86,25 +86,6 @@ std::u16string ascii(const char* text) {
     return out;
 }
 
-// The list name and, should the extension table carry the code as well, that name after it;
-// unknown codes show no name at all rather than "none", which would read as a device type.
-std::u16string equipTypeText(int code, const DeviceTypeTable& table) {
-    std::u16string text;
-    for (const CatalogEntry& entry : deviceTypeList()) {
-        if (entry.code == code) {
-            text += entry.name;
-            break;
-        }
-    }
-    for (const DeviceTypeRecord& record : table.records) {
-        if (record.code != 0 && record.code == code) { // code 0 marks an unused record
-            text += record.name.view();
-            break;
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 std::size_t firstOutputOffset(int kind) {
@@ -302,7 +283,7 @@ std::u16string outputDisplayText(int sequence, std::uint8_t loopIndex, std::uint
     if (board <= kDeviceFileCount && address >= 1 && address <= kAddressesPerLoop) {
         const DeviceRecord& device =
             store.devices(static_cast<int>(board)).working.device(static_cast<int>(loop), address);
-        text += equipTypeText(device.equipType, store.deviceTypes);
+        text += equipmentNames(device.equipType, store.deviceTypes);
     }
     return text;
 }

@@ -59,14 +59,17 @@ public:
     static bool isRecordIndex(std::uint32_t index) { return index < kRecords; }
     // Record 0..2999.
     std::span<std::uint8_t, kRecordSize> record(int index) {
-        return std::span<std::uint8_t, kRecordSize>(bytes.data() + recordOffset(index), kRecordSize);
+        return std::span<std::uint8_t, kRecordSize>(bytes.data() + recordOffset(index),
+                                                    kRecordSize);
     }
     std::span<const std::uint8_t, kRecordSize> record(int index) const {
         return std::span<const std::uint8_t, kRecordSize>(bytes.data() + recordOffset(index),
                                                           kRecordSize);
     }
     std::uint16_t nextLink(int index) const { return le::readU16(record(index), kNextLink); }
-    void setNextLink(int index, std::uint16_t link) { le::writeU16(record(index), kNextLink, link); }
+    void setNextLink(int index, std::uint16_t link) {
+        le::writeU16(record(index), kNextLink, link);
+    }
 
     bool operator==(const LinkageInputTable&) const = default;
 
@@ -110,14 +113,17 @@ public:
 
     static bool isRecordIndex(std::uint32_t index) { return index < kRecords; }
     std::span<std::uint8_t, kRecordSize> record(int index) {
-        return std::span<std::uint8_t, kRecordSize>(bytes.data() + recordOffset(index), kRecordSize);
+        return std::span<std::uint8_t, kRecordSize>(bytes.data() + recordOffset(index),
+                                                    kRecordSize);
     }
     std::span<const std::uint8_t, kRecordSize> record(int index) const {
         return std::span<const std::uint8_t, kRecordSize>(bytes.data() + recordOffset(index),
                                                           kRecordSize);
     }
     std::uint16_t nextLink(int index) const { return le::readU16(record(index), kNextLink); }
-    void setNextLink(int index, std::uint16_t link) { le::writeU16(record(index), kNextLink, link); }
+    void setNextLink(int index, std::uint16_t link) {
+        le::writeU16(record(index), kNextLink, link);
+    }
 
     bool operator==(const LinkageResultTable&) const = default;
 

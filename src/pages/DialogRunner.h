@@ -3,6 +3,7 @@
 namespace qb {
 
 class ColumnBatchDialog;
+class LinkageEditor;
 class PositionDescriptionDialog;
 
 // Runs the modal dialogs the main window starts. The window system's implementation shows them;
@@ -14,6 +15,9 @@ public:
     virtual bool runColumnBatch(ColumnBatchDialog& dialog) = 0;
     virtual bool runPositionDescription(PositionDescriptionDialog& dialog) = 0;
     virtual void showAbout() = 0;
+    // A linkage editor after its open(); the view ends with OK only when pressOk() allows it,
+    // and calls pressExit() on "Exit"/"Cancel" and on the close box.
+    virtual bool runLinkageEditor(LinkageEditor& editor) = 0;
 };
 
 } // namespace qb

@@ -3,9 +3,14 @@
 #include "CellText.h"
 #include "DialogRunner.h"
 #include "MainMenu.h"
+#include "PageFileWriter.h"
 #include "Prompter.h"
 #include "files/DataExport.h"
+#include "files/FileNames.h"
+#include "files/ImageFile.h"
 #include "files/LoadData.h"
+#include "linkage/LinkageEditors.h"
+#include "store/ConfigStore.h"
 
 #include <algorithm>
 
@@ -37,9 +42,21 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kDisplaySetup, page(PageId::Display)},
         {kMimicSetup, later},
         {kMimicLinkageSetup, later},
-        {kGeneralLinkageSetup, later},
-        {kZoneLinkageSetup, later},
-        {kSpecificLinkageSetup, later},
+        {kGeneralLinkageSetup,
+         [this] {
+             GeneralLinkageEditor editor(m_store, m_prompter.immediate());
+             runLinkageEditor(editor);
+         }},
+        {kZoneLinkageSetup,
+         [this] {
+             ZoneLinkageEditor editor(m_store, m_prompter.immediate());
+             runLinkageEditor(editor);
+         }},
+        {kSpecificLinkageSetup,
+         [this] {
+             SpecificLinkageEditor editor(m_store, m_prompter.immediate());
+             runLinkageEditor(editor);
+         }},
         {kZcpSetup, later},
         {kLoadData,
          [this] {
@@ -52,6 +69,30 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kControllerVersionNote,
          [this] { m_prompter.inform(kControllerVersionNoteText, kProgramName); }},
     };
+}
+
+void MainWindowLogic::runLinkageEditor(LinkageEditor& editor) {
+    editor.open();
+    if (!m_dialogs.runLinkageEditor(editor)) {
+        editor.pressExit(); // whatever ended the dialog, nothing of it stays
+        return;
+    }
+    writeLinkageFiles();
+}
+
+void MainWindowLogic::writeLinkageFiles() {
+    // Written as held: the checksum and the registered rule count wait for Data export.
+    const auto write = [this](std::string_view name, std::span<const std::uint8_t> image) {
+        const auto path = filePath(m_store.dataFolder(), m_store.hostIndex(), name);
+        const BuiltFile file = buildWholeImageFile(image, FileVariant::PageSave);
+        return writePageFile(path, file, m_prompter);
+    };
+    if (write(names::kLinkageInput, m_store.linkageInputs.working.bytes)) {
+        m_store.linkageInputs.takeSavePoint();
+    }
+    if (write(names::kLinkageResult, m_store.linkageResults.working.bytes)) {
+        m_store.linkageResults.takeSavePoint();
+    }
 }
 
 bool MainWindowLogic::runCommand(int command) {

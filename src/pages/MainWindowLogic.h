@@ -12,6 +12,8 @@
 
 namespace qb {
 
+class LinkageEditor;
+
 // Everything the main window does, without the window: the page on view, its grid and editors,
 // the selectors and check boxes, and the menu commands. The window mirrors `state()` and
 // forwards the installer's actions.
@@ -51,6 +53,9 @@ public:
 
 private:
     SetupPage* currentPage();
+    // Runs a linkage editor; on OK writes both linkage files of the current host.
+    void runLinkageEditor(LinkageEditor& editor);
+    void writeLinkageFiles();
     void dispatch(int command);
 
     ConfigStore& m_store;

@@ -70,6 +70,20 @@ std::u16string deviceTypeName(int code, const DeviceTypeTable& table) {
     return std::u16string(kNoTypeName);
 }
 
+std::u16string equipmentNames(int code, const DeviceTypeTable& table) {
+    std::u16string text;
+    if (const CatalogEntry* entry = find(kDeviceTypes, code)) {
+        text += entry->name;
+    }
+    for (const DeviceTypeRecord& record : table.records) {
+        if (record.code != 0 && record.code == code) { // code 0 marks an unused record
+            text += record.name.view();
+            break;
+        }
+    }
+    return text;
+}
+
 std::u16string productTypeName(int code) {
     const CatalogEntry* entry = code == 0 ? nullptr : find(kProductTypes, code);
     return std::u16string(entry ? entry->name : kNoTypeName);

@@ -29,4 +29,9 @@ inline constexpr std::u16string_view kNoTypeName = u"none";
 std::u16string deviceTypeName(int code, const DeviceTypeTable& table);
 std::u16string productTypeName(int code);
 
+// How the linkage lists name a module's equipment: the device type list's name and, should the
+// device type table carry the code as well, that name after it; nothing for unknown codes (a
+// "none" would read as a device type).
+std::u16string equipmentNames(int code, const DeviceTypeTable& table);
+
 } // namespace qb

@@ -1,5 +1,6 @@
 #include "ColumnDialogs.h"
 
+#include "LinkageDialog.h"
 #include "Mirror.h"
 #include "pages/ColumnBatchDialog.h"
 #include "pages/ModeSelection.h"
@@ -165,6 +166,10 @@ void WidgetDialogRunner::showAbout() {
     box.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+bool WidgetDialogRunner::runLinkageEditor(LinkageEditor& editor) {
+    return runLinkageDialog(m_parent, editor);
 }
 
 } // namespace qb::ui

@@ -14,6 +14,7 @@ public:
     bool runColumnBatch(ColumnBatchDialog& dialog) override;
     bool runPositionDescription(PositionDescriptionDialog& dialog) override;
     void showAbout() override;
+    bool runLinkageEditor(LinkageEditor& editor) override;
 
 private:
     QWidget* m_parent;

@@ -57,9 +57,15 @@ public:
         return positionDescription ? positionDescription(dialog) : false;
     }
     void showAbout() override { ++aboutShown; }
+    bool runLinkageEditor(LinkageEditor& editor) override {
+        ++linkageRuns;
+        return linkageEditor ? linkageEditor(editor) : false;
+    }
 
     std::function<bool(ColumnBatchDialog&)> columnBatch;
     std::function<bool(PositionDescriptionDialog&)> positionDescription;
+    std::function<bool(LinkageEditor&)> linkageEditor;
+    int linkageRuns = 0;
     int columnBatchRuns = 0;
     int positionRuns = 0;
     int aboutShown = 0;

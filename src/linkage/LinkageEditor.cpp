@@ -1,0 +1,375 @@
+#include "LinkageEditor.h"
+
+#include "LinkageRules.h"
+#include "pages/CellText.h"
+#include "pages/Prompter.h"
+#include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
+
+#include <array>
+#include <cstdio>
+
+namespace qb {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 8> kDelaySeconds{0, 5, 10, 30, 60, 90, 120, 150};
+constexpr std::uint8_t kRegistered = 1;
+
+// Product types of the modules that can be outputs; equipment type 76 (MCB) never is one.
+constexpr std::array<std::uint8_t, 7> kOutputProducts{52, 53, 54, 59, 60, 61, 62};
+constexpr std::uint8_t kMcb = 76;
+
+// "00%ld", "0%ld", "%ld": a number padded to three digits.
+std::u16string threeDigits(long n) {
+    return numberText(n, 3);
+}
+
+bool isOutputModule(const DeviceRecord& d) {
+    return d.registration == kRegistered && d.equipType != kMcb &&
+           std::find(kOutputProducts.begin(), kOutputProducts.end(), d.productType) !=
+               kOutputProducts.end();
+}
+
+// Boards named in the "Loop-B" list: "V1" and "V2" stand for 41 and 42.
+int boardNumber(const std::u16string& text) {
+    if (!text.empty() && text[0] == u'V') {
+        return IoBoardRecord::kBoards + static_cast<int>(leadingInteger(text.substr(1)));
+    }
+    return static_cast<int>(leadingInteger(text));
+}
+
+} // namespace
+
+LinkageEditor::LinkageEditor(ConfigStore& store, Prompter& prompter, int kind)
+    : m_store(store), m_prompter(prompter), m_kind(kind) {}
+
+int LinkageEditor::ruleCount() const {
+    return countRules(m_store.linkageInputs.working, m_kind);
+}
+
+std::u16string LinkageEditor::pageLabel() const {
+    char text[48];
+    std::snprintf(text, sizeof text, "Cond. %ld/%ld", static_cast<long>(m_page),
+                  static_cast<long>(ruleCount()));
+    return ascii(text);
+}
+
+bool LinkageEditor::freeOutputExists() const {
+    return lowestFreeOutput(m_store.linkageResults.working).has_value();
+}
+
+bool LinkageEditor::freeConditionExists() const {
+    return lowestFreeCondition(m_store.linkageInputs.working).has_value();
+}
+
+std::optional<int> LinkageEditor::currentRecord() const {
+    if (!m_record || m_store.linkageInputs.working.nextLink(*m_record) == kFreeLink) {
+        return std::nullopt;
+    }
+    return m_record;
+}
+
+void LinkageEditor::open() {
+    delay.items.clear();
+    for (std::uint8_t seconds : kDelaySeconds) {
+        delay.items.push_back(threeDigits(seconds) + u"s");
+    }
+    boards.items.clear();
+    for (int i = 1; i <= IoBoardRecord::kBoards; ++i) {
+        if (m_store.ioBoards.working.registration(i) == kRegistered) {
+            boards.items.push_back(numberText(i, 2));
+        }
+    }
+    loops.items = {u"01", u"02"};
+    fillKindLists();
+
+    m_page = 0;
+    m_record.reset();
+    LinkageInputTable& inputs = m_store.linkageInputs.working;
+    if (countRules(inputs, m_kind) == 0) {
+        if (const auto rule = appendRule(inputs, m_store.linkageResults.working, m_kind)) {
+            m_record = *rule;
+            m_page = countRules(inputs, m_kind);
+        }
+    } else {
+        m_record = recordAtPage(inputs, m_kind, 1);
+        m_page = 1;
+    }
+    if (m_record) {
+        showPage();
+    } else {
+        showEmpty();
+    }
+}
+
+LinkageEditor::PageState LinkageEditor::pageState() const {
+    if (m_page == 0) {
+        return PageState::Complete;
+    }
+    const bool hasOutputs = !results.items.empty();
+    if (!delay.chosen()) {
+        return m_page == 1 && conditionEmpty() && !hasOutputs ? PageState::Empty
+                                                              : PageState::Incomplete;
+    }
+    return conditionComplete() && hasOutputs ? PageState::Complete : PageState::Incomplete;
+}
+
+bool LinkageEditor::leaveAllowed() {
+    if (pageState() == PageState::Complete) {
+        return true;
+    }
+    m_prompter.inform(kNotComplete, kProgramName);
+    return false;
+}
+
+void LinkageEditor::storePage() {
+    const auto record = currentRecord();
+    if (!record) {
+        return;
+    }
+    const auto bytes = m_store.linkageInputs.working.record(*record);
+    bytes[0] = static_cast<std::uint8_t>(m_kind);
+    bytes[1] = 1;
+    bytes[regOffset(m_kind)] = reg ? 1 : 0;
+    if (delay.chosen()) {
+        bytes[delayOffset(m_kind)] = kDelaySeconds[static_cast<std::size_t>(delay.selected)];
+    }
+    storeKindParts(bytes);
+}
+
+void LinkageEditor::showPage() {
+    const auto record = currentRecord();
+    if (!record) {
+        showEmpty();
+        return;
+    }
+    const int count = ruleCount();
+    toText.clear();
+    prevEnabled = m_page != 1;
+    nextEnabled = m_page != count;
+    delEnabled = count >= 1;
+    addEnabled = freeConditionExists();
+
+    const auto bytes = m_store.linkageInputs.working.record(*record);
+    delay.selected = -1;
+    for (std::size_t i = 0; i < kDelaySeconds.size(); ++i) {
+        if (kDelaySeconds[i] == bytes[delayOffset(m_kind)]) {
+            delay.selected = static_cast<int>(i);
+        }
+    }
+    reg = bytes[regOffset(m_kind)] == kRegistered;
+    showKindParts(bytes);
+
+    modules = {{}, -1};
+    boards.selected = -1;
+    loops.selected = -1;
+    results = {{}, -1};
+    const LinkageInputTable& inputs = m_store.linkageInputs.working;
+    const LinkageResultTable& outputs = m_store.linkageResults.working;
+    const std::vector<int> chain = outputChain(inputs, outputs, *record, m_kind);
+    for (std::size_t n = 0; n < chain.size(); ++n) {
+        const auto output = outputs.record(chain[n]);
+        results.items.push_back(
+            outputDisplayText(static_cast<int>(n + 1), output[LinkageResultTable::kLoopIndex],
+                              le::readU16(output, LinkageResultTable::kAddress), m_store));
+    }
+    removeOutputEnabled = !results.items.empty();
+    addOutputEnabled = false;
+}
+
+void LinkageEditor::showEmpty() {
+    m_page = 0;
+    m_record.reset();
+    toText.clear();
+    prevEnabled = nextEnabled = delEnabled = false;
+    addEnabled = freeConditionExists();
+    delay.selected = -1;
+    reg = false;
+    clearKindParts();
+    boards.selected = -1;
+    loops.selected = -1;
+    modules = {{}, -1};
+    results = {{}, -1};
+    addOutputEnabled = removeOutputEnabled = false;
+}
+
+void LinkageEditor::goToPage(int page) {
+    storePage();
+    m_page = page;
+    m_record = recordAtPage(m_store.linkageInputs.working, m_kind, page);
+    showPage();
+}
+
+void LinkageEditor::pressTo() {
+    if (!leaveAllowed()) {
+        return;
+    }
+    const bool digits =
+        !toText.empty() && std::all_of(toText.begin(), toText.end(),
+                                       [](char16_t c) { return c >= u'0' && c <= u'9'; });
+    const long page = digits ? leadingInteger(toText) : 0;
+    if (page >= 1 && page <= ruleCount()) {
+        goToPage(static_cast<int>(page));
+    }
+}
+
+void LinkageEditor::pressPrev() {
+    if (leaveAllowed() && m_page > 1) {
+        goToPage(m_page - 1);
+    }
+}
+
+void LinkageEditor::pressNext() {
+    if (leaveAllowed() && m_page >= 1 && m_page < ruleCount()) {
+        goToPage(m_page + 1);
+    }
+}
+
+void LinkageEditor::pressAdd() {
+    if (!leaveAllowed()) {
+        return;
+    }
+    storePage();
+    LinkageInputTable& inputs = m_store.linkageInputs.working;
+    if (const auto rule = appendRule(inputs, m_store.linkageResults.working, m_kind)) {
+        m_record = *rule;
+        m_page = countRules(inputs, m_kind);
+    }
+    if (m_record) {
+        showPage();
+    } else {
+        showEmpty();
+    }
+}
+
+void LinkageEditor::pressDel() {
+    if (m_page == 0 || !currentRecord()) {
+        return;
+    }
+    const int count = ruleCount();
+    const int page =
+        deleteRule(m_store.linkageInputs.working, m_store.linkageResults.working, m_kind, m_page);
+    if (count <= 1 || page == 0) {
+        showEmpty();
+        pressAdd();
+        return;
+    }
+    m_page = page;
+    m_record = recordAtPage(m_store.linkageInputs.working, m_kind, page);
+    showPage();
+}
+
+void LinkageEditor::chooseBoard(int index) {
+    boards.select(index);
+    if (m_page > 0) {
+        loops.selected = -1;
+        modules = {{}, -1};
+        addOutputEnabled = false;
+    }
+    chooseLoop(0);
+}
+
+void LinkageEditor::chooseLoop(int index) {
+    if (m_page == 0) {
+        return;
+    }
+    loops.select(index);
+    modules = {{}, -1};
+    addOutputEnabled = false;
+    if (!boards.chosen()) {
+        return;
+    }
+    fillModules();
+    addOutputEnabled = !modules.items.empty() && freeOutputExists();
+}
+
+void LinkageEditor::fillModules() {
+    const int board = boardNumber(boards.text());
+    const int loop = loops.chosen() ? loops.selected + 1 : 1;
+    if (board < 1 || board > kDeviceFileCount) {
+        return;
+    }
+    const DeviceTableEntry& entry = m_store.devices(board).working;
+    for (int address = 1; address <= kAddressesPerLoop; ++address) {
+        const DeviceRecord& d = entry.device(loop, address);
+        if (isOutputModule(d)) {
+            modules.items.push_back(threeDigits(address) +
+                                    equipmentNames(d.equipType, m_store.deviceTypes));
+        }
+    }
+}
+
+void LinkageEditor::pressAddOutput() {
+    if (!modules.chosen()) {
+        m_prompter.inform("Please select in the list of module !", kProgramName);
+        return;
+    }
+    const auto record = currentRecord();
+    if (!record || !boards.chosen()) {
+        return;
+    }
+    const std::u16string& entry = modules.text();
+    const auto address = static_cast<std::uint16_t>(leadingInteger(entry.substr(0, 3)));
+    const int board = boardNumber(boards.text());
+    const int loop = loops.chosen() ? loops.selected + 1 : 1;
+    const std::u16string line = boards.text() + u"-" + numberText(loop) + u"-" + entry;
+    for (std::size_t j = 0; j < results.items.size(); ++j) {
+        if (results.items[j] == threeDigits(static_cast<long>(j + 1)) + u" " + line) {
+            return; // the module is an output of this rule already
+        }
+    }
+    const auto loopIndex = static_cast<std::uint8_t>((board - 1) * 2 + (loop - 1));
+    if (appendOutput(m_store.linkageInputs.working, m_store.linkageResults.working, *record, m_kind,
+                     m_store.hostIndex(), loopIndex, address)) {
+        results.items.push_back(outputDisplayText(static_cast<int>(results.items.size() + 1),
+                                                  loopIndex, address, m_store));
+    }
+    removeOutputEnabled = true;
+    addOutputEnabled = freeOutputExists();
+}
+
+void LinkageEditor::pressRemoveOutput() {
+    if (!results.chosen()) {
+        m_prompter.inform("Please select in the list of output results !", kProgramName);
+        return;
+    }
+    const auto record = currentRecord();
+    if (!record) {
+        return;
+    }
+    const int position = results.selected;
+    removeOutput(m_store.linkageInputs.working, m_store.linkageResults.working, *record, m_kind,
+                 position);
+    results.items.erase(results.items.begin() + position);
+    results.selected = -1;
+    for (std::size_t n = 0; n < results.items.size(); ++n) {
+        results.items[n].replace(0, 3, threeDigits(static_cast<long>(n + 1)));
+    }
+    addOutputEnabled = !modules.items.empty();
+    removeOutputEnabled = !results.items.empty();
+}
+
+bool LinkageEditor::pressOk() {
+    switch (pageState()) {
+    case PageState::Empty:
+        // An untouched page 1 goes away. Only that rule: later pages stay as they are.
+        deleteRule(m_store.linkageInputs.working, m_store.linkageResults.working, m_kind, 1);
+        showEmpty();
+        return true;
+    case PageState::Complete:
+        storePage();
+        return true;
+    case PageState::Incomplete:
+        m_prompter.inform(kNotComplete, kProgramName);
+        return false;
+    }
+    return false;
+}
+
+void LinkageEditor::pressExit() {
+    m_store.linkageInputs.revert();
+    m_store.linkageResults.revert();
+}
+
+} // namespace qb

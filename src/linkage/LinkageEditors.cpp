@@ -1,0 +1,228 @@
+#include "LinkageEditors.h"
+
+#include "pages/CellText.h"
+#include "pages/Prompter.h"
+#include "store/ConfigStore.h"
+#include "store/LittleEndian.h"
+
+namespace qb {
+
+namespace {
+
+// Where the general and zone kinds keep their condition bytes.
+struct InputLayout {
+    std::size_t inputTypes;
+    std::size_t fireSignals;
+    std::size_t zeroByte;
+    std::size_t spareWord;
+};
+constexpr InputLayout kGeneralLayout{4, 36, 37, 34};
+constexpr InputLayout kZoneLayout{5, 38, 39, 36};
+constexpr std::size_t kZoneByte = 4;
+
+void storeInputs(const InputTypeControls& inputs, const InputLayout& layout,
+                 std::span<std::uint8_t> record, const DeviceTypeTable& table) {
+    record[layout.zeroByte] = 0;
+    if (inputs.fireSignals.chosen()) {
+        record[layout.fireSignals] = static_cast<std::uint8_t>(inputs.fireSignals.selected + 1);
+    }
+    inputs.store(record.subspan(layout.inputTypes, InputTypeControls::kListBytes), table);
+    le::writeU16(record, layout.spareWord, 0xFFFF);
+}
+
+void showInputs(InputTypeControls& inputs, const InputLayout& layout,
+                std::span<const std::uint8_t> record) {
+    inputs.show(record.subspan(layout.inputTypes, InputTypeControls::kListBytes));
+    const int count = record[layout.fireSignals];
+    inputs.fireSignals.select(count >= 1 && count <= 99 ? count - 1 : -1);
+}
+
+// Specific input slot i (0..4): 8 bytes from byte 4.
+constexpr std::size_t kSlotBase = 4;
+constexpr std::size_t kSlotSize = 8;
+constexpr std::size_t kSpecificSpare = 48;
+constexpr std::uint8_t kNone = 0xFF;
+
+} // namespace
+
+// General.
+
+GeneralLinkageEditor::GeneralLinkageEditor(ConfigStore& store, Prompter& prompter)
+    : LinkageEditor(store, prompter, 1) {}
+
+bool GeneralLinkageEditor::conditionComplete() const {
+    return inputs.fireSignalsChosen() && inputs.anyInput();
+}
+
+bool GeneralLinkageEditor::conditionEmpty() const {
+    return !inputs.fireSignalsChosen() && !inputs.anyInput();
+}
+
+void GeneralLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
+    storeInputs(inputs, kGeneralLayout, record, store().deviceTypes);
+}
+
+void GeneralLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
+    showInputs(inputs, kGeneralLayout, record);
+}
+
+// Zone.
+
+ZoneLinkageEditor::ZoneLinkageEditor(ConfigStore& store, Prompter& prompter)
+    : LinkageEditor(store, prompter, 2) {}
+
+void ZoneLinkageEditor::fillKindLists() {
+    zones = {};
+    for (int z = 1; z <= zoneCount(store().systemCode()); ++z) {
+        if (store().zones.working.zone(z).registration == 1) {
+            zones.items.push_back(numberText(z, 2));
+        }
+    }
+}
+
+bool ZoneLinkageEditor::conditionComplete() const {
+    return zones.chosen() && inputs.fireSignalsChosen() && inputs.anyInput();
+}
+
+bool ZoneLinkageEditor::conditionEmpty() const {
+    return !zones.chosen() && !inputs.fireSignalsChosen() && !inputs.anyInput();
+}
+
+void ZoneLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
+    if (zones.chosen()) {
+        record[kZoneByte] = static_cast<std::uint8_t>(leadingInteger(zones.text()) - 1);
+    }
+    storeInputs(inputs, kZoneLayout, record, store().deviceTypes);
+}
+
+void ZoneLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
+    zones.selectText(numberText(record[kZoneByte] + 1, 2));
+    showInputs(inputs, kZoneLayout, record);
+}
+
+void ZoneLinkageEditor::clearKindParts() {
+    zones.selected = -1;
+    inputs.clear();
+}
+
+// Specific.
+
+SpecificLinkageEditor::SpecificLinkageEditor(ConfigStore& store, Prompter& prompter)
+    : LinkageEditor(store, prompter, 6) {}
+
+bool SpecificLinkageEditor::legacy() const {
+    return store().systemCode() == SystemCode::TwoLoopSo12;
+}
+
+std::u16string SpecificLinkageEditor::hostLabel() const {
+    return legacy() ? u"Loop" : u"Host";
+}
+std::u16string SpecificLinkageEditor::boardLabel() const {
+    return legacy() ? u"Loop-B" : u"IO-Board";
+}
+
+void SpecificLinkageEditor::fillKindLists() {
+    std::vector<std::u16string> hosts{u"NA"};
+    if (legacy()) {
+        hosts.push_back(u"01");
+    } else {
+        for (int h = 1; h <= NetworkTable::kHosts; ++h) {
+            if (store().network.working.hostRegistration(h) == 1) {
+                hosts.push_back(numberText(h, 3));
+            }
+        }
+    }
+    std::vector<std::u16string> boardItems{u"NA"};
+    const bool allBoards = store().systemCode() == SystemCode::OneLoop;
+    for (int i = 1; i <= IoBoardRecord::kBoards; ++i) {
+        if (allBoards || store().ioBoards.working.registration(i) == 1) {
+            boardItems.push_back(numberText(i, 2));
+        }
+    }
+    for (Row& row : rows) {
+        row.host = {hosts, 0};
+        row.board = {boardItems, 0};
+        row.address.clear();
+    }
+}
+
+void SpecificLinkageEditor::leaveAddress(int row) {
+    if (row < 0 || row >= kRows || rows[row].address.empty()) {
+        return;
+    }
+    const long address = leadingInteger(rows[row].address);
+    if (address < 1 || address > kAddressLimit) {
+        rows[row].address.clear();
+        prompter().inform("Address value within 1-324 is required!", kProgramName);
+    }
+}
+
+bool SpecificLinkageEditor::conditionComplete() const {
+    return std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.complete(); });
+}
+
+bool SpecificLinkageEditor::conditionEmpty() const {
+    return !conditionComplete();
+}
+
+void SpecificLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
+    for (int i = 0; i < kRows; ++i) {
+        const Row& row = rows[i];
+        const auto slot = record.subspan(kSlotBase + kSlotSize * i, kSlotSize);
+        if (!row.complete()) {
+            slot[0] = kNone;
+            continue;
+        }
+        slot[0] = row.host.selected > 0 ? static_cast<std::uint8_t>(leadingInteger(row.host.text()))
+                                        : kNone;
+        slot[1] = static_cast<std::uint8_t>(leadingInteger(row.board.text()));
+        slot[4] = 1;
+        const long address = leadingInteger(row.address);
+        if (address < 1 || address > kAddressLimit) {
+            prompter().inform("Device address value should not be greater than 324 or less than 1!",
+                              kProgramName);
+            return; // the later rows and the spare word keep what they held
+        }
+        le::writeU16(slot, 2, static_cast<std::uint16_t>(address));
+        slot[5] = kNone;
+        if (legacy()) {
+            slot[0] = kNone;
+            slot[4] = static_cast<std::uint8_t>(row.host.selected); // "01" is 1
+        }
+    }
+    le::writeU16(record, kSpecificSpare, 0xFFFF);
+}
+
+void SpecificLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
+    for (int i = 0; i < kRows; ++i) {
+        Row& row = rows[i];
+        const auto slot = record.subspan(kSlotBase + kSlotSize * i, kSlotSize);
+        const std::uint8_t first = legacy() ? slot[4] : slot[0];
+        if (first == kNone) {
+            row.host.selected = 0;
+        } else if (legacy()) {
+            row.host.select(first < row.host.items.size() ? first : 0);
+        } else {
+            row.host.selectText(numberText(first, 3));
+            if (row.host.selected < 0) {
+                row.host.selected = 0;
+            }
+        }
+        row.board.selectText(slot[1] == kNone ? u"NA" : numberText(slot[1], 2));
+        if (row.board.selected < 0) {
+            row.board.selected = 0;
+        }
+        const std::uint16_t address = le::readU16(slot, 2);
+        row.address = address == 0xFFFF ? std::u16string() : numberText(address);
+    }
+}
+
+void SpecificLinkageEditor::clearKindParts() {
+    for (Row& row : rows) {
+        row.host.selected = 0;
+        row.board.selected = 0;
+        row.address.clear();
+    }
+}
+
+} // namespace qb

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "InputTypeControls.h"
+#include "LinkageEditor.h"
+
+#include <array>
+
+namespace qb {
+
+// "General Linkage Setting": kind 1, by input device types anywhere on the host.
+class GeneralLinkageEditor : public LinkageEditor {
+public:
+    GeneralLinkageEditor(ConfigStore& store, Prompter& prompter);
+    std::u16string caption() const override { return u"General Linkage Setting"; }
+
+    InputTypeControls inputs;
+
+protected:
+    bool conditionComplete() const override;
+    bool conditionEmpty() const override;
+    void storeKindParts(std::span<std::uint8_t> record) override;
+    void showKindParts(std::span<const std::uint8_t> record) override;
+    void clearKindParts() override { inputs.clear(); }
+};
+
+// "Zone Linkage Setting": kind 2, as the general editor but limited to one zone.
+class ZoneLinkageEditor : public LinkageEditor {
+public:
+    ZoneLinkageEditor(ConfigStore& store, Prompter& prompter);
+    std::u16string caption() const override { return u"Zone Linkage Setting"; }
+    std::u16string exitLabel() const override { return u"Cancel"; }
+
+    ListControl zones; // registered zones, "01" .. "32"
+    InputTypeControls inputs;
+
+protected:
+    void fillKindLists() override;
+    bool conditionComplete() const override;
+    bool conditionEmpty() const override;
+    void storeKindParts(std::span<std::uint8_t> record) override;
+    void showKindParts(std::span<const std::uint8_t> record) override;
+    void clearKindParts() override;
+};
+
+// "Specific Linkage Setting": kind 6, up to five input devices by host (or loop), IO board and
+// address.
+class SpecificLinkageEditor : public LinkageEditor {
+public:
+    static constexpr int kRows = 5;
+    static constexpr int kAddressLimit = 324;
+
+    struct Row {
+        ListControl host;  // "NA", hosts (or "01" under system code 0)
+        ListControl board; // "NA", boards
+        std::u16string address;
+        bool complete() const {
+            return host.selected > 0 && board.selected > 0 && !address.empty();
+        }
+    };
+
+    SpecificLinkageEditor(ConfigStore& store, Prompter& prompter);
+    std::u16string caption() const override { return u"Specific Linkage Setting"; }
+    // "Host" and "IO-Board", or "Loop" and "Loop-B" under system code 0.
+    std::u16string hostLabel() const;
+    std::u16string boardLabel() const;
+
+    std::array<Row, kRows> rows;
+    // The "Addr" box of row i (0-based) loses the focus.
+    void leaveAddress(int row);
+
+protected:
+    void fillKindLists() override;
+    bool conditionComplete() const override;
+    bool conditionEmpty() const override;
+    void storeKindParts(std::span<std::uint8_t> record) override;
+    void showKindParts(std::span<const std::uint8_t> record) override;
+    void clearKindParts() override;
+
+private:
+    bool legacy() const;
+};
+
+} // namespace qb

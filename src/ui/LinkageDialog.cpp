@@ -1,0 +1,426 @@
+#include "LinkageDialog.h"
+
+#include "Mirror.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace qb::ui {
+
+namespace {
+
+constexpr std::array<const char*, InputTypeControls::kBoxCodes.size()> kBoxLabels{
+    "OptDet", "HeatDet", "ConvOptD", "ConvHeatD", "MCP"};
+// A page number within the pool of 3000 conditions; an address within a loop of 324.
+constexpr int kPageDigits = 4;
+constexpr int kAddressDigits = 3;
+
+QPushButton* button(QWidget* parent, const QString& text, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    // Enter must not press whichever button happens to have the focus.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* dropDown(QWidget* parent, const QString& name, int contentLength = 4) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setMinimumContentsLength(contentLength);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return combo;
+}
+
+QLineEdit* digitsBox(QWidget* parent, const QString& name, int digits) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
+    box->setMaxLength(digits);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(digits + 2, '0')) + 12);
+    return box;
+}
+
+QListWidget* listBox(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(150, 220);
+    return list;
+}
+
+void mirrorList(QListWidget* list, const ListControl& control) {
+    const QSignalBlocker block(list);
+    bool same = list->count() == static_cast<int>(control.items.size());
+    for (int i = 0; same && i < list->count(); ++i) {
+        same = list->item(i)->text() == qs(control.items[static_cast<std::size_t>(i)]);
+    }
+    if (!same) {
+        list->clear();
+        for (const auto& item : control.items) {
+            list->addItem(qs(item));
+        }
+    }
+    if (control.chosen()) {
+        list->setCurrentRow(control.selected);
+    } else {
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    }
+}
+
+void mirrorList(QComboBox* combo, const ListControl& control) {
+    mirrorItems(combo, control.items, control.chosen() ? control.selected : -1);
+}
+
+void mirrorCheck(QCheckBox* box, bool checked) {
+    const QSignalBlocker block(box);
+    box->setChecked(checked);
+}
+
+void mirrorText(QLineEdit* box, const std::u16string& text) {
+    // Rewriting an unchanged text would move the cursor of a box being typed into.
+    if (box->text() != qs(text)) {
+        const QSignalBlocker block(box);
+        box->setText(qs(text));
+    }
+}
+
+} // namespace
+
+LinkageDialog::LinkageDialog(LinkageEditor& editor, QWidget* parent)
+    : QDialog(parent), m_editor(editor) {
+    setObjectName("linkageDialog");
+    setWindowTitle(qs(editor.caption()));
+    if (auto* general = dynamic_cast<GeneralLinkageEditor*>(&editor)) {
+        m_inputs = &general->inputs;
+    } else if (auto* zone = dynamic_cast<ZoneLinkageEditor*>(&editor)) {
+        m_zoneEditor = zone;
+        m_inputs = &zone->inputs;
+    } else {
+        m_specific = dynamic_cast<SpecificLinkageEditor*>(&editor);
+    }
+
+    auto* conditionSide = new QVBoxLayout;
+    conditionSide->addWidget(buildCondition());
+    if (m_inputs) {
+        conditionSide->addWidget(buildInputTypes(*m_inputs, m_zoneEditor));
+    } else if (m_specific) {
+        conditionSide->addWidget(buildSpecificRows(*m_specific));
+    }
+    conditionSide->addStretch();
+
+    auto* sides = new QHBoxLayout;
+    sides->addLayout(conditionSide);
+    sides->addWidget(buildOutputs(), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sides);
+    layout->addLayout(buildButtons());
+    resize(sizeHint().expandedTo(QSize(820, 440)));
+}
+
+QGroupBox* LinkageDialog::buildCondition() {
+    auto* group = new QGroupBox("Condition", this);
+    m_pageLabel = new QLabel(group);
+    m_pageLabel->setObjectName("pageLabel");
+    m_pageLabel->setMinimumWidth(m_pageLabel->fontMetrics().horizontalAdvance("Cond. 0000/0000"));
+    auto* to = button(group, "To", "to");
+    m_to = digitsBox(group, "toPage", kPageDigits);
+    m_prev = button(group, "Prev", "prev");
+    m_next = button(group, "Next", "next");
+    m_add = button(group, "Add", "add");
+    m_del = button(group, "Del", "del");
+    m_delay = dropDown(group, "delay");
+    m_reg = new QCheckBox("Reg", group);
+    m_reg->setObjectName("reg");
+
+    auto* paging = new QHBoxLayout;
+    paging->addWidget(m_pageLabel);
+    paging->addStretch();
+    paging->addWidget(to);
+    paging->addWidget(m_to);
+    paging->addWidget(new QLabel("Page", group));
+    auto* moving = new QHBoxLayout;
+    for (QPushButton* b : {m_prev, m_next, m_add, m_del}) {
+        moving->addWidget(b);
+    }
+    auto* timing = new QHBoxLayout;
+    timing->addWidget(new QLabel("Delay", group));
+    timing->addWidget(m_delay);
+    timing->addSpacing(24);
+    timing->addWidget(m_reg);
+    timing->addStretch();
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(paging);
+    layout->addLayout(moving);
+    layout->addLayout(timing);
+
+    connect(to, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressTo(); }); });
+    connect(m_to, &QLineEdit::returnPressed, this, [this] { act([this] { m_editor.pressTo(); }); });
+    connect(m_prev, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressPrev(); }); });
+    connect(m_next, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressNext(); }); });
+    connect(m_add, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressAdd(); }); });
+    connect(m_del, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressDel(); }); });
+    connect(m_delay, &QComboBox::activated, this,
+            [this](int index) { act([&] { m_editor.delay.select(index); }); });
+    connect(m_reg, &QCheckBox::clicked, this,
+            [this](bool checked) { act([&] { m_editor.reg = checked; }); });
+    return group;
+}
+
+QGroupBox* LinkageDialog::buildInputTypes(InputTypeControls& inputs, ZoneLinkageEditor* zone) {
+    auto* group = new QGroupBox("Input", this);
+    auto* layout = new QVBoxLayout(group);
+    if (zone) {
+        m_zone = dropDown(group, "zone");
+        auto* zoneRow = new QHBoxLayout;
+        zoneRow->addWidget(new QLabel("Zone", group));
+        zoneRow->addWidget(m_zone);
+        zoneRow->addStretch();
+        layout->addLayout(zoneRow);
+        connect(m_zone, &QComboBox::activated, this,
+                [this, zone](int index) { act([&] { zone->zones.select(index); }); });
+    }
+
+    auto* boxes = new QHBoxLayout;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        m_boxes[i] = new QCheckBox(kBoxLabels[i], group);
+        m_boxes[i]->setObjectName(QString("box%1").arg(i));
+        boxes->addWidget(m_boxes[i]);
+        connect(m_boxes[i], &QCheckBox::clicked, this,
+                [this, &inputs, i](bool checked) { act([&] { inputs.boxes[i] = checked; }); });
+    }
+    boxes->addStretch();
+    layout->addLayout(boxes);
+
+    auto* types = new QGridLayout;
+    types->addWidget(new QLabel("Input Type", group), 0, 0);
+    for (std::size_t i = 0; i < m_inputTypes.size(); ++i) {
+        m_inputTypes[i] = dropDown(group, QString("inputType%1").arg(i), 10);
+        types->addWidget(m_inputTypes[i], static_cast<int>(i / 2), 1 + static_cast<int>(i % 2));
+        connect(m_inputTypes[i], &QComboBox::activated, this,
+                [this, &inputs, i](int index) { act([&] { inputs.lists[i].select(index); }); });
+    }
+    types->setColumnStretch(3, 1);
+    layout->addLayout(types);
+
+    m_fireSignals = dropDown(group, "fireSignals");
+    auto* signalRow = new QHBoxLayout;
+    signalRow->addWidget(new QLabel("Num of fire siginal:", group));
+    signalRow->addWidget(m_fireSignals);
+    signalRow->addStretch();
+    layout->addLayout(signalRow);
+    connect(m_fireSignals, &QComboBox::activated, this,
+            [this, &inputs](int index) { act([&] { inputs.fireSignals.select(index); }); });
+    return group;
+}
+
+QGroupBox* LinkageDialog::buildSpecificRows(SpecificLinkageEditor& specific) {
+    auto* group = new QGroupBox("Input", this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(qs(specific.hostLabel()), group), 0, 1);
+    grid->addWidget(new QLabel(qs(specific.boardLabel()), group), 0, 2);
+    grid->addWidget(new QLabel("Addr", group), 0, 3);
+    for (std::size_t i = 0; i < m_hosts.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        m_hosts[i] = dropDown(group, QString("host%1").arg(i));
+        m_boards[i] = dropDown(group, QString("board%1").arg(i));
+        m_addresses[i] = digitsBox(group, QString("addr%1").arg(i), kAddressDigits);
+        m_addresses[i]->installEventFilter(this);
+        grid->addWidget(new QLabel(QString::number(row), group), row, 0);
+        grid->addWidget(m_hosts[i], row, 1);
+        grid->addWidget(m_boards[i], row, 2);
+        grid->addWidget(m_addresses[i], row, 3);
+        connect(m_hosts[i], &QComboBox::activated, this, [this, &specific, i](int index) {
+            act([&] { specific.rows[i].host.select(index); });
+        });
+        connect(m_boards[i], &QComboBox::activated, this, [this, &specific, i](int index) {
+            act([&] { specific.rows[i].board.select(index); });
+        });
+    }
+    grid->setColumnStretch(4, 1);
+    return group;
+}
+
+QGroupBox* LinkageDialog::buildOutputs() {
+    auto* group = new QGroupBox("Output", this);
+    m_loopBoards = dropDown(group, "loopBoards");
+    m_modules = listBox(group, "modules");
+    m_results = listBox(group, "results");
+    m_addOutput = button(group, "<<", "addOutput");
+    m_removeOutput = button(group, ">>", "removeOutput");
+
+    auto* boardRow = new QHBoxLayout;
+    boardRow->addWidget(new QLabel("Loop-B", group));
+    boardRow->addWidget(m_loopBoards);
+    boardRow->addStretch();
+
+    auto* results = new QVBoxLayout;
+    results->addWidget(new QLabel("Result List", group));
+    results->addWidget(m_results, 1);
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(m_addOutput);
+    moves->addWidget(m_removeOutput);
+    moves->addStretch();
+    auto* modules = new QVBoxLayout;
+    modules->addWidget(new QLabel("Module List", group));
+    modules->addWidget(m_modules, 1);
+    // The result list sits left of the module list: "<<" moves a module into it.
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(results, 1);
+    lists->addLayout(moves);
+    lists->addLayout(modules, 1);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(boardRow);
+    layout->addLayout(lists, 1);
+
+    connect(m_loopBoards, &QComboBox::activated, this,
+            [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
+    connect(m_modules, &QListWidget::currentRowChanged, this,
+            [this](int row) { act([&] { m_editor.modules.select(row); }); });
+    connect(m_results, &QListWidget::currentRowChanged, this,
+            [this](int row) { act([&] { m_editor.results.select(row); }); });
+    connect(m_addOutput, &QPushButton::clicked, this,
+            [this] { act([this] { m_editor.pressAddOutput(); }); });
+    connect(m_removeOutput, &QPushButton::clicked, this,
+            [this] { act([this] { m_editor.pressRemoveOutput(); }); });
+    return group;
+}
+
+QLayout* LinkageDialog::buildButtons() {
+    auto* ok = button(this, "OK", "ok");
+    m_exit = button(this, qs(m_editor.exitLabel()), "exit");
+    connect(ok, &QPushButton::clicked, this, [this] { pressOk(); });
+    connect(m_exit, &QPushButton::clicked, this, &LinkageDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(m_exit);
+    return row;
+}
+
+void LinkageDialog::act(const std::function<void()>& action) {
+    if (m_finished) {
+        return;
+    }
+    takeTexts();
+    action();
+    refresh();
+}
+
+void LinkageDialog::takeTexts() {
+    m_editor.toText = u16(m_to->text());
+    if (m_specific) {
+        for (std::size_t i = 0; i < m_addresses.size(); ++i) {
+            m_specific->rows[i].address = u16(m_addresses[i]->text());
+        }
+    }
+}
+
+void LinkageDialog::refresh() {
+    m_pageLabel->setText(qs(m_editor.pageLabel()));
+    mirrorText(m_to, m_editor.toText);
+    m_prev->setEnabled(m_editor.prevEnabled);
+    m_next->setEnabled(m_editor.nextEnabled);
+    m_add->setEnabled(m_editor.addEnabled);
+    m_del->setEnabled(m_editor.delEnabled);
+    mirrorList(m_delay, m_editor.delay);
+    mirrorCheck(m_reg, m_editor.reg);
+
+    if (m_inputs) {
+        for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+            mirrorCheck(m_boxes[i], m_inputs->boxes[i]);
+        }
+        for (std::size_t i = 0; i < m_inputTypes.size(); ++i) {
+            mirrorList(m_inputTypes[i], m_inputs->lists[i]);
+        }
+        mirrorList(m_fireSignals, m_inputs->fireSignals);
+    }
+    if (m_zoneEditor) {
+        mirrorList(m_zone, m_zoneEditor->zones);
+    }
+    if (m_specific) {
+        for (std::size_t i = 0; i < m_hosts.size(); ++i) {
+            mirrorList(m_hosts[i], m_specific->rows[i].host);
+            mirrorList(m_boards[i], m_specific->rows[i].board);
+            mirrorText(m_addresses[i], m_specific->rows[i].address);
+        }
+    }
+
+    mirrorList(m_loopBoards, m_editor.boards);
+    mirrorList(m_modules, m_editor.modules);
+    mirrorList(m_results, m_editor.results);
+    m_addOutput->setEnabled(m_editor.addOutputEnabled);
+    m_removeOutput->setEnabled(m_editor.removeOutputEnabled);
+}
+
+void LinkageDialog::pressOk() {
+    if (m_finished) {
+        return;
+    }
+    takeTexts();
+    if (m_editor.pressOk()) {
+        m_finished = true;
+        accept();
+    } else {
+        refresh();
+    }
+}
+
+void LinkageDialog::reject() {
+    // Exit, Escape and the close box may arrive together (a close while the box is going away);
+    // the tables are restored once.
+    if (m_finished) {
+        return;
+    }
+    m_finished = true;
+    m_editor.pressExit();
+    QDialog::reject();
+}
+
+void LinkageDialog::leaveAddress(int row) {
+    // The editor's answer may raise a message box, which takes the focus from the box again.
+    if (m_leaving || m_finished || !isVisible()) {
+        return;
+    }
+    m_leaving = true;
+    act([&] { m_specific->leaveAddress(row); });
+    m_leaving = false;
+}
+
+bool LinkageDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && m_specific) {
+        // Switching to another window or opening a pop-up does not leave the box: the focus
+        // comes back to it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (std::size_t i = 0; i < m_addresses.size(); ++i) {
+                if (watched == m_addresses[i]) {
+                    leaveAddress(static_cast<int>(i));
+                }
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool runLinkageDialog(QWidget* parent, LinkageEditor& editor) {
+    LinkageDialog dialog(editor, parent);
+    dialog.refresh();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace qb::ui

@@ -28,7 +28,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
     : m_store(store), m_prompter(prompter), m_dialogs(dialogs),
       m_zonePage({store, prompter, dialogs}), m_netPage({store, prompter, dialogs}),
       m_displayPage({store, prompter, dialogs}), m_ioBoardPage({store, prompter, dialogs}),
-      m_devicePage({store, prompter, dialogs}) {
+      m_devicePage({store, prompter, dialogs}), m_mimicPage({store, prompter, dialogs}) {
     using namespace commands;
     const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
     const auto later = [this] { m_prompter.inform(kNotYetAvailable, kCaptionPrompt); };
@@ -40,8 +40,15 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kDeviceSetup, page(PageId::Devices)},
         {kNetSetup, page(PageId::Net)},
         {kDisplaySetup, page(PageId::Display)},
-        {kMimicSetup, later},
-        {kMimicLinkageSetup, later},
+        {kMimicSetup, page(PageId::Mimic)},
+        {kMimicLinkageSetup,
+         [this, later] {
+             if (!m_store.mimic.working.anyRegistered()) {
+                 m_prompter.inform("No Mimic register", kCaptionPrompt);
+                 return;
+             }
+             later();
+         }},
         {kGeneralLinkageSetup,
          [this] {
              GeneralLinkageEditor editor(m_store, m_prompter.immediate());
@@ -117,6 +124,8 @@ SetupPage* MainWindowLogic::currentPage() {
         return &m_ioBoardPage;
     case PageId::Devices:
         return &m_devicePage;
+    case PageId::Mimic:
+        return &m_mimicPage;
     default:
         return nullptr;
     }
@@ -214,6 +223,12 @@ void MainWindowLogic::clickResound() {
 void MainWindowLogic::clickShare() {
     if (m_window.page == PageId::Net) {
         m_netPage.clickShare(m_window);
+    }
+}
+
+void MainWindowLogic::clickMdmMode() {
+    if (m_window.page == PageId::Mimic) {
+        m_mimicPage.clickMdmMode(m_window);
     }
 }
 

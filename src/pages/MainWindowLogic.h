@@ -3,6 +3,7 @@
 #include "DevicePage.h"
 #include "DisplayPage.h"
 #include "IoBoardPage.h"
+#include "MimicPage.h"
 #include "NetPage.h"
 #include "WindowState.h"
 #include "ZonePage.h"
@@ -47,6 +48,7 @@ public:
     void chooseFirstSelector(int index);
     void clickResound();
     void clickShare();
+    void clickMdmMode();
 
     void pressSave();
     void pressCancel();
@@ -69,6 +71,7 @@ private:
     DisplayPage m_displayPage;
     IoBoardPage m_ioBoardPage;
     DevicePage m_devicePage;
+    MimicPage m_mimicPage;
 
     std::map<int, std::function<void()>> m_commands;
 };

@@ -26,6 +26,8 @@ public:
     bool runPositionDescription(qb::PositionDescriptionDialog&) override { return false; }
     void showAbout() override {}
     bool runLinkageEditor(qb::LinkageEditor&) override { return false; }
+    bool runKeypadEditor(qb::KeypadEditor&) override { return false; }
+    bool runMimicLedEditor(qb::MimicLedEditor&) override { return false; }
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {

@@ -3,7 +3,9 @@
 namespace qb {
 
 class ColumnBatchDialog;
+class KeypadEditor;
 class LinkageEditor;
+class MimicLedEditor;
 class PositionDescriptionDialog;
 
 // Runs the modal dialogs the main window starts. The window system's implementation shows them;
@@ -18,6 +20,9 @@ public:
     // A linkage editor after its open(); the view ends with OK only when pressOk() allows it,
     // and calls pressExit() on "Exit"/"Cancel" and on the close box.
     virtual bool runLinkageEditor(LinkageEditor& editor) = 0;
+    // The same for the keypad editor (OK / Exit) and the mimic LED editor (Save / Cancel).
+    virtual bool runKeypadEditor(KeypadEditor& editor) = 0;
+    virtual bool runMimicLedEditor(MimicLedEditor& editor) = 0;
 };
 
 } // namespace qb

@@ -5,6 +5,8 @@
 #include "MainMenu.h"
 #include "PageFileWriter.h"
 #include "Prompter.h"
+#include "devices/KeypadEditor.h"
+#include "devices/MimicLedEditor.h"
 #include "files/DataExport.h"
 #include "files/FileNames.h"
 #include "files/ImageFile.h"
@@ -18,7 +20,6 @@ namespace qb {
 
 namespace {
 
-constexpr const char* kNotYetAvailable = "This command is not available in this version yet.";
 constexpr const char* kControllerVersionNoteText =
     "This version only applies to TKL4100 V1.0 & V1.1 \n";
 
@@ -31,7 +32,6 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
       m_devicePage({store, prompter, dialogs}), m_mimicPage({store, prompter, dialogs}) {
     using namespace commands;
     const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
-    const auto later = [this] { m_prompter.inform(kNotYetAvailable, kCaptionPrompt); };
     m_commands = {
         {kFireAlarmController, page(PageId::Zone)},
         {kExit, [this] { m_exitRequested = true; }},
@@ -42,12 +42,18 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kDisplaySetup, page(PageId::Display)},
         {kMimicSetup, page(PageId::Mimic)},
         {kMimicLinkageSetup,
-         [this, later] {
+         [this] {
              if (!m_store.mimic.working.anyRegistered()) {
                  m_prompter.inform("No Mimic register", kCaptionPrompt);
                  return;
              }
-             later();
+             MimicLedEditor editor(m_store, m_prompter.immediate());
+             editor.open();
+             if (m_dialogs.runMimicLedEditor(editor)) {
+                 writeLinkageFiles();
+             } else {
+                 editor.pressCancel();
+             }
          }},
         {kGeneralLinkageSetup,
          [this] {
@@ -64,7 +70,19 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
              SpecificLinkageEditor editor(m_store, m_prompter.immediate());
              runLinkageEditor(editor);
          }},
-        {kZcpSetup, later},
+        {kZcpSetup,
+         [this] {
+             if (m_store.systemCode() == SystemCode::OneLoop) {
+                 return; // the one-loop controller has no zone control panel
+             }
+             KeypadEditor editor(m_store, m_prompter.immediate());
+             editor.open();
+             if (m_dialogs.runKeypadEditor(editor)) {
+                 writeKeypadFile();
+             } else {
+                 editor.pressExit();
+             }
+         }},
         {kLoadData,
          [this] {
              if (!loadData(m_store, m_prompter).cancelled) {
@@ -99,6 +117,15 @@ void MainWindowLogic::writeLinkageFiles() {
     }
     if (write(names::kLinkageResult, m_store.linkageResults.working.bytes)) {
         m_store.linkageResults.takeSavePoint();
+    }
+}
+
+void MainWindowLogic::writeKeypadFile() {
+    KeypadTable& keypad = m_store.keypad.working;
+    keypad.header = FileHeader::fromTemplate(m_store.headerTemplate(), tags::kKeypad);
+    const auto path = filePath(m_store.dataFolder(), m_store.hostIndex(), names::kKeypad);
+    if (writePageFile(path, buildImageFile(keypad, FileVariant::PageSave), m_prompter)) {
+        m_store.keypad.takeSavePoint();
     }
 }
 

@@ -58,6 +58,7 @@ private:
     // Runs a linkage editor; on OK writes both linkage files of the current host.
     void runLinkageEditor(LinkageEditor& editor);
     void writeLinkageFiles();
+    void writeKeypadFile();
     void dispatch(int command);
 
     ConfigStore& m_store;

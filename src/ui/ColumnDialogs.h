@@ -15,6 +15,8 @@ public:
     bool runPositionDescription(PositionDescriptionDialog& dialog) override;
     void showAbout() override;
     bool runLinkageEditor(LinkageEditor& editor) override;
+    bool runKeypadEditor(KeypadEditor& editor) override;     // KeypadDialog.cpp
+    bool runMimicLedEditor(MimicLedEditor& editor) override; // MimicLedDialog.cpp
 
 private:
     QWidget* m_parent;

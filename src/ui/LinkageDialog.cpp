@@ -1,6 +1,7 @@
 #include "LinkageDialog.h"
 
 #include "Mirror.h"
+#include "linkage/LinkageTables.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,9 +23,12 @@ namespace {
 
 constexpr std::array<const char*, InputTypeControls::kBoxCodes.size()> kBoxLabels{
     "OptDet", "HeatDet", "ConvOptD", "ConvHeatD", "MCP"};
-// A page number within the pool of 3000 conditions; an address within a loop of 324.
-constexpr int kPageDigits = 4;
-constexpr int kAddressDigits = 3;
+constexpr int digitsOf(int n) {
+    return n < 10 ? 1 : 1 + digitsOf(n / 10);
+}
+// A page is at most the whole condition pool; an address at most the loop's last.
+constexpr int kPageDigits = digitsOf(LinkageInputTable::kRecords);
+constexpr int kAddressDigits = digitsOf(SpecificLinkageEditor::kAddressLimit);
 
 QPushButton* button(QWidget* parent, const QString& text, const char* name) {
     auto* b = new QPushButton(text, parent);

@@ -17,8 +17,12 @@ namespace qb::ui {
 inline QString qs(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
-inline std::u16string u16(const QString& text) { return text.toStdU16String(); }
+inline QString qs(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+inline std::u16string u16(const QString& text) {
+    return text.toStdU16String();
+}
 
 // Copy the logic's state into a widget with its signals blocked, so mirroring never feeds back
 // as a user action. Each touches only what changed.

@@ -57,6 +57,14 @@ public:
         return positionDescription ? positionDescription(dialog) : false;
     }
     void showAbout() override { ++aboutShown; }
+    bool runKeypadEditor(KeypadEditor& editor) override {
+        ++keypadRuns;
+        return keypadEditor ? keypadEditor(editor) : false;
+    }
+    bool runMimicLedEditor(MimicLedEditor& editor) override {
+        ++mimicLedRuns;
+        return mimicLedEditor ? mimicLedEditor(editor) : false;
+    }
     bool runLinkageEditor(LinkageEditor& editor) override {
         ++linkageRuns;
         return linkageEditor ? linkageEditor(editor) : false;
@@ -66,6 +74,10 @@ public:
     std::function<bool(PositionDescriptionDialog&)> positionDescription;
     std::function<bool(LinkageEditor&)> linkageEditor;
     int linkageRuns = 0;
+    std::function<bool(KeypadEditor&)> keypadEditor;
+    std::function<bool(MimicLedEditor&)> mimicLedEditor;
+    int keypadRuns = 0;
+    int mimicLedRuns = 0;
     int columnBatchRuns = 0;
     int positionRuns = 0;
     int aboutShown = 0;

@@ -1,0 +1,1 @@
+#include "devices/MimicLedEditor.h"

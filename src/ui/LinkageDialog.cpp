@@ -64,40 +64,11 @@ QListWidget* listBox(QWidget* parent, const char* name) {
 }
 
 void mirrorList(QListWidget* list, const ListControl& control) {
-    const QSignalBlocker block(list);
-    bool same = list->count() == static_cast<int>(control.items.size());
-    for (int i = 0; same && i < list->count(); ++i) {
-        same = list->item(i)->text() == qs(control.items[static_cast<std::size_t>(i)]);
-    }
-    if (!same) {
-        list->clear();
-        for (const auto& item : control.items) {
-            list->addItem(qs(item));
-        }
-    }
-    if (control.chosen()) {
-        list->setCurrentRow(control.selected);
-    } else {
-        list->setCurrentRow(-1);
-        list->clearSelection();
-    }
+    mirrorItems(list, control.items, control.chosen() ? control.selected : -1);
 }
 
 void mirrorList(QComboBox* combo, const ListControl& control) {
     mirrorItems(combo, control.items, control.chosen() ? control.selected : -1);
-}
-
-void mirrorCheck(QCheckBox* box, bool checked) {
-    const QSignalBlocker block(box);
-    box->setChecked(checked);
-}
-
-void mirrorText(QLineEdit* box, const std::u16string& text) {
-    // Rewriting an unchanged text would move the cursor of a box being typed into.
-    if (box->text() != qs(text)) {
-        const QSignalBlocker block(box);
-        box->setText(qs(text));
-    }
 }
 
 } // namespace
@@ -385,8 +356,7 @@ void LinkageDialog::pressOk() {
 }
 
 void LinkageDialog::reject() {
-    // Exit, Escape and the close box may arrive together (a close while the box is going away);
-    // the tables are restored once.
+    // A close can still arrive once the dialog has ended; the tables are restored only once.
     if (m_finished) {
         return;
     }

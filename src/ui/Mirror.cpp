@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -24,6 +26,36 @@ void mirrorItems(QComboBox* combo, const std::vector<std::u16string>& items, int
         combo->addItems(texts);
     }
     combo->setCurrentIndex(current);
+}
+
+void mirrorItems(QListWidget* list, const std::vector<std::u16string>& items, int current) {
+    const QSignalBlocker block(list);
+    bool same = list->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < list->count(); ++i) {
+        same = list->item(i)->text() == qs(items[static_cast<std::size_t>(i)]);
+    }
+    if (!same) {
+        list->clear();
+        for (const auto& item : items) {
+            list->addItem(qs(item));
+        }
+    }
+    list->setCurrentRow(current);
+    if (current < 0) {
+        list->clearSelection();
+    }
+}
+
+void mirrorCheck(QCheckBox* box, bool checked) {
+    const QSignalBlocker block(box);
+    box->setChecked(checked);
+}
+
+void mirrorText(QLineEdit* box, const std::u16string& text) {
+    if (box->text() != qs(text)) {
+        const QSignalBlocker block(box);
+        box->setText(qs(text));
+    }
 }
 
 void mirrorSelector(QComboBox* combo, QLabel* label, const SelectorState& state) {
@@ -53,7 +85,8 @@ void mirrorGrid(QTableWidget* table, const PageGrid& grid) {
         table->setRowCount(rows);
     }
     const double pixelsPerTwip = table->logicalDpiX() / 1440.0;
-    const int rowHeight = static_cast<int>(PageGrid::kRowHeightTwips * table->logicalDpiY() / 1440.0);
+    const int rowHeight =
+        static_cast<int>(PageGrid::kRowHeightTwips * table->logicalDpiY() / 1440.0);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int c = 0; c < columns; ++c) {
         QTableWidgetItem* header = table->horizontalHeaderItem(c);

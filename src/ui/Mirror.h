@@ -10,6 +10,8 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QListWidget;
 class QTableWidget;
 
 namespace qb::ui {
@@ -27,6 +29,10 @@ inline std::u16string u16(const QString& text) {
 // Copy the logic's state into a widget with its signals blocked, so mirroring never feeds back
 // as a user action. Each touches only what changed.
 void mirrorItems(QComboBox* combo, const std::vector<std::u16string>& items, int current);
+void mirrorItems(QListWidget* list, const std::vector<std::u16string>& items, int current);
+void mirrorCheck(QCheckBox* box, bool checked);
+// Leaves an unchanged text alone: rewriting it would move the cursor of a box being typed into.
+void mirrorText(QLineEdit* box, const std::u16string& text);
 void mirrorSelector(QComboBox* combo, QLabel* label, const SelectorState& state);
 void mirrorCheck(QCheckBox* box, const CheckBoxState& state);
 

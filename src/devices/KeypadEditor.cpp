@@ -1,1 +1,400 @@
 #include "KeypadEditor.h"
+
+#include "pages/CellText.h"
+#include "pages/Prompter.h"
+#include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
+#include "store/LittleEndian.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace qb {
+
+namespace {
+
+// The fields of a keypad record beside the button byte (KeypadTable::kButton).
+constexpr std::size_t kRegistered = 0;
+constexpr std::size_t kKind = 1;
+constexpr std::size_t kTarget = 3; // IO board, or zone
+constexpr std::size_t kLoop = 4;
+constexpr std::size_t kAddress = 6; // 16-bit; 0xFFFF for a zone
+
+constexpr std::uint8_t kFree = 0xFF;
+constexpr std::uint8_t kNoButton = 0; // a begun point: not free, no button yet
+constexpr std::uint8_t kFieldDeviceKind = 1;
+constexpr std::uint8_t kZoneKind = 0;
+constexpr std::uint16_t kNoAddress = 0xFFFF;
+
+const std::u16string kZonePrefix = u"Zone ";
+
+std::u16string zoneEntry(long zone) {
+    return kZonePrefix + numberText(zone, 2);
+}
+
+} // namespace
+
+KeypadEditor::KeypadEditor(ConfigStore& store, Prompter& prompter)
+    : m_store(store), m_prompter(prompter) {}
+
+std::span<std::uint8_t> KeypadEditor::record(int index) {
+    return std::span(m_store.keypad.working.data)
+        .subspan(KeypadTable::kRecordSize * static_cast<std::size_t>(index),
+                 KeypadTable::kRecordSize);
+}
+
+std::span<const std::uint8_t> KeypadEditor::record(int index) const {
+    return std::span(m_store.keypad.working.data)
+        .subspan(KeypadTable::kRecordSize * static_cast<std::size_t>(index),
+                 KeypadTable::kRecordSize);
+}
+
+int KeypadEditor::pointCount() const {
+    return m_store.keypad.working.pointCount();
+}
+
+// The shown point, as long as it is still one of the table's points.
+std::optional<int> KeypadEditor::currentRecord() const {
+    if (!m_record || *m_record < 0 || *m_record >= pointCount()) {
+        return std::nullopt;
+    }
+    return m_record;
+}
+
+std::optional<int> KeypadEditor::firstFreeRecord() const {
+    const int count = pointCount();
+    if (count >= KeypadTable::kRecords) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+std::u16string KeypadEditor::pageLabel() const {
+    char text[48];
+    std::snprintf(text, sizeof text, "Cond. %ld/%ld", static_cast<long>(page()),
+                  static_cast<long>(pointCount()));
+    return ascii(text);
+}
+
+void KeypadEditor::open() {
+    buttons.items.clear();
+    for (int n = 1; n <= kButtons; ++n) {
+        buttons.items.push_back(u"Button No." + numberText(n, 2));
+    }
+    boards.items.clear();
+    for (int board = 1; board <= IoBoardRecord::kBoards; ++board) {
+        if (m_store.ioBoards.working.registration(board) == 1) {
+            boards.items.push_back(numberText(board, 2));
+        }
+    }
+    loops.items = {u"01", u"02"};
+
+    m_record.reset();
+    if (pointCount() > 0) {
+        m_record = 0;
+    } else if (const auto free = firstFreeRecord()) {
+        beginPoint(*free);
+    }
+    showPage();
+}
+
+void KeypadEditor::beginPoint(int index) {
+    clearRecord(index);
+    record(index)[KeypadTable::kButton] = kNoButton;
+    m_record = index;
+}
+
+void KeypadEditor::clearRecord(int index) {
+    const auto bytes = record(index);
+    std::fill(bytes.begin(), bytes.end(), kFree);
+}
+
+KeypadEditor::PageState KeypadEditor::pageState() const {
+    if (!currentRecord()) {
+        return PageState::Complete;
+    }
+    const bool hasTarget = !outputs.items.empty();
+    if (buttons.chosen() && hasTarget) {
+        return PageState::Complete;
+    }
+    return page() == 1 && !buttons.chosen() && !hasTarget ? PageState::Empty
+                                                          : PageState::Incomplete;
+}
+
+bool KeypadEditor::leaveAllowed() {
+    if (pageState() == PageState::Complete) {
+        return true;
+    }
+    m_prompter.inform(kNotComplete, kProgramName);
+    return false;
+}
+
+void KeypadEditor::storePage() {
+    const auto index = currentRecord();
+    if (!index || !buttons.chosen()) {
+        return;
+    }
+    const auto bytes = record(*index);
+    bytes[kRegistered] = reg ? 1 : 0;
+    bytes[kKind] = fieldDevice ? kFieldDeviceKind : kZoneKind;
+    bytes[KeypadTable::kButton] = static_cast<std::uint8_t>(buttons.selected + 1);
+}
+
+std::u16string KeypadEditor::storedTargetLine(std::span<const std::uint8_t> bytes) const {
+    if (bytes[kTarget] == kFree) {
+        return {};
+    }
+    if (bytes[kKind] != kFieldDeviceKind) {
+        return zoneEntry(bytes[kTarget]);
+    }
+    const int board = bytes[kTarget];
+    const int loop = bytes[kLoop];
+    const int address = le::readU16(bytes, kAddress);
+    std::u16string line =
+        numberText(board, 2) + u"-" + numberText(loop) + u"-" + numberText(address, 3);
+    // A table read from disk may name any board, loop or address: names only for real ones.
+    if (board >= 1 && board <= kDeviceFileCount && loop >= 1 && loop <= kLoopsPerBoard &&
+        address >= 1 && address <= kAddressesPerLoop) {
+        const DeviceRecord& d = m_store.devices(board).working.device(loop, address);
+        line += equipmentNames(d.equipType, m_store.deviceTypes);
+    }
+    return line;
+}
+
+void KeypadEditor::showPage() {
+    const auto index = currentRecord();
+    if (!index) {
+        showEmpty();
+        return;
+    }
+    const int count = pointCount();
+    toText.clear();
+    lastPageEnabled = page() > 1;
+    nextPageEnabled = page() < count;
+    delEnabled = true;
+    addEnabled = firstFreeRecord().has_value();
+
+    const auto bytes = record(*index);
+    reg = bytes[kRegistered] == 1;
+    fieldDevice = bytes[kKind] == kFieldDeviceKind;
+    // A button byte outside 1..32 (a begun point, or a damaged file) shows no button.
+    buttons.select(bytes[KeypadTable::kButton] - 1);
+    boards.selected = -1;
+    loops.selected = -1;
+    outputs = {{}, -1};
+    if (const std::u16string line = storedTargetLine(bytes); !line.empty()) {
+        outputs.items.push_back(line);
+    }
+    fillModules();
+    updateTargetButtons();
+}
+
+void KeypadEditor::showEmpty() {
+    m_record.reset();
+    toText.clear();
+    lastPageEnabled = nextPageEnabled = delEnabled = false;
+    addEnabled = firstFreeRecord().has_value();
+    reg = fieldDevice = false;
+    buttons.selected = -1;
+    boards.selected = -1;
+    loops.selected = -1;
+    modules = {{}, -1};
+    outputs = {{}, -1};
+    updateTargetButtons();
+}
+
+void KeypadEditor::fillModules() {
+    modules = {{}, -1};
+    if (!currentRecord()) {
+        return;
+    }
+    if (!fieldDevice) {
+        for (int zone = 1; zone <= ZoneTable::kZones; ++zone) {
+            if (m_store.zones.working.zone(zone).registration == 1) {
+                modules.items.push_back(zoneEntry(zone));
+            }
+        }
+        return;
+    }
+    if (!boards.chosen()) {
+        return;
+    }
+    const int board = static_cast<int>(leadingInteger(boards.text()));
+    const int loop = loops.chosen() ? loops.selected + 1 : 1;
+    if (board < 1 || board > kDeviceFileCount) {
+        return;
+    }
+    modules.items = outputModuleEntries(m_store.devices(board).working, loop, m_store.deviceTypes);
+}
+
+void KeypadEditor::updateTargetButtons() {
+    const bool current = currentRecord().has_value();
+    const bool hasTarget = !outputs.items.empty();
+    addTargetEnabled = current && !hasTarget && !modules.items.empty();
+    removeTargetEnabled = current && hasTarget;
+    fieldDeviceEnabled = current && !hasTarget;
+}
+
+void KeypadEditor::goToPage(int page) {
+    storePage();
+    m_record = page - 1;
+    showPage();
+}
+
+void KeypadEditor::pressTo() {
+    if (!leaveAllowed()) {
+        return;
+    }
+    const bool digits =
+        !toText.empty() && std::all_of(toText.begin(), toText.end(),
+                                       [](char16_t c) { return c >= u'0' && c <= u'9'; });
+    const long page = digits ? leadingInteger(toText) : 0;
+    if (page >= 1 && page <= pointCount()) {
+        goToPage(static_cast<int>(page));
+    }
+}
+
+void KeypadEditor::pressLastPage() {
+    if (leaveAllowed() && page() > 1) {
+        goToPage(page() - 1);
+    }
+}
+
+void KeypadEditor::pressNextPage() {
+    if (leaveAllowed() && page() >= 1 && page() < pointCount()) {
+        goToPage(page() + 1);
+    }
+}
+
+void KeypadEditor::pressAdd() {
+    if (!firstFreeRecord()) {
+        m_prompter.inform(kPointLimit, kProgramName);
+        return;
+    }
+    if (!leaveAllowed()) {
+        return;
+    }
+    const int previousButton = buttons.selected;
+    storePage();
+    beginPoint(*firstFreeRecord());
+    showPage();
+    // Points are mostly set up button after button: offer the next one.
+    buttons.select(previousButton < 0 ? -1 : previousButton + 1);
+}
+
+void KeypadEditor::pressDel() {
+    const auto index = currentRecord();
+    if (!index) {
+        return;
+    }
+    const int count = pointCount();
+    if (count == 1) {
+        clearRecord(*index);
+        beginPoint(*firstFreeRecord());
+    } else if (*index == count - 1) {
+        clearRecord(*index);
+        m_record = *index - 1;
+    } else {
+        // The used records must stay together from the first: close the gap.
+        auto& data = m_store.keypad.working.data;
+        const auto size = static_cast<std::ptrdiff_t>(KeypadTable::kRecordSize);
+        std::copy(data.begin() + (*index + 1) * size, data.begin() + count * size,
+                  data.begin() + *index * size);
+        clearRecord(count - 1);
+    }
+    showPage();
+}
+
+void KeypadEditor::setFieldDevice(bool on) {
+    if (!fieldDeviceEnabled || on == fieldDevice) {
+        return;
+    }
+    fieldDevice = on;
+    fillModules();
+    updateTargetButtons();
+}
+
+void KeypadEditor::chooseBoard(int index) {
+    if (!boardsEnabled() || !currentRecord()) {
+        return;
+    }
+    boards.select(index);
+    loops.select(0);
+    fillModules();
+    updateTargetButtons();
+}
+
+void KeypadEditor::pressAddTarget() {
+    const auto index = currentRecord();
+    if (!index || !outputs.items.empty()) {
+        return;
+    }
+    if (!modules.chosen()) {
+        m_prompter.inform(kNoModule, kProgramName);
+        return;
+    }
+    const std::u16string& entry = modules.text();
+    const auto bytes = record(*index);
+    if (fieldDevice) {
+        if (!boards.chosen()) {
+            return;
+        }
+        const long board = leadingInteger(boards.text());
+        const int loop = loops.chosen() ? loops.selected + 1 : 1;
+        bytes[kTarget] = static_cast<std::uint8_t>(board);
+        bytes[kLoop] = static_cast<std::uint8_t>(loop);
+        le::writeU16(bytes, kAddress,
+                     static_cast<std::uint16_t>(leadingInteger(entry.substr(0, 3))));
+        outputs.items = {numberText(board, 2) + u"-" + numberText(loop) + u"-" + entry};
+    } else {
+        const long zone =
+            leadingInteger(entry.substr(std::min(kZonePrefix.size(), entry.size()), 2));
+        bytes[kTarget] = static_cast<std::uint8_t>(zone);
+        le::writeU16(bytes, kAddress, kNoAddress);
+        outputs.items = {entry};
+    }
+    outputs.selected = -1;
+    updateTargetButtons();
+}
+
+void KeypadEditor::pressRemoveTarget() {
+    if (!outputs.chosen()) {
+        m_prompter.inform(kNoTarget, kProgramName);
+        return;
+    }
+    const auto index = currentRecord();
+    if (!index) {
+        return;
+    }
+    const auto bytes = record(*index);
+    bytes[kTarget] = kFree;
+    le::writeU16(bytes, kAddress, kNoAddress);
+    outputs = {{}, -1};
+    updateTargetButtons();
+}
+
+bool KeypadEditor::pressOk() {
+    switch (pageState()) {
+    case PageState::Empty:
+        // The untouched first point goes away; points behind it are left as they are.
+        if (const auto index = currentRecord()) {
+            clearRecord(*index);
+        }
+        showEmpty();
+        return true;
+    case PageState::Complete:
+        storePage();
+        return true;
+    case PageState::Incomplete:
+        m_prompter.inform(kNotComplete, kProgramName);
+        return false;
+    }
+    return false;
+}
+
+void KeypadEditor::pressExit() {
+    m_store.keypad.revert();
+}
+
+} // namespace qb

@@ -16,19 +16,9 @@ namespace {
 constexpr std::array<std::uint8_t, 8> kDelaySeconds{0, 5, 10, 30, 60, 90, 120, 150};
 constexpr std::uint8_t kRegistered = 1;
 
-// Product types of the modules that can be outputs; equipment type 76 (MCB) never is one.
-constexpr std::array<std::uint8_t, 7> kOutputProducts{52, 53, 54, 59, 60, 61, 62};
-constexpr std::uint8_t kMcb = 76;
-
 // "00%ld", "0%ld", "%ld": a number padded to three digits.
 std::u16string threeDigits(long n) {
     return numberText(n, 3);
-}
-
-bool isOutputModule(const DeviceRecord& d) {
-    return d.registration == kRegistered && d.equipType != kMcb &&
-           std::find(kOutputProducts.begin(), kOutputProducts.end(), d.productType) !=
-               kOutputProducts.end();
 }
 
 // Boards named in the "Loop-B" list: "V1" and "V2" stand for 41 and 42.
@@ -290,14 +280,7 @@ void LinkageEditor::fillModules() {
     if (board < 1 || board > kDeviceFileCount) {
         return;
     }
-    const DeviceTableEntry& entry = m_store.devices(board).working;
-    for (int address = 1; address <= kAddressesPerLoop; ++address) {
-        const DeviceRecord& d = entry.device(loop, address);
-        if (isOutputModule(d)) {
-            modules.items.push_back(threeDigits(address) +
-                                    equipmentNames(d.equipType, m_store.deviceTypes));
-        }
-    }
+    modules.items = outputModuleEntries(m_store.devices(board).working, loop, m_store.deviceTypes);
 }
 
 void LinkageEditor::pressAddOutput() {

@@ -1,6 +1,8 @@
 #include "DeviceCatalog.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace qb {
 
@@ -44,6 +46,33 @@ std::span<const CatalogEntry> deviceTypeList() {
 }
 std::span<const CatalogEntry> productTypeList() {
     return kProductTypes;
+}
+
+bool isOutputModule(const DeviceRecord& device) {
+    static constexpr std::array<std::uint8_t, 7> kOutputProducts{52, 53, 54, 59, 60, 61, 62};
+    constexpr std::uint8_t kMcb = 76;
+    return device.registration == 1 && device.equipType != kMcb &&
+           std::find(kOutputProducts.begin(), kOutputProducts.end(), device.productType) !=
+               kOutputProducts.end();
+}
+
+std::vector<std::u16string> outputModuleEntries(const DeviceTableEntry& entry, int loop,
+                                                const DeviceTypeTable& table) {
+    std::vector<std::u16string> entries;
+    if (loop < 1 || loop > kLoopsPerBoard) {
+        return entries;
+    }
+    for (int address = 1; address <= kAddressesPerLoop; ++address) {
+        const DeviceRecord& device = entry.device(loop, address);
+        if (isOutputModule(device)) {
+            char number[8];
+            std::snprintf(number, sizeof number, "%03d", address);
+            const std::string_view digits(number);
+            entries.push_back(std::u16string(digits.begin(), digits.end()) +
+                              equipmentNames(device.equipType, table));
+        }
+    }
+    return entries;
 }
 
 std::vector<std::u16string> catalogNames(std::span<const CatalogEntry> list) {

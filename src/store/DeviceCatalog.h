@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceTypeTable.h"
+#include "LoopDeviceTable.h"
 
 #include <cstdint>
 #include <span>
@@ -22,6 +23,15 @@ std::span<const CatalogEntry> productTypeList();
 
 // The names of a list, in its order.
 std::vector<std::u16string> catalogNames(std::span<const CatalogEntry> list);
+
+// A module that linkage rules and keypads may switch: registered, of an output product type
+// (52, 53, 54, 59, 60, 61, 62), and never an MCB (equipment type 76).
+bool isOutputModule(const DeviceRecord& device);
+
+// The "Module List" of a loop: each output module as its address in three digits followed by
+// its equipment names, in address order.
+std::vector<std::u16string> outputModuleEntries(const DeviceTableEntry& entry, int loop,
+                                                const DeviceTypeTable& table);
 
 inline constexpr std::u16string_view kNoTypeName = u"none";
 

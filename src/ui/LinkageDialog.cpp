@@ -63,14 +63,6 @@ QListWidget* listBox(QWidget* parent, const char* name) {
     return list;
 }
 
-void mirrorList(QListWidget* list, const ListControl& control) {
-    mirrorItems(list, control.items, control.chosen() ? control.selected : -1);
-}
-
-void mirrorList(QComboBox* combo, const ListControl& control) {
-    mirrorItems(combo, control.items, control.chosen() ? control.selected : -1);
-}
-
 } // namespace
 
 LinkageDialog::LinkageDialog(LinkageEditor& editor, QWidget* parent)

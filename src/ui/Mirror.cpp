@@ -46,6 +46,14 @@ void mirrorItems(QListWidget* list, const std::vector<std::u16string>& items, in
     }
 }
 
+void mirrorList(QComboBox* combo, const ListControl& control) {
+    mirrorItems(combo, control.items, control.chosen() ? control.selected : -1);
+}
+
+void mirrorList(QListWidget* list, const ListControl& control) {
+    mirrorItems(list, control.items, control.chosen() ? control.selected : -1);
+}
+
 void mirrorCheck(QCheckBox* box, bool checked) {
     const QSignalBlocker block(box);
     box->setChecked(checked);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linkage/EditorControls.h"
 #include "pages/PageGrid.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ inline std::u16string u16(const QString& text) {
 // as a user action. Each touches only what changed.
 void mirrorItems(QComboBox* combo, const std::vector<std::u16string>& items, int current);
 void mirrorItems(QListWidget* list, const std::vector<std::u16string>& items, int current);
+void mirrorList(QComboBox* combo, const ListControl& control);
+void mirrorList(QListWidget* list, const ListControl& control);
 void mirrorCheck(QCheckBox* box, bool checked);
 // Leaves an unchanged text alone: rewriting it would move the cursor of a box being typed into.
 void mirrorText(QLineEdit* box, const std::u16string& text);

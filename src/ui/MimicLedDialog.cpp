@@ -1,7 +1,244 @@
 #include "ColumnDialogs.h"
+#include "Mirror.h"
+#include "devices/MimicLedEditor.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <optional>
+#include <tuple>
 
 namespace qb::ui {
 
-bool WidgetDialogRunner::runMimicLedEditor(MimicLedEditor&) { return false; }
+namespace {
+
+QPushButton* button(QWidget* parent, const char* text, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    // Enter must not press whichever button happens to have the focus.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* dropDown(QWidget* parent, const char* name, int contentLength) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setMinimumContentsLength(contentLength);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return combo;
+}
+
+// Only a move the installer makes counts as the list getting the focus: the dialog getting
+// active again after a message box would otherwise raise the message over and over.
+bool byInstaller(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// "Column Batch Setting" for one column of the shown board: one entry of the column's own list.
+std::optional<int> chooseBatchValue(QWidget* parent, const std::vector<std::u16string>& items) {
+    QDialog dialog(parent);
+    dialog.setObjectName("columnBatchDialog");
+    dialog.setWindowTitle(qs(MimicLedEditor::kBatchCaption));
+    auto* values = dropDown(&dialog, "values", 16);
+    mirrorItems(values, items, items.empty() ? -1 : 0);
+    auto* ok = button(&dialog, "OK", "ok");
+    auto* cancel = button(&dialog, "Cancel", "cancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(values);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted || values->currentIndex() < 0) {
+        return std::nullopt;
+    }
+    return values->currentIndex();
+}
+
+// The view of "MDM Setup": builds its widgets once, forwards every action to the editor and
+// mirrors the editor's whole state back after each.
+class MimicLedDialog : public QDialog {
+public:
+    MimicLedDialog(MimicLedEditor& editor, QWidget* parent) : QDialog(parent), m_editor(editor) {
+        setObjectName("mimicLedDialog");
+        setWindowTitle("MDM Setup");
+
+        m_mimic = dropDown(this, "mimic", 3);
+        m_board = dropDown(this, "board", 14);
+        auto* lists = new QHBoxLayout;
+        lists->addWidget(new QLabel("Mimic", this));
+        lists->addWidget(m_mimic);
+        lists->addSpacing(24);
+        lists->addWidget(new QLabel("Board", this));
+        lists->addWidget(m_board);
+        lists->addStretch();
+
+        m_grid = new QTableWidget(this);
+        m_grid->setObjectName("ledGrid");
+        m_grid->verticalHeader()->hide();
+        m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        m_grid->horizontalHeader()->setSectionsClickable(true);
+        m_grid->horizontalHeader()->setHighlightSections(false);
+        m_grid->setMinimumSize(820, 420);
+
+        // The cell list floats over the cell it edits.
+        m_cellList = new QComboBox(m_grid->viewport());
+        m_cellList->setObjectName("cellList");
+        m_cellList->hide();
+        m_cellList->installEventFilter(this);
+
+        auto* save = button(this, "Save", "save");
+        auto* cancel = button(this, "Cancel", "cancel");
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(save);
+        buttons->addWidget(cancel);
+
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(lists);
+        layout->addWidget(m_grid, 1);
+        layout->addLayout(buttons);
+
+        m_mimic->installEventFilter(this);
+        m_board->installEventFilter(this);
+        connect(m_mimic, &QComboBox::activated, this,
+                [this](int index) { act([&] { m_editor.chooseModule(index); }); });
+        connect(m_board, &QComboBox::activated, this,
+                [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
+        connect(m_grid, &QTableWidget::cellClicked, this,
+                [this](int row, int column) { act([&] { m_editor.clickCell(row + 1, column); }); });
+        connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this](int column) { columnBatch(column); });
+        connect(save, &QPushButton::clicked, this, [this] {
+            commitCellList();
+            if (m_editor.pressSave()) {
+                accept();
+            } else {
+                refresh();
+            }
+        });
+        connect(cancel, &QPushButton::clicked, this, &MimicLedDialog::reject);
+
+        refresh();
+        resize(sizeHint().expandedTo(QSize(880, 640)));
+    }
+
+    ~MimicLedDialog() override {
+        // A list losing the focus while the dialog goes away must not commit into it.
+        m_closing = true;
+    }
+
+    void reject() override {
+        m_closing = true;
+        m_editor.pressCancel();
+        QDialog::reject();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_cellList && event->type() == QEvent::FocusOut) {
+            // Opening the list's own pop-up is no loss of focus.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                commitCellList();
+            }
+        } else if ((watched == m_mimic || watched == m_board) && event->type() == QEvent::FocusIn &&
+                   byInstaller(static_cast<QFocusEvent*>(event)) && !m_closing) {
+            act([this] { m_editor.focusOnLists(); });
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+
+private:
+    template <class Action> void act(Action action) {
+        action();
+        refresh();
+    }
+
+    void refresh() {
+        mirrorItems(m_mimic, m_editor.modules.items, m_editor.modules.selected);
+        mirrorItems(m_board, m_editor.boards.items, m_editor.boards.selected);
+        mirrorGrid(m_grid, m_editor.grid());
+        mirrorCellList();
+    }
+
+    void mirrorCellList() {
+        const CellEditor& editor = m_editor.cellEditor();
+        const auto placed = std::make_tuple(editor.kind, editor.row, editor.column);
+        if (placed == m_placed) {
+            return; // still open where it was, with what the installer picked
+        }
+        m_placed = placed;
+        m_committing = true;
+        if (editor.kind == CellEditor::Kind::List) {
+            mirrorItems(m_cellList, editor.items, editor.selected);
+            const QRect cell =
+                m_grid->visualRect(m_grid->model()->index(editor.row - 1, editor.column));
+            m_cellList->setGeometry(cell);
+            m_cellList->show();
+            m_cellList->raise();
+            m_cellList->setFocus(Qt::MouseFocusReason);
+        } else {
+            m_cellList->hide();
+        }
+        m_committing = false;
+    }
+
+    void commitCellList() {
+        if (m_committing || m_closing || !m_editor.cellEditor().open()) {
+            return;
+        }
+        m_committing = true;
+        m_editor.commitList(m_cellList->currentIndex());
+        m_committing = false;
+        refresh();
+    }
+
+    void columnBatch(int column) {
+        commitCellList();
+        const auto items = m_editor.beginColumnBatch(column);
+        refresh();
+        if (!items) {
+            return;
+        }
+        if (const std::optional<int> index = chooseBatchValue(this, *items)) {
+            act([&] { m_editor.applyColumnBatch(column, *index); });
+        }
+    }
+
+    MimicLedEditor& m_editor;
+    QComboBox* m_mimic;
+    QComboBox* m_board;
+    QTableWidget* m_grid;
+    QComboBox* m_cellList;
+    std::tuple<CellEditor::Kind, int, int> m_placed{CellEditor::Kind::None, 0, 0};
+    bool m_committing = false;
+    bool m_closing = false;
+};
+
+} // namespace
+
+bool WidgetDialogRunner::runMimicLedEditor(MimicLedEditor& editor) {
+    MimicLedDialog dialog(editor, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 } // namespace qb::ui

@@ -1,6 +1,268 @@
+#include "ModalHelper.h"
+#include "app/Session.h"
+#include "devices/MimicLedEditor.h"
+#include "store/ConfigStore.h"
+#include "support/FakePrompter.h"
+#include "support/TempDir.h"
+#include "ui/MainWindow.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
+
+using namespace qb;
+
+namespace {
+
+constexpr int kMimicLinkageCommand = 32819;
+
+std::uint16_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return static_cast<std::uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
+}
+
+template <class W> W* control(QWidget* dialog, const char* name) {
+    W* found = dialog->findChild<W*>(name);
+    if (!found) {
+        QTest::qFail(qPrintable(QString("no control \"%1\"").arg(name)), __FILE__, __LINE__);
+    }
+    return found;
+}
+
+// Row and column as the editor counts them: rows from 1, column 0 the LED number.
+void clickCell(QWidget* dialog, int row, int column) {
+    auto* grid = control<QTableWidget>(dialog, "ledGrid");
+    QVERIFY(grid);
+    grid->scrollToItem(grid->item(row - 1, column));
+    const QRect cell = grid->visualRect(grid->model()->index(row - 1, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+QString cellText(QWidget* dialog, int row, int column) {
+    auto* grid = dialog->findChild<QTableWidget*>("ledGrid");
+    return grid && grid->item(row - 1, column) ? grid->item(row - 1, column)->text() : QString();
+}
+
+// Opens the cell's list, picks the entry, and leaves the list for the grid as a click elsewhere
+// would; the pick counts once the list is gone.
+void pick(QWidget* dialog, int row, int column, const QString& text) {
+    clickCell(dialog, row, column);
+    auto* list = control<QComboBox>(dialog, "cellList");
+    QVERIFY(list);
+    QTRY_VERIFY(list->isVisible());
+    QTRY_VERIFY(list->hasFocus());
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(QString("the list has no \"%1\"").arg(text)));
+    list->setCurrentIndex(index);
+    control<QTableWidget>(dialog, "ledGrid")->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(cellText(dialog, row, column), text);
+}
+
+void clickCaption(QWidget* dialog, int column) {
+    auto* grid = control<QTableWidget>(dialog, "ledGrid");
+    QVERIFY(grid);
+    QHeaderView* header = grid->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Acts on the modal dialog of that name once it is up; the dialog it opens over may be the
+// active modal for a moment before it.
+void whenModalNamed(const QString& name, const std::function<void(QWidget*)>& act) {
+    test::whenModal([name, act](QWidget* modal) {
+        if (modal->objectName() == name) {
+            act(modal);
+        } else {
+            whenModalNamed(name, act);
+        }
+    });
+}
+
+void press(QWidget* dialog, const char* name) {
+    auto* button = control<QPushButton>(dialog, name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
 class MimicLedDialogGuiTest : public QObject {
     Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> m_folder;
+    test::FakePrompter m_prompter;
+    std::unique_ptr<Session> m_session;
+
+    ui::MainWindow& window() { return m_session->window(); }
+    ConfigStore& store() { return m_session->store(); }
+    std::filesystem::path dataFile(const char* name) { return store().dataFolder() / name; }
+
+    StartOptions options() const {
+        StartOptions o;
+        o.programFolder = m_folder->path();
+        o.lockFolder = m_folder->path();
+        return o;
+    }
+
+    // Runs "MDM Linkage Setup" and acts on its dialog; the dialog is closed afterwards whatever
+    // happened, so a failing step cannot leave the test waiting on it.
+    QString runDialog(const std::function<void(QWidget*)>& act) {
+        QString caption;
+        test::whenModal([&](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            act(dialog);
+            if (dialog->isVisible()) {
+                dialog->close();
+            }
+        });
+        window().runCommand(kMimicLinkageCommand);
+        return caption;
+    }
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<test::TempDir>();
+        m_prompter = {};
+        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
+        QVERIFY(m_session);
+        window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        store().mimic.working.registration(1) = 1;
+        store().zones.working.zone(2).registration = 1;
+    }
+
+    void cleanup() {
+        m_session.reset();
+        m_folder.reset();
+    }
+
+    void zoneLedIsWrittenOnSave() {
+        const QString caption = runDialog([this](QWidget* dialog) {
+            QCOMPARE(control<QComboBox>(dialog, "mimic")->currentText(), QString("01"));
+            QCOMPARE(control<QComboBox>(dialog, "board")->currentText(), QString("00(Main Board)"));
+            auto* grid = control<QTableWidget>(dialog, "ledGrid");
+            QVERIFY(grid);
+            QCOMPARE(grid->rowCount(), 32);
+            QCOMPARE(grid->horizontalHeaderItem(2)->text(), QString("C&E Type"));
+
+            pick(dialog, 1, MimicLedEditor::Cause, "Zone to LED");
+            pick(dialog, 1, MimicLedEditor::Indication, "Fire");
+            pick(dialog, 1, MimicLedEditor::Zone, "02");
+            clickCell(dialog, 1, MimicLedEditor::Reg);
+            QCOMPARE(cellText(dialog, 1, MimicLedEditor::Reg), QString("√"));
+            QVERIFY(m_prompter.messages.empty());
+            press(dialog, "save");
+        });
+        QCOMPARE(caption, QString("MDM Setup"));
+
+        const auto conditions = test::readAll(dataFile("M001LDCO.BIN"));
+        QCOMPARE(conditions.size(), LinkageInputTable::kSize);
+        QCOMPARE(test::readAll(dataFile("M001LDRE.BIN")).size(), LinkageResultTable::kSize);
+        QCOMPARE(u16At(conditions, 32 + 2 * 4), std::uint16_t(0));
+        const std::size_t r = 48;
+        QCOMPARE(int(conditions[r]), 5);
+        QCOMPARE(int(conditions[r + 4]), 1);
+        QCOMPARE(int(conditions[r + 5]), 1);
+        QCOMPARE(int(conditions[r + 6]), 1);
+        QCOMPARE(int(conditions[r + 8]), 1);
+        QCOMPARE(int(conditions[r + 12]), 2);
+        QCOMPARE(u16At(conditions, r + 14), std::uint16_t(2));
+        QCOMPARE(u16At(conditions, r + 56), kChainEnd);
+        QVERIFY(!store().linkageInputs.modified());
+        QVERIFY(m_prompter.messages.empty());
+    }
+
+    void refusedSaveStaysAndCancelWritesNothing() {
+        bool stayed = false;
+        runDialog([&](QWidget* dialog) {
+            clickCell(dialog, 3, MimicLedEditor::Reg); // registered without a cause
+            press(dialog, "save");
+            stayed = dialog->isVisible();
+            press(dialog, "cancel");
+        });
+        QVERIFY(stayed);
+        QCOMPARE(m_prompter.texts(), std::vector<std::string>{MimicLedEditor::kCheckData});
+        QVERIFY(!std::filesystem::exists(dataFile("M001LDCO.BIN")));
+        QCOMPARE(store().linkageInputs.working.head(5), kFreeLink);
+    }
+
+    void listsGettingTheFocusCheckTheGridOnce() {
+        runDialog([this](QWidget* dialog) {
+            auto* mimic = control<QComboBox>(dialog, "mimic");
+            auto* board = control<QComboBox>(dialog, "board");
+            QVERIFY(mimic && board);
+            clickCell(dialog, 3, MimicLedEditor::Reg);
+            mimic->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(mimic->hasFocus());
+            QCOMPARE(m_prompter.texts(), std::vector<std::string>{MimicLedEditor::kCheckData});
+            // The dialog coming back to the front is no move of the installer's.
+            dialog->activateWindow();
+            QCOMPARE(m_prompter.messages.size(), std::size_t(1));
+            board->setCurrentIndex(1);
+            emit board->activated(1);
+            QCOMPARE(cellText(dialog, 3, MimicLedEditor::Reg), QString("×"));
+            board->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(board->hasFocus());
+            QCOMPARE(m_prompter.messages.size(), std::size_t(1)); // board 01 is consistent
+            press(dialog, "cancel");
+        });
+    }
+
+    void invalidCellsAndBatchRefusalAreSaid() {
+        runDialog([this](QWidget* dialog) {
+            clickCell(dialog, 2, MimicLedEditor::Zone); // cause "NULL"
+            QVERIFY(!control<QComboBox>(dialog, "cellList")->isVisible());
+            clickCaption(dialog, MimicLedEditor::Input);
+            QCOMPARE(m_prompter.texts(), (std::vector<std::string>{MimicLedEditor::kInvalid,
+                                                                   MimicLedEditor::kNoBatch}));
+            press(dialog, "cancel");
+        });
+    }
+
+    void columnBatchSetsTheShownBoard() {
+        bool batchSeen = false;
+        runDialog([&](QWidget* dialog) {
+            auto* board = control<QComboBox>(dialog, "board");
+            QVERIFY(board);
+            board->setCurrentIndex(3);
+            emit board->activated(3);
+            whenModalNamed("columnBatchDialog", [&](QWidget* batch) {
+                batchSeen = batch->windowTitle() == "Column Batch Setting";
+                auto* values = batch->findChild<QComboBox*>("values");
+                QVERIFY(values);
+                values->setCurrentIndex(values->findText("NC Input to LED"));
+                QTest::mouseClick(batch->findChild<QPushButton*>("ok"), Qt::LeftButton);
+            });
+            clickCaption(dialog, MimicLedEditor::Cause);
+            QTRY_VERIFY(batchSeen);
+            QTRY_COMPARE(cellText(dialog, 32, MimicLedEditor::Cause), QString("NC Input to LED"));
+            QCOMPARE(cellText(dialog, 1, MimicLedEditor::Cause), QString("NC Input to LED"));
+            // Offscreen, the dialog does not get active again by itself after the batch.
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            pick(dialog, 7, MimicLedEditor::Input, "15(EX Board 3-3)");
+            press(dialog, "save");
+        });
+        QVERIFY(batchSeen);
+        const LinkageInputTable& input = store().linkageInputs.working;
+        int count = 0;
+        for (std::uint16_t at = input.head(5); LinkageInputTable::isRecordIndex(at) && count <= 32;
+             ++count) {
+            const auto r = input.record(at);
+            QCOMPARE(int(r[4]), 1);
+            QCOMPARE(int(r[5]), 96 + count + 1); // board 3, rows 1..32
+            QCOMPARE(int(r[12]), 3);
+            QCOMPARE(le::readU16(r, 14), std::uint16_t(count == 6 ? 15 : 0xFFFF));
+            at = input.nextLink(at);
+        }
+        QCOMPARE(count, 32);
+    }
 };
+
 QTEST_MAIN(MimicLedDialogGuiTest)
 #include "MimicLedDialogGuiTest.moc"

@@ -71,10 +71,7 @@ std::optional<int> KeypadEditor::firstFreeRecord() const {
 }
 
 std::u16string KeypadEditor::pageLabel() const {
-    char text[48];
-    std::snprintf(text, sizeof text, "Cond. %ld/%ld", static_cast<long>(page()),
-                  static_cast<long>(pointCount()));
-    return ascii(text);
+    return paging::label(page(), pointCount());
 }
 
 void KeypadEditor::open() {
@@ -246,12 +243,8 @@ void KeypadEditor::pressTo() {
     if (!leaveAllowed()) {
         return;
     }
-    const bool digits =
-        !toText.empty() && std::all_of(toText.begin(), toText.end(),
-                                       [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    const long page = digits ? leadingInteger(toText) : 0;
-    if (page >= 1 && page <= pointCount()) {
-        goToPage(static_cast<int>(page));
+    if (const auto page = paging::typedPage(toText, pointCount())) {
+        goToPage(*page);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "EditorControls.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 namespace qb {
 
@@ -8,5 +10,31 @@ void ListControl::selectText(const std::u16string& text) {
     const auto found = std::find(items.begin(), items.end(), text);
     selected = found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
+
+namespace paging {
+
+std::u16string label(int page, int count) {
+    char text[48];
+    std::snprintf(text, sizeof text, "Cond. %ld/%ld", static_cast<long>(page),
+                  static_cast<long>(count));
+    return std::u16string(text, text + std::strlen(text));
+}
+
+std::optional<int> typedPage(const std::u16string& text, int count) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+        return std::nullopt;
+    }
+    int page = 0;
+    for (char16_t c : text) {
+        page = page * 10 + (c - u'0');
+    }
+    if (page < 1 || page > count) {
+        return std::nullopt;
+    }
+    return page;
+}
+
+} // namespace paging
 
 } // namespace qb

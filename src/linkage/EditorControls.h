@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,16 @@ struct ListControl {
     // Selects the entry with this text; no selection when there is none.
     void selectText(const std::u16string& text);
 };
+
+// The paging row shared by the editors that show one point per page.
+namespace paging {
+
+// "Cond. %ld/%ld": the page shown and the number of pages.
+std::u16string label(int page, int count);
+
+// The page "To" goes to: the number typed, when it is all digits and names an existing page.
+std::optional<int> typedPage(const std::u16string& text, int count);
+
+} // namespace paging
 
 } // namespace qb

@@ -39,10 +39,7 @@ int LinkageEditor::ruleCount() const {
 }
 
 std::u16string LinkageEditor::pageLabel() const {
-    char text[48];
-    std::snprintf(text, sizeof text, "Cond. %ld/%ld", static_cast<long>(m_page),
-                  static_cast<long>(ruleCount()));
-    return ascii(text);
+    return paging::label(m_page, ruleCount());
 }
 
 bool LinkageEditor::freeOutputExists() const {
@@ -195,12 +192,8 @@ void LinkageEditor::pressTo() {
     if (!leaveAllowed()) {
         return;
     }
-    const bool digits =
-        !toText.empty() && std::all_of(toText.begin(), toText.end(),
-                                       [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    const long page = digits ? leadingInteger(toText) : 0;
-    if (page >= 1 && page <= ruleCount()) {
-        goToPage(static_cast<int>(page));
+    if (const auto page = paging::typedPage(toText, ruleCount())) {
+        goToPage(*page);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ModalHelper.h"
+#include "DialogDriver.h"
 #include "app/Session.h"
 #include "devices/KeypadEditor.h"
 #include "store/ConfigStore.h"
@@ -16,6 +16,7 @@
 #include <QtTest>
 
 using namespace qb;
+using namespace qb::test;
 
 namespace {
 
@@ -24,56 +25,6 @@ constexpr std::size_t kFirstRecord = 32;
 
 using Bytes = std::vector<std::uint8_t>;
 
-template <class W> W* control(QWidget* dialog, const char* name) {
-    W* found = dialog->findChild<W*>(name);
-    if (!found) {
-        QTest::qFail(qPrintable(QString("no control \"%1\"").arg(name)), __FILE__, __LINE__);
-    }
-    return found;
-}
-
-// Picks the entry with this text as the installer would, and checks the view kept it after
-// mirroring the editor's state back.
-void choose(QWidget* dialog, const char* name, const QString& text) {
-    auto* combo = control<QComboBox>(dialog, name);
-    QVERIFY(combo);
-    QVERIFY2(combo->isEnabled(), name);
-    const int index = combo->findText(text);
-    QVERIFY2(index >= 0, qPrintable(QString("%1 has no \"%2\"").arg(name, text)));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    QCOMPARE(combo->currentText(), text);
-}
-
-void tick(QWidget* dialog, const char* name) {
-    auto* box = control<QCheckBox>(dialog, name);
-    QVERIFY(box);
-    QVERIFY(box->isEnabled());
-    const bool before = box->isChecked();
-    QStyleOptionButton option;
-    option.initFrom(box);
-    const QRect indicator =
-        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
-    QCOMPARE(box->isChecked(), !before);
-}
-
-void press(QWidget* dialog, const char* name) {
-    auto* button = control<QPushButton>(dialog, name);
-    QVERIFY(button);
-    QVERIFY2(button->isEnabled(), name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void selectRow(QWidget* dialog, const char* name, const QString& text) {
-    auto* list = control<QListWidget>(dialog, name);
-    QVERIFY(list);
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(QString("%1 has no \"%2\"").arg(name, text)));
-    list->setCurrentRow(list->row(found[0]));
-    QCOMPARE(list->currentItem()->text(), text);
-}
-
 QString label(QWidget* dialog) {
     auto* pageLabel = control<QLabel>(dialog, "pageLabel");
     return pageLabel ? pageLabel->text() : QString();
@@ -81,39 +32,14 @@ QString label(QWidget* dialog) {
 
 } // namespace
 
-class KeypadDialogGuiTest : public QObject {
+class KeypadDialogGuiTest : public QObject, private test::SessionFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_folder;
-    test::FakePrompter m_prompter;
-    std::unique_ptr<Session> m_session;
+    std::filesystem::path keypadFile() { return dataFile("M001KPAD.BIN"); }
 
-    ui::MainWindow& window() { return m_session->window(); }
-    ConfigStore& store() { return m_session->store(); }
-    std::filesystem::path keypadFile() { return store().dataFolder() / "M001KPAD.BIN"; }
-
-    StartOptions options() const {
-        StartOptions o;
-        o.programFolder = m_folder->path();
-        o.lockFolder = m_folder->path();
-        return o;
-    }
-
-    // Runs "ZCP Setup" and acts on its dialog; the dialog is closed afterwards whatever
-    // happened, so a failing step cannot leave the test waiting on it.
     QString runDialog(const std::function<void(QWidget*)>& act) {
-        QString caption;
-        test::whenModal([&](QWidget* dialog) {
-            caption = dialog->windowTitle();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
-            act(dialog);
-            if (dialog->isVisible()) {
-                dialog->close();
-            }
-        });
-        window().runCommand(kKeypadCommand);
-        return caption;
+        return SessionFixture::runDialog(kKeypadCommand, act);
     }
 
     Bytes writtenRecord(int index) {
@@ -127,19 +53,11 @@ private:
 
 private slots:
     void init() {
-        m_folder = std::make_unique<test::TempDir>();
-        m_prompter = {};
-        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
-        QVERIFY(m_session);
-        window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QVERIFY(startSession());
         store().zones.working.zone(7).registration = 1;
     }
 
-    void cleanup() {
-        m_session.reset();
-        m_folder.reset();
-    }
+    void cleanup() { endSession(); }
 
     void zonePointIsWrittenOnOk() {
         const QString caption = runDialog([](QWidget* dialog) {

@@ -1,4 +1,4 @@
-#include "ModalHelper.h"
+#include "DialogDriver.h"
 #include "app/Session.h"
 #include "linkage/LinkageEditors.h"
 #include "store/ConfigStore.h"
@@ -20,6 +20,7 @@
 #include <algorithm>
 
 using namespace qb;
+using namespace qb::test;
 
 namespace {
 
@@ -42,67 +43,6 @@ std::uint16_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) 
     return static_cast<std::uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
 }
 
-template <class W> W* control(QWidget* dialog, const char* name) {
-    W* found = dialog->findChild<W*>(name);
-    if (!found) {
-        QTest::qFail(qPrintable(QString("no control \"%1\"").arg(name)), __FILE__, __LINE__);
-    }
-    return found;
-}
-
-// Picks the entry with this text as the installer would, and checks the view kept it after
-// mirroring the editor's state back.
-void choose(QWidget* dialog, const char* name, const QString& text) {
-    auto* combo = control<QComboBox>(dialog, name);
-    QVERIFY(combo);
-    const int index = combo->findText(text);
-    QVERIFY2(index >= 0, qPrintable(QString("%1 has no \"%2\"").arg(name, text)));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    QCOMPARE(combo->currentText(), text);
-}
-
-void tick(QWidget* dialog, const char* name) {
-    auto* box = control<QCheckBox>(dialog, name);
-    QVERIFY(box);
-    QVERIFY(!box->isChecked());
-    QStyleOptionButton option;
-    option.initFrom(box);
-    const QRect indicator =
-        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
-    QVERIFY(box->isChecked());
-}
-
-void press(QWidget* dialog, const char* name) {
-    auto* button = control<QPushButton>(dialog, name);
-    QVERIFY(button);
-    QVERIFY2(button->isEnabled(), name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void selectRow(QWidget* dialog, const char* name, const QString& text) {
-    auto* list = control<QListWidget>(dialog, name);
-    QVERIFY(list);
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(QString("%1 has no \"%2\"").arg(name, text)));
-    list->setCurrentRow(list->row(found[0]));
-    QCOMPARE(list->currentItem()->text(), text);
-}
-
-// Types into an edit box, then moves the focus on so the box is left as by Tab.
-void typeAndLeave(QWidget* dialog, const char* name, const QString& text, const char* next) {
-    auto* box = control<QLineEdit>(dialog, name);
-    auto* following = control<QWidget>(dialog, next);
-    QVERIFY(box && following);
-    box->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(box->hasFocus());
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    following->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(following->hasFocus());
-}
-
 // The parts every kind shares: delay, "Reg" and one output from board 01.
 void chooseTimingAndOutput(QWidget* dialog) {
     choose(dialog, "delay", "005s");
@@ -117,41 +57,10 @@ void chooseTimingAndOutput(QWidget* dialog) {
 
 } // namespace
 
-class LinkageDialogGuiTest : public QObject {
+class LinkageDialogGuiTest : public QObject, private test::SessionFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_folder;
-    test::FakePrompter m_prompter;
-    std::unique_ptr<Session> m_session;
-
-    ui::MainWindow& window() { return m_session->window(); }
-    ConfigStore& store() { return m_session->store(); }
-    std::filesystem::path dataFile(const char* name) { return store().dataFolder() / name; }
-
-    StartOptions options() const {
-        StartOptions o;
-        o.programFolder = m_folder->path();
-        o.lockFolder = m_folder->path();
-        return o;
-    }
-
-    // Runs a linkage command and acts on its dialog; the dialog is closed afterwards whatever
-    // happened, so a failing step cannot leave the test waiting on it.
-    QString runDialog(int command, const std::function<void(QWidget*)>& act) {
-        QString caption;
-        test::whenModal([&](QWidget* dialog) {
-            caption = dialog->windowTitle();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
-            act(dialog);
-            if (dialog->isVisible()) {
-                dialog->close();
-            }
-        });
-        window().runCommand(command);
-        return caption;
-    }
-
     // Checks the rule stored in record 0 and its output in record 0 of the result pool.
     void checkWrittenRule(const KindLayout& layout) {
         QVERIFY(std::filesystem::exists(dataFile("M001LDCO.BIN")));
@@ -187,12 +96,7 @@ private:
 
 private slots:
     void init() {
-        m_folder = std::make_unique<test::TempDir>();
-        m_prompter = {};
-        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
-        QVERIFY(m_session);
-        window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QVERIFY(startSession());
 
         // A fan module on board 01, loop 1, address 5: something a rule can switch on.
         DeviceRecord& fan = store().devices(1).working.device(1, 5);
@@ -201,10 +105,7 @@ private slots:
         fan.equipType = 48;
     }
 
-    void cleanup() {
-        m_session.reset();
-        m_folder.reset();
-    }
+    void cleanup() { endSession(); }
 
     void generalRuleIsWrittenOnOk() {
         const QString caption = runDialog(kGeneralCommand, [this](QWidget* dialog) {

@@ -1,4 +1,4 @@
-#include "ModalHelper.h"
+#include "DialogDriver.h"
 #include "app/Session.h"
 #include "store/ConfigStore.h"
 #include "store/SingleInstanceLock.h"
@@ -17,24 +17,10 @@
 
 using namespace qb;
 
-class MainWindowGuiTest : public QObject {
+class MainWindowGuiTest : public QObject, private test::SessionFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_folder;
-    test::FakePrompter m_prompter;
-    std::unique_ptr<Session> m_session;
-
-    ui::MainWindow& window() { return m_session->window(); }
-    ConfigStore& store() { return m_session->store(); }
-
-    StartOptions options() const {
-        StartOptions o;
-        o.programFolder = m_folder->path();
-        o.lockFolder = m_folder->path();
-        return o;
-    }
-
     void clickCell(int row, int column) {
         QTableWidget* grid = window().grid();
         grid->scrollToItem(grid->item(row - 1, column));
@@ -56,19 +42,9 @@ private:
     }
 
 private slots:
-    void init() {
-        m_folder = std::make_unique<test::TempDir>();
-        m_prompter = {};
-        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
-        QVERIFY(m_session);
-        window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
-    }
+    void init() { QVERIFY(startSession()); }
 
-    void cleanup() {
-        m_session.reset();
-        m_folder.reset();
-    }
+    void cleanup() { endSession(); }
 
     void startUpShowsTheZonePage() {
         QCOMPARE(window().windowTitle(), QString("Fire Alarm System --> Zone Setup"));
@@ -90,7 +66,8 @@ private slots:
         QCOMPARE(window().grid()->item(2, 2)->text(), QString("Boiler room"));
         const auto bytes = test::readAll(store().dataFolder() / "M001ZONE.BIN");
         QCOMPARE(bytes.size(), std::size_t(548));
-        QCOMPARE(std::string(bytes.begin() + 65, bytes.begin() + 77), std::string("Boiler room\0", 12));
+        QCOMPARE(std::string(bytes.begin() + 65, bytes.begin() + 77),
+                 std::string("Boiler room\0", 12));
         QVERIFY(!store().zones.modified());
     }
 

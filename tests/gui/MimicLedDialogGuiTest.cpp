@@ -1,4 +1,4 @@
-#include "ModalHelper.h"
+#include "DialogDriver.h"
 #include "app/Session.h"
 #include "devices/MimicLedEditor.h"
 #include "store/ConfigStore.h"
@@ -13,6 +13,7 @@
 #include <QtTest>
 
 using namespace qb;
+using namespace qb::test;
 
 namespace {
 
@@ -20,14 +21,6 @@ constexpr int kMimicLinkageCommand = 32819;
 
 std::uint16_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
-}
-
-template <class W> W* control(QWidget* dialog, const char* name) {
-    W* found = dialog->findChild<W*>(name);
-    if (!found) {
-        QTest::qFail(qPrintable(QString("no control \"%1\"").arg(name)), __FILE__, __LINE__);
-    }
-    return found;
 }
 
 // Row and column as the editor counts them: rows from 1, column 0 the LED number.
@@ -81,65 +74,24 @@ void whenModalNamed(const QString& name, const std::function<void(QWidget*)>& ac
     });
 }
 
-void press(QWidget* dialog, const char* name) {
-    auto* button = control<QPushButton>(dialog, name);
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 } // namespace
 
-class MimicLedDialogGuiTest : public QObject {
+class MimicLedDialogGuiTest : public QObject, private test::SessionFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_folder;
-    test::FakePrompter m_prompter;
-    std::unique_ptr<Session> m_session;
-
-    ui::MainWindow& window() { return m_session->window(); }
-    ConfigStore& store() { return m_session->store(); }
-    std::filesystem::path dataFile(const char* name) { return store().dataFolder() / name; }
-
-    StartOptions options() const {
-        StartOptions o;
-        o.programFolder = m_folder->path();
-        o.lockFolder = m_folder->path();
-        return o;
-    }
-
-    // Runs "MDM Linkage Setup" and acts on its dialog; the dialog is closed afterwards whatever
-    // happened, so a failing step cannot leave the test waiting on it.
     QString runDialog(const std::function<void(QWidget*)>& act) {
-        QString caption;
-        test::whenModal([&](QWidget* dialog) {
-            caption = dialog->windowTitle();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
-            act(dialog);
-            if (dialog->isVisible()) {
-                dialog->close();
-            }
-        });
-        window().runCommand(kMimicLinkageCommand);
-        return caption;
+        return SessionFixture::runDialog(kMimicLinkageCommand, act);
     }
 
 private slots:
     void init() {
-        m_folder = std::make_unique<test::TempDir>();
-        m_prompter = {};
-        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
-        QVERIFY(m_session);
-        window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QVERIFY(startSession());
         store().mimic.working.registration(1) = 1;
         store().zones.working.zone(2).registration = 1;
     }
 
-    void cleanup() {
-        m_session.reset();
-        m_folder.reset();
-    }
+    void cleanup() { endSession(); }
 
     void zoneLedIsWrittenOnSave() {
         const QString caption = runDialog([this](QWidget* dialog) {

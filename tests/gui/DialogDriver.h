@@ -1,0 +1,142 @@
+#pragma once
+
+#include "ModalHelper.h"
+#include "app/Session.h"
+#include "store/ConfigStore.h"
+#include "support/FakePrompter.h"
+#include "support/TempDir.h"
+#include "ui/MainWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// Drives dialogs as an installer would, by the controls' object names, and checks that each
+// step took (so a view that drops an action fails at the step, not later).
+namespace qb::test {
+
+template <class W> W* control(QWidget* dialog, const char* name) {
+    W* found = dialog->findChild<W*>(name);
+    if (!found) {
+        QTest::qFail(qPrintable(QString("no control \"%1\"").arg(name)), __FILE__, __LINE__);
+    }
+    return found;
+}
+
+// Picks the entry with this text, and checks the view kept it after mirroring back.
+inline void choose(QWidget* dialog, const char* name, const QString& text) {
+    auto* combo = control<QComboBox>(dialog, name);
+    QVERIFY(combo);
+    QVERIFY2(combo->isEnabled(), name);
+    const int index = combo->findText(text);
+    QVERIFY2(index >= 0, qPrintable(QString("%1 has no \"%2\"").arg(name, text)));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    QCOMPARE(combo->currentText(), text);
+}
+
+// Clicks the box's indicator; the tick must turn over.
+inline void tick(QWidget* dialog, const char* name) {
+    auto* box = control<QCheckBox>(dialog, name);
+    QVERIFY(box);
+    QVERIFY(box->isEnabled());
+    const bool before = box->isChecked();
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator =
+        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
+    QCOMPARE(box->isChecked(), !before);
+}
+
+inline void press(QWidget* dialog, const char* name) {
+    auto* button = control<QPushButton>(dialog, name);
+    QVERIFY(button);
+    QVERIFY2(button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline void selectRow(QWidget* dialog, const char* name, const QString& text) {
+    auto* list = control<QListWidget>(dialog, name);
+    QVERIFY(list);
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(QString("%1 has no \"%2\"").arg(name, text)));
+    list->setCurrentRow(list->row(found[0]));
+    QCOMPARE(list->currentItem()->text(), text);
+}
+
+// Types into an edit box, then moves the focus on so the box is left as by Tab.
+inline void typeAndLeave(QWidget* dialog, const char* name, const QString& text, const char* next) {
+    auto* box = control<QLineEdit>(dialog, name);
+    auto* following = control<QWidget>(dialog, next);
+    QVERIFY(box && following);
+    box->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(box->hasFocus());
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    following->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(following->hasFocus());
+}
+
+// A running program over a fresh temporary folder, with a recording prompter.
+class SessionFixture {
+protected:
+    ui::MainWindow& window() { return m_session->window(); }
+    ConfigStore& store() { return m_session->store(); }
+    std::filesystem::path dataFile(const char* name) { return store().dataFolder() / name; }
+
+    StartOptions options() const {
+        StartOptions o;
+        o.programFolder = m_folder->path();
+        o.lockFolder = m_folder->path();
+        return o;
+    }
+
+    // Starts the program under system code 2 and waits for its window.
+    bool startSession() {
+        m_folder = std::make_unique<TempDir>();
+        m_prompter = {};
+        m_session = Session::start(options(), m_prompter, [] { return SystemCode::TwoLoopSo3; });
+        if (!m_session) {
+            return false;
+        }
+        window().activateWindow();
+        return QTest::qWaitForWindowExposed(&window());
+    }
+
+    void endSession() {
+        m_session.reset();
+        m_folder.reset();
+    }
+
+    // Runs a menu command and acts on the dialog it opens; the dialog is closed afterwards
+    // whatever happened, so a failing step cannot leave the test waiting on it. Returns the
+    // dialog's caption.
+    QString runDialog(int command, const std::function<void(QWidget*)>& act) {
+        QString caption;
+        whenModal([&](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            act(dialog);
+            if (dialog->isVisible()) {
+                dialog->close();
+            }
+        });
+        window().runCommand(command);
+        return caption;
+    }
+
+    std::unique_ptr<TempDir> m_folder;
+    FakePrompter m_prompter;
+    std::unique_ptr<Session> m_session;
+};
+
+} // namespace qb::test

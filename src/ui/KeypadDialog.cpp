@@ -1,4 +1,5 @@
 #include "ColumnDialogs.h"
+#include "DialogWidgets.h"
 #include "Mirror.h"
 #include "devices/KeypadEditor.h"
 
@@ -20,28 +21,6 @@
 namespace qb::ui {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter must not press whichever button happens to have the focus.
-    b->setAutoDefault(false);
-    return b;
-}
-
-QCheckBox* checkBox(QWidget* parent, const QString& text, const char* name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QListWidget* listBox(QWidget* parent, const char* name) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setMinimumSize(170, 220);
-    return list;
-}
 
 void mirrorCheck(QCheckBox* box, bool checked, bool enabled) {
     const QSignalBlocker block(box);
@@ -161,37 +140,13 @@ private:
     }
 
     QGroupBox* buildTarget() {
-        auto* group = new QGroupBox("Target", this);
-        m_loopBoards = new QComboBox(group);
-        m_loopBoards->setObjectName("loopBoards");
-        m_loopBoards->setMinimumContentsLength(4);
-        m_loopBoards->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        m_modules = listBox(group, "modules");
-        m_outputs = listBox(group, "outputs");
-        m_addTarget = button(group, "<<", "addTarget");
-        m_removeTarget = button(group, ">>", "removeTarget");
-
-        auto* boardRow = new QHBoxLayout;
-        boardRow->addWidget(new QLabel("Loop-B", group));
-        boardRow->addWidget(m_loopBoards);
-        boardRow->addStretch();
-        auto* outputs = new QVBoxLayout;
-        outputs->addWidget(new QLabel("Outputs", group));
-        outputs->addWidget(m_outputs, 1);
-        auto* moves = new QVBoxLayout;
-        moves->addStretch();
-        moves->addWidget(m_addTarget);
-        moves->addWidget(m_removeTarget);
-        moves->addStretch();
-        auto* modules = new QVBoxLayout;
-        modules->addLayout(boardRow);
-        modules->addWidget(new QLabel("Module List", group));
-        modules->addWidget(m_modules, 1);
-        // The target sits left of the module list: "<<" moves an entry into it.
-        auto* layout = new QHBoxLayout(group);
-        layout->addLayout(outputs, 1);
-        layout->addLayout(moves);
-        layout->addLayout(modules, 1);
+        const ModulePicker picker =
+            modulePicker(this, "Target", "Outputs", "outputs", "addTarget", "removeTarget");
+        m_loopBoards = picker.boards;
+        m_modules = picker.modules;
+        m_outputs = picker.targets;
+        m_addTarget = picker.add;
+        m_removeTarget = picker.remove;
 
         connect(m_loopBoards, &QComboBox::activated, this,
                 [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
@@ -203,7 +158,7 @@ private:
                 [this] { act([this] { m_editor.pressAddTarget(); }); });
         connect(m_removeTarget, &QPushButton::clicked, this,
                 [this] { act([this] { m_editor.pressRemoveTarget(); }); });
-        return group;
+        return picker.group;
     }
 
     QLayout* buildButtons() {

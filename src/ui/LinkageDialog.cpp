@@ -1,5 +1,6 @@
 #include "LinkageDialog.h"
 
+#include "DialogWidgets.h"
 #include "Mirror.h"
 #include "linkage/LinkageTables.h"
 
@@ -29,39 +30,6 @@ constexpr int digitsOf(int n) {
 // A page is at most the whole condition pool; an address at most the loop's last.
 constexpr int kPageDigits = digitsOf(LinkageInputTable::kRecords);
 constexpr int kAddressDigits = digitsOf(SpecificLinkageEditor::kAddressLimit);
-
-QPushButton* button(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter must not press whichever button happens to have the focus.
-    b->setAutoDefault(false);
-    return b;
-}
-
-QComboBox* dropDown(QWidget* parent, const QString& name, int contentLength = 4) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setMinimumContentsLength(contentLength);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return combo;
-}
-
-QLineEdit* digitsBox(QWidget* parent, const QString& name, int digits) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
-    box->setMaxLength(digits);
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(digits + 2, '0')) + 12);
-    return box;
-}
-
-QListWidget* listBox(QWidget* parent, const char* name) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setMinimumSize(150, 220);
-    return list;
-}
 
 } // namespace
 
@@ -221,38 +189,13 @@ QGroupBox* LinkageDialog::buildSpecificRows(SpecificLinkageEditor& specific) {
 }
 
 QGroupBox* LinkageDialog::buildOutputs() {
-    auto* group = new QGroupBox("Output", this);
-    m_loopBoards = dropDown(group, "loopBoards");
-    m_modules = listBox(group, "modules");
-    m_results = listBox(group, "results");
-    m_addOutput = button(group, "<<", "addOutput");
-    m_removeOutput = button(group, ">>", "removeOutput");
-
-    auto* boardRow = new QHBoxLayout;
-    boardRow->addWidget(new QLabel("Loop-B", group));
-    boardRow->addWidget(m_loopBoards);
-    boardRow->addStretch();
-
-    auto* results = new QVBoxLayout;
-    results->addWidget(new QLabel("Result List", group));
-    results->addWidget(m_results, 1);
-    auto* moves = new QVBoxLayout;
-    moves->addStretch();
-    moves->addWidget(m_addOutput);
-    moves->addWidget(m_removeOutput);
-    moves->addStretch();
-    auto* modules = new QVBoxLayout;
-    modules->addWidget(new QLabel("Module List", group));
-    modules->addWidget(m_modules, 1);
-    // The result list sits left of the module list: "<<" moves a module into it.
-    auto* lists = new QHBoxLayout;
-    lists->addLayout(results, 1);
-    lists->addLayout(moves);
-    lists->addLayout(modules, 1);
-
-    auto* layout = new QVBoxLayout(group);
-    layout->addLayout(boardRow);
-    layout->addLayout(lists, 1);
+    const ModulePicker picker =
+        modulePicker(this, "Output", "Result List", "results", "addOutput", "removeOutput");
+    m_loopBoards = picker.boards;
+    m_modules = picker.modules;
+    m_results = picker.targets;
+    m_addOutput = picker.add;
+    m_removeOutput = picker.remove;
 
     connect(m_loopBoards, &QComboBox::activated, this,
             [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
@@ -264,7 +207,7 @@ QGroupBox* LinkageDialog::buildOutputs() {
             [this] { act([this] { m_editor.pressAddOutput(); }); });
     connect(m_removeOutput, &QPushButton::clicked, this,
             [this] { act([this] { m_editor.pressRemoveOutput(); }); });
-    return group;
+    return picker.group;
 }
 
 QLayout* LinkageDialog::buildButtons() {

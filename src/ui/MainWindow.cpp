@@ -144,10 +144,8 @@ void MainWindow::buildControls() {
         act([&] { m_logic.chooseFirstSelector(index); });
     });
     connect(m_share, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickShare(); }); });
-    connect(m_resound, &QCheckBox::clicked, this,
-            [this] { act([&] { m_logic.clickResound(); }); });
-    connect(m_mdmMode, &QCheckBox::clicked, this,
-            [this] { act([&] { m_logic.clickMdmMode(); }); });
+    connect(m_resound, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickResound(); }); });
+    connect(m_mdmMode, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickMdmMode(); }); });
     connect(m_save, &QPushButton::clicked, this, [this] {
         commitOpenEditor();
         act([&] { m_logic.pressSave(); });

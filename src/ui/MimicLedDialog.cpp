@@ -1,4 +1,5 @@
 #include "ColumnDialogs.h"
+#include "DialogWidgets.h"
 #include "Mirror.h"
 #include "devices/MimicLedEditor.h"
 
@@ -18,22 +19,6 @@
 namespace qb::ui {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter must not press whichever button happens to have the focus.
-    b->setAutoDefault(false);
-    return b;
-}
-
-QComboBox* dropDown(QWidget* parent, const char* name, int contentLength) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setMinimumContentsLength(contentLength);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return combo;
-}
 
 // Only a move the installer makes counts as the list getting the focus: the dialog getting
 // active again after a message box would otherwise raise the message over and over.

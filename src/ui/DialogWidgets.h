@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace qb::ui {
+
+// The controls of the editor dialogs, made the same way everywhere. The names are the object
+// names the tests find them by.
+
+// Never a default button: Enter must not press whichever button happens to have the focus.
+QPushButton* button(QWidget* parent, const QString& text, const QString& name);
+QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name);
+QComboBox* dropDown(QWidget* parent, const QString& name, int contentLength = 4);
+QListWidget* listBox(QWidget* parent, const QString& name);
+// Digits only, as wide as `digits` of them.
+QLineEdit* digitsBox(QWidget* parent, const QString& name, int digits);
+
+// The module side of the linkage and keypad editors: "Loop-B", the "Module List", "<<" and
+// ">>", and the list of what the page holds, left of the modules so "<<" points the way an
+// entry moves.
+struct ModulePicker {
+    QGroupBox* group;
+    QComboBox* boards;    // "loopBoards"
+    QListWidget* modules; // "modules"
+    QListWidget* targets; // `targetsName`
+    QPushButton* add;     // "<<", `addName`
+    QPushButton* remove;  // ">>", `removeName`
+};
+ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& targetsLabel,
+                          const QString& targetsName, const QString& addName,
+                          const QString& removeName);
+
+} // namespace qb::ui

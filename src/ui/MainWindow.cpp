@@ -84,6 +84,7 @@ void MainWindow::buildControls() {
     m_share = new QCheckBox("Share", central);
     m_resound = new QCheckBox("Resound", central);
     m_mdmMode = new QCheckBox("MDM Mode", central);
+    m_mdmMode->setObjectName("mdmMode");
     top->addWidget(m_firstLabel);
     top->addWidget(m_firstSelector);
     top->addSpacing(24);

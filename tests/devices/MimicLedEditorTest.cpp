@@ -689,6 +689,21 @@ TEST(MimicLedWindow, SaveWritesTheLinkageFiles) {
     EXPECT_EQ(conditions[r + 14], 2);
     EXPECT_EQ(conditions[r + 15], 0);
     EXPECT_FALSE(w.store->linkageInputs.modified());
+
+    // Exported, emptied, loaded back: the dialog shows the same LED again.
+    w.window.runCommand(32785); // "Data export"
+    w.store->linkageInputs.working = LinkageInputTable::defaults(w.store->headerTemplate());
+    w.window.runCommand(32784); // "Load Data"
+    MimicLed shown;
+    w.dialogs.mimicLedEditor = [&shown](MimicLedEditor& e) {
+        shown = e.led(3, 69);
+        return false;
+    };
+    w.window.runCommand(kMimicLinkageCommand);
+    EXPECT_EQ(shown.cause, MimicLed::Zone);
+    EXPECT_EQ(shown.indication, 1);
+    EXPECT_EQ(shown.number, 2);
+    EXPECT_EQ(shown.reg, 1);
 }
 
 } // namespace

@@ -142,6 +142,27 @@ private slots:
         QCOMPARE(closed.choose(), SystemCode::TwoLoopSo12);
     }
 
+    void theMimicPageSaveWritesTheMimicFile() {
+        window().runCommand(32820);
+        QCOMPARE(window().windowTitle(), QString("Mimic Setup"));
+        QCOMPARE(window().grid()->rowCount(), 32);
+        auto* mode = window().findChild<QCheckBox*>("mdmMode");
+        QVERIFY(mode && mode->isVisible() && mode->isChecked());
+        QTest::mouseClick(mode, Qt::LeftButton, {}, QPoint(8, mode->height() / 2));
+        QVERIFY(!mode->isChecked());
+        clickCell(4, 1);
+        QTest::mouseDClick(
+            window().grid()->viewport(), Qt::LeftButton, {},
+            window().grid()->visualRect(window().grid()->model()->index(3, 1)).center());
+        QCOMPARE(window().grid()->item(3, 1)->text(), QString("√"));
+        pressSave();
+        const auto bytes = test::readAll(store().dataFolder() / "M001MDM_.BIN");
+        QCOMPARE(bytes.size(), std::size_t(68));
+        QCOMPARE(int(bytes[32 + 3]), 1);
+        QCOMPARE(int(bytes[64]), 0);
+        QVERIFY(!store().mimic.modified());
+    }
+
     void enterAndEscapeNeverCloseTheWindow() {
         clickCell(1, 2);
         QTRY_VERIFY(window().cellTextEditor()->isVisible());

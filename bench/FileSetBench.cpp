@@ -112,7 +112,10 @@ void writeFloor(benchmark::State& state, bool durable) {
     for (auto _ : state) {
         for (const auto& [name, bytes] : files) {
             const fs::path target = folder / name;
-            const fs::path temp = durable ? folder / ("." + name.string()) : target;
+            fs::path temp = target;
+            if (durable) {
+                temp.replace_filename(std::string(".").append(name.string()));
+            }
             const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
             if (durable) {

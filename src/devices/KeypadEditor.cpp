@@ -289,14 +289,19 @@ void KeypadEditor::pressDel() {
         clearRecord(*index);
         m_record = *index - 1;
     } else {
-        // The used records must stay together from the first: close the gap.
-        auto& data = m_store.keypad.working.data;
-        const auto size = static_cast<std::ptrdiff_t>(KeypadTable::kRecordSize);
-        std::copy(data.begin() + (*index + 1) * size, data.begin() + count * size,
-                  data.begin() + *index * size);
-        clearRecord(count - 1);
+        removePoint(*index);
     }
     showPage();
+}
+
+void KeypadEditor::removePoint(int index) {
+    // The used records must stay together from the first: close the gap.
+    const int count = pointCount();
+    auto& data = m_store.keypad.working.data;
+    const auto size = static_cast<std::ptrdiff_t>(KeypadTable::kRecordSize);
+    std::copy(data.begin() + (index + 1) * size, data.begin() + count * size,
+              data.begin() + index * size);
+    clearRecord(count - 1);
 }
 
 void KeypadEditor::setFieldDevice(bool on) {
@@ -370,9 +375,14 @@ void KeypadEditor::pressRemoveTarget() {
 bool KeypadEditor::pressOk() {
     switch (pageState()) {
     case PageState::Empty:
-        // The untouched first point goes away; points behind it are left as they are.
+        // The untouched first point goes away. Points behind it move up: a free first record
+        // would hide them all, since the used records must lie together from the first.
         if (const auto index = currentRecord()) {
-            clearRecord(*index);
+            if (pointCount() > 1) {
+                removePoint(*index);
+            } else {
+                clearRecord(*index);
+            }
         }
         showEmpty();
         return true;

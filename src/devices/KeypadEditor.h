@@ -88,6 +88,8 @@ private:
     void goToPage(int page);
     void beginPoint(int index);
     void clearRecord(int index);
+    // Takes point `index` out; the points after it move up one record.
+    void removePoint(int index);
     void fillModules();
     void updateTargetButtons();
     std::u16string storedTargetLine(std::span<const std::uint8_t> bytes) const;

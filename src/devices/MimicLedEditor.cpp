@@ -103,9 +103,8 @@ bool MimicLedEditor::pressSave() {
 }
 
 void MimicLedEditor::pressCancel() {
+    // The settings were edited in the dialog's own copy: the tables never saw them.
     m_editor = {};
-    m_store.linkageInputs.revert();
-    m_store.linkageResults.revert();
 }
 
 void MimicLedEditor::chooseModule(int index) {

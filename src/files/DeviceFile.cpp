@@ -66,13 +66,13 @@ void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry
     if (bytes.size() >= FileHeader::kSize) {
         entry.header = FileHeader::fromBytes(bytes);
     }
-    forEachCompleteRecord(bytes, FileHeader::kSize, deviceRecordSize(code),
-                          DeviceTableEntry::kRecords,
-                          [&](int n, std::span<const std::uint8_t> record) {
-                              DeviceRecord& device = entry.records[n];
-                              unpackFields(record, device);
-                              device.position.assign(decodeField(record.subspan(kPosition)));
-                          });
+    forEachCompleteRecord(
+        bytes, FileHeader::kSize, deviceRecordSize(code), DeviceTableEntry::kRecords,
+        [&](int n, std::span<const std::uint8_t> record) {
+            DeviceRecord& device = entry.records[n];
+            unpackFields(record, device);
+            device.positionCut = !device.position.assign(decodeField(record.subspan(kPosition)));
+        });
 }
 
 } // namespace qb

@@ -113,6 +113,13 @@ void InputTypeControls::show(std::span<const std::uint8_t> list) {
     }
 }
 
+void InputTypeControls::blank() {
+    clear();
+    for (ListControl& list : lists) {
+        list.selected = -1;
+    }
+}
+
 void InputTypeControls::clear() {
     boxes.fill(false);
     for (ListControl& list : lists) {

@@ -38,7 +38,10 @@ public:
     // Shows a stored list: box codes tick their box, the other input codes fill the lists top to
     // bottom as long as one shows "None"; anything else is skipped.
     void show(std::span<const std::uint8_t> list);
+    // Nothing ticked, every list on "None", no fire signal count.
     void clear();
+    // The same with no list showing anything: a view without a rule.
+    void blank();
 };
 
 } // namespace qb

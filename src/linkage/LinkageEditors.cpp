@@ -73,7 +73,7 @@ ZoneLinkageEditor::ZoneLinkageEditor(ConfigStore& store, Prompter& prompter)
 
 void ZoneLinkageEditor::fillKindLists() {
     zones = {};
-    for (int z = 1; z <= zoneCount(store().systemCode()); ++z) {
+    for (int z = 1; z <= ZoneTable::kZones; ++z) {
         if (store().zones.working.zone(z).registration == 1) {
             zones.items.push_back(numberText(z, 2));
         }
@@ -102,7 +102,7 @@ void ZoneLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
 
 void ZoneLinkageEditor::clearKindParts() {
     zones.selected = -1;
-    inputs.clear();
+    inputs.blank();
 }
 
 // Specific.
@@ -144,6 +144,8 @@ void SpecificLinkageEditor::fillKindLists() {
         row.board = {boardItems, 0};
         row.address.clear();
     }
+    // The module side offers the same boards as the rows.
+    boards.items.assign(boardItems.begin() + 1, boardItems.end());
 }
 
 void SpecificLinkageEditor::leaveAddress(int row) {

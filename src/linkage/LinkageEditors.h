@@ -20,7 +20,7 @@ protected:
     bool conditionEmpty() const override;
     void storeKindParts(std::span<std::uint8_t> record) override;
     void showKindParts(std::span<const std::uint8_t> record) override;
-    void clearKindParts() override { inputs.clear(); }
+    void clearKindParts() override { inputs.blank(); }
 };
 
 // "Zone Linkage Setting": kind 2, as the general editor but limited to one zone.

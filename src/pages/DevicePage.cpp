@@ -68,7 +68,16 @@ void DevicePage::fillGrid(WindowState& window) {
     }
     const DeviceTypeTable& types = store().deviceTypes;
     for (int address = 1; address <= kAddresses; ++address) {
-        const DeviceRecord& d = device(address);
+        DeviceRecord& d = device(address);
+        if (d.positionCut) {
+            // Cut to 29 characters when it was loaded; the installer hears of it here.
+            prompter().inform(messages::format("The Position field information of device "
+                                               "IOB-%d Loop-%d Addr-%d  exceeds %d bytes. The "
+                                               "program has automatically truncated it.",
+                                               m_board, m_loop, address, kPositionCharacters),
+                              kProgramName);
+            d.positionCut = false;
+        }
         drawRegistration(grid, address, kReg, d.registration, prompter(),
                          messages::format("Error in IOB-%d Loop-%d Addr-%d Registration "
                                           "Information!\nPlease set it correctly!\nThe possible "

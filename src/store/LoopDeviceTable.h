@@ -26,6 +26,8 @@ struct DeviceRecord {
     std::uint8_t workMode = kWorkFast;
     std::array<std::uint8_t, 2> reserved2{};
     FixedText<30> position; // at most 29 characters
+    // Set when a loaded position had to be cut to fit; the device page says so once.
+    bool positionCut = false;
 
     bool operator==(const DeviceRecord&) const = default;
 };

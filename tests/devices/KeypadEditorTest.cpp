@@ -413,7 +413,7 @@ TEST_F(KeypadExitTest, ExitRestoresTheSavedTable) {
 
 class KeypadDamagedTableTest : public KeypadTest {};
 
-TEST_F(KeypadDamagedTableTest, HiddenPointsBehindAFreeFirstRecordStayHidden) {
+TEST_F(KeypadDamagedTableTest, PointsBehindAnEmptyFirstRecordMoveUpOnOk) {
     setRecord(1, {1, 0, 4, 7, 0xFF, 0xFF, 0xFF, 0xFF});
     setRecord(2, {1, 1, 5, 5, 1, 0xFF, 12, 0});
     store->keypad.takeSavePoint();
@@ -421,7 +421,12 @@ TEST_F(KeypadDamagedTableTest, HiddenPointsBehindAFreeFirstRecordStayHidden) {
     // The begun point joins the records behind it.
     EXPECT_EQ(editor.pageLabel(), u"Cond. 1/3");
     EXPECT_TRUE(editor.pressOk());
-    EXPECT_EQ(store->keypad.working, store->keypad.saved);
+    // The untouched first point goes; the two behind it now lie from the first record.
+    EXPECT_EQ(store->keypad.working.pointCount(), 2);
+    const auto& data = store->keypad.working.data;
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + 8), (Bytes{1, 0, 4, 7, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(data.begin() + 8, data.begin() + 16), (Bytes{1, 1, 5, 5, 1, 0xFF, 12, 0}));
+    EXPECT_EQ(data[16 + 2], 0xFF);
 }
 
 TEST_F(KeypadDamagedTableTest, OutOfRangeFieldsShowWithoutLookUps) {

@@ -373,6 +373,43 @@ TEST_F(SpecificLegacy, AStoredRowHoldsTheLoopInsteadOfAHost) {
     EXPECT_EQ(again.rows[0].host.text(), u"01");
 }
 
+class OneLoopLinkage : public LinkageEditorTest {
+protected:
+    OneLoopLinkage() : LinkageEditorTest(SystemCode::OneLoop) {}
+};
+
+TEST_F(OneLoopLinkage, ListsOfferWhatTheTablesHold) {
+    store->ioBoards.working.registration(1) = 0;
+    store->zones.working.zone(20).registration = 1; // registered in a loaded file
+    SpecificLinkageEditor specific(*store, prompter);
+    specific.open();
+    // All 40 boards in the rows, and the same on the module side.
+    EXPECT_EQ(specific.rows[0].board.items.size(), 41u);
+    ASSERT_EQ(specific.boards.items.size(), 40u);
+    EXPECT_EQ(specific.boards.items.front(), u"01");
+    specific.pressExit();
+
+    ZoneLinkageEditor zone(*store, prompter);
+    zone.open();
+    EXPECT_EQ(zone.zones.items, (std::vector<std::u16string>{u"01", u"20"}));
+    EXPECT_TRUE(zone.boards.items.empty()); // board 1 not registered
+}
+
+TEST_F(LinkageEditorTest, TheEmptyViewShowsNoListSelection) {
+    LinkageInputTable& in = store->linkageInputs.working;
+    while (appendRule(in, store->linkageResults.working, 3)) {
+    }
+    GeneralLinkageEditor editor(*store, prompter);
+    editor.open(); // no free record: nothing to show
+    EXPECT_EQ(editor.page(), 0);
+    EXPECT_EQ(editor.pageLabel(), u"Cond. 0/0");
+    for (const ListControl& list : editor.inputs.lists) {
+        EXPECT_EQ(list.selected, -1);
+    }
+    EXPECT_FALSE(editor.addEnabled);
+    EXPECT_TRUE(editor.pressOk());
+}
+
 TEST(LinkageMenu, OkWritesBothFilesAsHeldAndExitWritesNothing) {
     test::WindowFixture w;
     w.dialogs.linkageEditor = [](LinkageEditor& editor) { return editor.pressOk(); };

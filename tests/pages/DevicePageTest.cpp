@@ -66,6 +66,22 @@ TEST_F(DevicePageTest, CellsShowNamesModesAndErrors) {
                   "program has automatically truncated it to 29 bytes"}));
 }
 
+TEST_F(DevicePageTest, AnOverlongLoadedPositionIsReportedOnceWhenDrawn) {
+    DeviceTableEntry& entry = w.store->devices(1).working;
+    auto bytes = buildDeviceFile(entry, 1, SystemCode::TwoLoopSo3, FileVariant::Export).bytes;
+    std::fill_n(bytes.begin() + 32 + 42 * 3 + 12, 30, 'Q'); // address 4: 30 letters, no NUL
+    readDeviceFile(bytes, entry, SystemCode::TwoLoopSo3);
+    w.prompter.messages.clear();
+    w.window.showPage(PageId::Devices);
+    EXPECT_EQ(w.prompter.texts(),
+              std::vector<std::string>{"The Position field information of device IOB-1 Loop-1 "
+                                       "Addr-4  exceeds 29 bytes. The program has automatically "
+                                       "truncated it."});
+    EXPECT_EQ(w.cell(4, 7), std::u16string(29, u'Q'));
+    w.window.showPage(PageId::Devices);
+    EXPECT_EQ(w.prompter.messages.size(), 1u);
+}
+
 TEST_F(DevicePageTest, ListsAndEditorsCommitIntoTheShownBoard) {
     w.window.chooseFirstSelector(1);
     w.window.clickCell(10, 2);

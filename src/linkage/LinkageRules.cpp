@@ -1,5 +1,6 @@
 #include "LinkageRules.h"
 
+#include "pages/CellText.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 
@@ -76,14 +77,6 @@ std::uint16_t firstOutput(const LinkageInputTable& input, int record, int kind) 
 
 void setFirstOutput(LinkageInputTable& input, int record, int kind, std::uint16_t output) {
     le::writeU16(input.record(record), firstOutputOffset(kind), output);
-}
-
-std::u16string ascii(const char* text) {
-    std::u16string out;
-    for (; *text != '\0'; ++text) {
-        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(*text)));
-    }
-    return out;
 }
 
 } // namespace

@@ -73,17 +73,33 @@ inline void selectRow(QWidget* dialog, const char* name, const QString& text) {
     QCOMPARE(list->currentItem()->text(), text);
 }
 
+// Brings the window to the front and waits until it is the active one. The window system's own
+// answer does not do: a dialog counts as active while its parent window is, even when that
+// window has taken the activation back.
+inline bool makeActive(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// Gives the control the focus as the installer's move `reason` would. Its window is made active
+// first: focus given in an inactive window arrives later as the window's own activation, which
+// no control takes for the installer's move.
+inline void giveFocus(QWidget* control, Qt::FocusReason reason) {
+    QVERIFY(control);
+    QVERIFY(makeActive(control->window()));
+    control->setFocus(reason);
+    QTRY_VERIFY(control->hasFocus());
+}
+
 // Types into an edit box, then moves the focus on so the box is left as by Tab.
 inline void typeAndLeave(QWidget* dialog, const char* name, const QString& text, const char* next) {
     auto* box = control<QLineEdit>(dialog, name);
     auto* following = control<QWidget>(dialog, next);
     QVERIFY(box && following);
-    box->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(box->hasFocus());
+    giveFocus(box, Qt::TabFocusReason);
     box->selectAll();
     QTest::keyClicks(box, text);
-    following->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(following->hasFocus());
+    giveFocus(following, Qt::TabFocusReason);
 }
 
 // A running program over a fresh temporary folder, with a recording prompter.
@@ -100,7 +116,8 @@ protected:
         return o;
     }
 
-    // Starts the program under system code 2 and waits for its window.
+    // Starts the program under system code 2 and waits for its window to be shown and active, so
+    // that no late activation of it takes the focus from a dialog opened afterwards.
     bool startSession() {
         m_folder = std::make_unique<TempDir>();
         m_prompter = {};
@@ -108,8 +125,7 @@ protected:
         if (!m_session) {
             return false;
         }
-        window().activateWindow();
-        return QTest::qWaitForWindowExposed(&window());
+        return QTest::qWaitForWindowExposed(&window()) && makeActive(&window());
     }
 
     void endSession() {
@@ -124,7 +140,7 @@ protected:
         QString caption;
         whenModal([&](QWidget* dialog) {
             caption = dialog->windowTitle();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(makeActive(dialog));
             act(dialog);
             if (dialog->isVisible()) {
                 dialog->close();

@@ -241,7 +241,7 @@ private slots:
         editor.open();
         bool changed = false;
         test::whenModal([&](QWidget* dialog) {
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(makeActive(dialog));
             chooseTimingAndOutput(dialog);
             changed = store().linkageInputs.modified() || store().linkageResults.modified();
             if (way == "exit") {

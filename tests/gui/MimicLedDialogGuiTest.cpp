@@ -48,7 +48,7 @@ void pick(QWidget* dialog, int row, int column, const QString& text) {
     const int index = list->findText(text);
     QVERIFY2(index >= 0, qPrintable(QString("the list has no \"%1\"").arg(text)));
     list->setCurrentIndex(index);
-    control<QTableWidget>(dialog, "ledGrid")->setFocus(Qt::MouseFocusReason);
+    giveFocus(control<QTableWidget>(dialog, "ledGrid"), Qt::MouseFocusReason);
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(cellText(dialog, row, column), text);
 }
@@ -149,8 +149,7 @@ private slots:
             auto* board = control<QComboBox>(dialog, "board");
             QVERIFY(mimic && board);
             clickCell(dialog, 3, MimicLedEditor::Reg);
-            mimic->setFocus(Qt::TabFocusReason);
-            QTRY_VERIFY(mimic->hasFocus());
+            giveFocus(mimic, Qt::TabFocusReason);
             QCOMPARE(m_prompter.texts(), std::vector<std::string>{MimicLedEditor::kCheckData});
             // The dialog coming back to the front is no move of the installer's.
             dialog->activateWindow();
@@ -158,8 +157,7 @@ private slots:
             board->setCurrentIndex(1);
             emit board->activated(1);
             QCOMPARE(cellText(dialog, 3, MimicLedEditor::Reg), QString("×"));
-            board->setFocus(Qt::TabFocusReason);
-            QTRY_VERIFY(board->hasFocus());
+            giveFocus(board, Qt::TabFocusReason);
             QCOMPARE(m_prompter.messages.size(), std::size_t(1)); // board 01 is consistent
             press(dialog, "cancel");
         });
@@ -195,8 +193,7 @@ private slots:
             QTRY_COMPARE(cellText(dialog, 32, MimicLedEditor::Cause), QString("NC Input to LED"));
             QCOMPARE(cellText(dialog, 1, MimicLedEditor::Cause), QString("NC Input to LED"));
             // Offscreen, the dialog does not get active again by itself after the batch.
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(makeActive(dialog));
             pick(dialog, 7, MimicLedEditor::Input, "15(EX Board 3-3)");
             press(dialog, "save");
         });

@@ -22,13 +22,14 @@ inline CellEditor listEditor(const std::vector<std::u16string>& items, const std
     return editor;
 }
 
-// A text editor over a cell, holding the cell's text.
+// A text editor over a cell, holding the cell's whole text: the limit holds for typing, and a
+// longer text (loaded from files) is never cut by merely opening the editor.
 inline CellEditor textEditor(const std::u16string& cell, int maxLength, bool digitsOnly) {
     CellEditor editor;
     editor.kind = CellEditor::Kind::Text;
     editor.maxLength = maxLength;
     editor.digitsOnly = digitsOnly;
-    editor.text = limitLength(cell, static_cast<std::size_t>(maxLength));
+    editor.text = cell;
     return editor;
 }
 

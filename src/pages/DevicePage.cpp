@@ -133,7 +133,7 @@ void DevicePage::commitText(WindowState& window, const CellEditor& editor,
             window.grid.setText(editor.row, editor.column, text);
         }
     } else if (editor.column == kPosition) {
-        d.position.assign(limitLength(text, static_cast<std::size_t>(editor.maxLength)));
+        d.position.assign(text);
         window.grid.setText(editor.row, editor.column, std::u16string(d.position.view()));
     }
 }

@@ -68,7 +68,7 @@ void DisplayPage::commitText(WindowState& window, const CellEditor& editor,
             window.grid.setText(editor.row, editor.column, text);
         }
     } else if (editor.column == kColumnPosition) {
-        display.name.assign(limitLength(text, kPositionLength));
+        display.name.assign(text);
         window.grid.setText(editor.row, editor.column, std::u16string(display.name.view()));
     }
 }

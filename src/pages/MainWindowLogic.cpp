@@ -208,12 +208,17 @@ void MainWindowLogic::commitTextEditor(const std::u16string& text) {
         return;
     }
     m_window.editor = {};
+    if (text == editor.text) {
+        return; // left as it opened: nothing was typed, nothing is stored
+    }
     std::u16string accepted = text;
     if (editor.digitsOnly) {
         std::erase_if(accepted, [](char16_t c) { return c < u'0' || c > u'9'; });
     }
-    page->commitText(m_window, editor,
-                     limitLength(accepted, static_cast<std::size_t>(editor.maxLength)));
+    // Typing cannot take a text past the limit, nor past the longer text the editor opened with.
+    const std::size_t ceiling =
+        std::max(static_cast<std::size_t>(editor.maxLength), editor.text.size());
+    page->commitText(m_window, editor, limitLength(accepted, ceiling));
 }
 
 void MainWindowLogic::commitCellList(int index, const std::u16string& editText) {
@@ -230,6 +235,9 @@ void MainWindowLogic::commitCellList(int index, const std::u16string& editText) 
             return;
         }
         index = static_cast<int>(found - editor.items.begin());
+    }
+    if (index == editor.selected) {
+        return; // the entry the cell already showed: a stored value it only stands for stays
     }
     page->commitList(m_window, editor, index);
 }

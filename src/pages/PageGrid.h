@@ -42,7 +42,8 @@ struct CellEditor {
     Kind kind = Kind::None;
     int row = 0;
     int column = 0;
-    // Text editor.
+    // Text editor: typing stops at `maxLength` code units; `text` is the cell's text it opened
+    // with, which may be longer.
     int maxLength = 0;
     bool digitsOnly = false;
     std::u16string text;

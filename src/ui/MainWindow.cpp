@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Mirror.h"
+#include "TypingLimitValidator.h"
 #include "pages/MainMenu.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -124,7 +124,8 @@ void MainWindow::buildControls() {
     m_textEditor->setObjectName("cellTextEditor");
     m_textEditor->hide();
     m_textEditor->installEventFilter(this);
-    m_digitsOnly = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_textEditor);
+    m_typingLimit = new TypingLimitValidator(m_textEditor);
+    m_textEditor->setValidator(m_typingLimit);
     m_cellList = new QComboBox(m_grid->viewport());
     m_cellList->setObjectName("cellList");
     m_cellList->hide();
@@ -186,8 +187,7 @@ void MainWindow::mirrorEditor() {
     m_committing = true;
     if (editor.kind == CellEditor::Kind::Text) {
         m_cellList->hide();
-        m_textEditor->setMaxLength(editor.maxLength);
-        m_textEditor->setValidator(editor.digitsOnly ? m_digitsOnly : nullptr);
+        m_typingLimit->start(editor.maxLength, editor.digitsOnly, qs(editor.text));
         m_textEditor->setText(qs(editor.text));
         m_textEditor->selectAll();
         placeEditor(m_textEditor, editor.row, editor.column);

@@ -13,9 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
-class QValidator;
 
 namespace qb::ui {
+
+class TypingLimitValidator;
 
 // The main window: menu, selectors, option check boxes, the page grid with its cell editors,
 // and "Save" / "Cancel". It only mirrors the logic's state and forwards the installer's actions.
@@ -61,7 +62,7 @@ private:
     QCheckBox* m_mdmMode = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
-    QValidator* m_digitsOnly = nullptr;
+    TypingLimitValidator* m_typingLimit = nullptr;
     // The editor placed over the grid: kind, row and column.
     std::tuple<CellEditor::Kind, int, int> m_placed{CellEditor::Kind::None, 0, 0};
     bool m_committing = false;

@@ -59,16 +59,36 @@ private slots:
         clickCell(3, 2);
         QLineEdit* editor = window().cellTextEditor();
         QTRY_VERIFY(editor->isVisible());
-        QCOMPARE(editor->maxLength(), 12);
-        QTest::keyClicks(editor, "Boiler room");
+        QTest::keyClicks(editor, "Boiler roomXY"); // the thirteenth character is refused
         pressSave();
         QTRY_VERIFY(!editor->isVisible());
-        QCOMPARE(window().grid()->item(2, 2)->text(), QString("Boiler room"));
+        QCOMPARE(window().grid()->item(2, 2)->text(), QString("Boiler roomX"));
         const auto bytes = test::readAll(store().dataFolder() / "M001ZONE.BIN");
         QCOMPARE(bytes.size(), std::size_t(548));
-        QCOMPARE(std::string(bytes.begin() + 65, bytes.begin() + 77),
-                 std::string("Boiler room\0", 12));
+        QCOMPARE(std::string(bytes.begin() + 65, bytes.begin() + 78),
+                 std::string("Boiler roomX\0", 13));
         QVERIFY(!store().zones.modified());
+    }
+
+    void aLongerLoadedTextOpensWholeAndTypingNeverLengthensIt() {
+        store().displays.working.display(2).name.assign(std::u16string(40, u'D'));
+        window().runCommand(32776);
+        clickCell(2, 4);
+        QLineEdit* editor = window().cellTextEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QCOMPARE(editor->text(), QString(40, 'D'));
+        editor->end(false);
+        QTest::keyClick(editor, 'E'); // no room to grow
+        QCOMPARE(editor->text(), QString(40, 'D'));
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(editor, 'E'); // back to its own length, no further
+        }
+        QCOMPARE(editor->text(), QString(38, 'D') + "EE");
+        pressSave();
+        QTRY_VERIFY(!editor->isVisible());
+        QCOMPARE(store().displays.working.display(2).name.view(), std::u16string(38, u'D') + u"EE");
     }
 
     void choosingHostFiveThenSaveWritesItsNetworkFiles() {

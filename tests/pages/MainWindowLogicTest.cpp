@@ -64,6 +64,46 @@ TEST(MainMenu, ListsTheEntriesInOrderWithTheirCommands) {
     }
 }
 
+// Loaded files can hold what no editor would let the installer type: longer texts, numbers
+// outside a column's range, codes that a list shows under another entry's name. Opening an
+// editor on such a cell and leaving it untouched must not change a byte.
+TEST(CellEditors, OpeningAndLeavingEveryEditorStoresNothing) {
+    for (SystemCode code : {SystemCode::TwoLoopSo12, SystemCode::TwoLoopSo3}) {
+        WindowFixture w(code);
+        ConfigStore& s = *w.store;
+        s.zones.working.zone(1).name.assign(u"Twelve chars");
+        DisplayRecord& display = s.displays.working.display(1);
+        display.name.assign(std::u16string(40, u'D'));
+        display.zone = 150;
+        display.type = 9;
+        DeviceRecord& device = s.devices(1).working.device(1, 1);
+        device.position.assign(std::u16string(29, u'P'));
+        device.zone = 200;
+        device.outputMode = 5; // shown as "Pulse"
+        device.workMode = 7;   // shown as "Fast"
+        s.zones.takeSavePoint();
+        s.displays.takeSavePoint();
+        s.devices(1).takeSavePoint();
+
+        for (PageId page : {PageId::Zone, PageId::Net, PageId::Display, PageId::IoBoard,
+                            PageId::Devices, PageId::Mimic}) {
+            w.window.showPage(page);
+            for (int column = 1; column < w.grid().columns(); ++column) {
+                w.window.clickCell(1, column);
+                const CellEditor editor = w.window.state().editor;
+                if (editor.kind == CellEditor::Kind::Text) {
+                    w.window.commitTextEditor(editor.text);
+                } else if (editor.kind == CellEditor::Kind::List) {
+                    w.window.commitCellList(editor.selected, w.cell(1, column));
+                }
+            }
+        }
+        EXPECT_FALSE(s.zones.modified()) << test::nameOf(code);
+        EXPECT_FALSE(s.displays.modified()) << test::nameOf(code);
+        EXPECT_FALSE(s.devices(1).modified()) << test::nameOf(code);
+    }
+}
+
 TEST(BatchingPrompter, GathersTheMessagesOfOneCommandIntoOneBox) {
     FakePrompter target;
     BatchingPrompter batching(target);

@@ -42,6 +42,40 @@ constexpr std::size_t kSlotBase = 4;
 constexpr std::size_t kSlotSize = 8;
 constexpr std::size_t kSpecificSpare = 48;
 constexpr std::uint8_t kNone = 0xFF;
+constexpr std::size_t kSlotHost = 0;
+constexpr std::size_t kSlotBoard = 1;
+constexpr std::size_t kSlotAddress = 2; // uint16
+constexpr std::size_t kSlotLoop = 4;    // 1 in a stored row; the loop entry under system code 0
+constexpr std::size_t kSlotClass = 5;
+
+// The virtual boards are stored as device file numbers 41 and 42.
+std::u16string boardText(int board) {
+    if (board == kVirtualBoard1) {
+        return u"V1";
+    }
+    return board == kVirtualBoard2 ? u"V2" : numberText(board, 2);
+}
+
+int boardNumber(const std::u16string& text) {
+    if (text.starts_with(u"V1")) {
+        return kVirtualBoard1;
+    }
+    if (text.starts_with(u"V2")) {
+        return kVirtualBoard2;
+    }
+    return static_cast<int>(leadingInteger(text));
+}
+
+// Selects the entry reading `text`. A stored value the list does not offer (a host or board no
+// longer registered) gets an entry of its own, so that the row shows it and keeps it until the
+// installer chooses another.
+void selectStored(ListControl& list, const std::u16string& text) {
+    list.selectText(text);
+    if (!list.chosen()) {
+        list.items.push_back(text + u" (not registered)");
+        list.select(static_cast<int>(list.items.size()) - 1);
+    }
+}
 
 } // namespace
 
@@ -146,6 +180,8 @@ void SpecificLinkageEditor::fillKindLists() {
     }
     // The module side offers the same boards as the rows.
     boards.items.assign(boardItems.begin() + 1, boardItems.end());
+    m_hostItems = std::move(hosts);
+    m_boardItems = std::move(boardItems);
 }
 
 void SpecificLinkageEditor::leaveAddress(int row) {
@@ -172,24 +208,28 @@ void SpecificLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
         const Row& row = rows[i];
         const auto slot = record.subspan(kSlotBase + kSlotSize * i, kSlotSize);
         if (!row.complete()) {
-            slot[0] = kNone;
+            // Cleared where the row is shown from, so that it stays cleared.
+            slot[kSlotHost] = kNone;
+            if (legacy()) {
+                slot[kSlotLoop] = kNone;
+            }
             continue;
         }
-        slot[0] = row.host.selected > 0 ? static_cast<std::uint8_t>(leadingInteger(row.host.text()))
-                                        : kNone;
-        slot[1] = static_cast<std::uint8_t>(leadingInteger(row.board.text()));
-        slot[4] = 1;
+        const auto host = static_cast<std::uint8_t>(leadingInteger(row.host.text()));
+        slot[kSlotHost] = host;
+        slot[kSlotBoard] = static_cast<std::uint8_t>(boardNumber(row.board.text()));
+        slot[kSlotLoop] = 1;
         const long address = leadingInteger(row.address);
         if (address < 1 || address > kAddressLimit) {
             prompter().inform("Device address value should not be greater than 324 or less than 1!",
                               kProgramName);
             return; // the later rows and the spare word keep what they held
         }
-        le::writeU16(slot, 2, static_cast<std::uint16_t>(address));
-        slot[5] = kNone;
+        le::writeU16(slot, kSlotAddress, static_cast<std::uint16_t>(address));
+        slot[kSlotClass] = kNone;
         if (legacy()) {
-            slot[0] = kNone;
-            slot[4] = static_cast<std::uint8_t>(row.host.selected); // "01" is 1
+            slot[kSlotHost] = kNone;
+            slot[kSlotLoop] = host; // the loop entry: "01" is 1
         }
     }
     le::writeU16(record, kSpecificSpare, 0xFFFF);
@@ -199,30 +239,25 @@ void SpecificLinkageEditor::showKindParts(std::span<const std::uint8_t> record) 
     for (int i = 0; i < kRows; ++i) {
         Row& row = rows[i];
         const auto slot = record.subspan(kSlotBase + kSlotSize * i, kSlotSize);
-        const std::uint8_t first = legacy() ? slot[4] : slot[0];
-        if (first == kNone) {
-            row.host.selected = 0;
-        } else if (legacy()) {
-            row.host.select(first < row.host.items.size() ? first : 0);
-        } else {
-            row.host.selectText(numberText(first, 3));
-            if (row.host.selected < 0) {
-                row.host.selected = 0;
-            }
+        row.host = {m_hostItems, 0};
+        row.board = {m_boardItems, 0};
+        const std::uint8_t host = legacy() ? slot[kSlotLoop] : slot[kSlotHost];
+        if (host != kNone) {
+            selectStored(row.host, numberText(host, legacy() ? 2 : 3));
         }
-        row.board.selectText(slot[1] == kNone ? u"NA" : numberText(slot[1], 2));
-        if (row.board.selected < 0) {
-            row.board.selected = 0;
+        if (slot[kSlotBoard] != kNone) {
+            selectStored(row.board, boardText(slot[kSlotBoard]));
         }
-        const std::uint16_t address = le::readU16(slot, 2);
+        const std::uint16_t address = le::readU16(slot, kSlotAddress);
         row.address = address == 0xFFFF ? std::u16string() : numberText(address);
     }
 }
 
 void SpecificLinkageEditor::clearKindParts() {
+    // No rule on view: no row shows anything, not even "NA".
     for (Row& row : rows) {
-        row.host.selected = 0;
-        row.board.selected = 0;
+        row.host = {m_hostItems, -1};
+        row.board = {m_boardItems, -1};
         row.address.clear();
     }
 }

@@ -78,6 +78,11 @@ protected:
 
 private:
     bool legacy() const;
+
+    // What every row's lists offer; a page showing a stored host or board that they do not
+    // offer adds it to that row's list for as long as the page is shown.
+    std::vector<std::u16string> m_hostItems;
+    std::vector<std::u16string> m_boardItems;
 };
 
 } // namespace qb

@@ -350,6 +350,33 @@ TEST_F(LinkageEditorTest, TheSpecificEditorStoresCompleteRowsOnly) {
     EXPECT_EQ(again.results.items.size(), 1u);
 }
 
+TEST_F(LinkageEditorTest, TheSpecificEditorKeepsAStoredHostOrBoardNoLongerRegistered) {
+    store->network.working.hostRegistration(7) = 1;
+    store->ioBoards.working.registration(3) = 1;
+    SpecificLinkageEditor editor(*store, prompter);
+    editor.open();
+    editor.rows[1].host.selectText(u"007");
+    editor.rows[1].board.selectText(u"03");
+    editor.rows[1].address = u"12";
+    completeCommonParts(editor);
+    ASSERT_TRUE(editor.pressOk());
+    const Bytes stored(record(0).begin(), record(0).end());
+
+    store->network.working.hostRegistration(7) = 0;
+    store->ioBoards.working.registration(3) = 0;
+    SpecificLinkageEditor again(*store, prompter);
+    again.open();
+    EXPECT_EQ(again.rows[1].host.text(), u"007 (not registered)");
+    EXPECT_EQ(again.rows[1].board.text(), u"03 (not registered)");
+    EXPECT_EQ(again.rows[0].host.items, (std::vector<std::u16string>{u"NA", u"001"}));
+    again.toText = u"1"; // leaving the page stores it
+    again.pressTo();
+    EXPECT_EQ(again.rows[1].host.text(), u"007 (not registered)");
+    ASSERT_TRUE(again.pressOk());
+    EXPECT_EQ(Bytes(record(0).begin(), record(0).end()), stored);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 class SpecificLegacy : public LinkageEditorTest {
 protected:
     SpecificLegacy() : LinkageEditorTest(SystemCode::TwoLoopSo12) {}
@@ -371,6 +398,16 @@ TEST_F(SpecificLegacy, AStoredRowHoldsTheLoopInsteadOfAHost) {
     SpecificLinkageEditor again(*store, prompter);
     again.open();
     EXPECT_EQ(again.rows[0].host.text(), u"01");
+
+    // Cleared back to "NA", the row stays cleared.
+    again.rows[0].host.select(0);
+    again.rows[1] = editor.rows[0];
+    ASSERT_TRUE(again.pressOk());
+    SpecificLinkageEditor third(*store, prompter);
+    third.open();
+    EXPECT_EQ(third.rows[0].host.text(), u"NA");
+    EXPECT_EQ(record(0)[4 + 4], 0xFF);
+    EXPECT_EQ(third.rows[1].host.text(), u"01");
 }
 
 class OneLoopLinkage : public LinkageEditorTest {
@@ -408,6 +445,14 @@ TEST_F(LinkageEditorTest, TheEmptyViewShowsNoListSelection) {
     }
     EXPECT_FALSE(editor.addEnabled);
     EXPECT_TRUE(editor.pressOk());
+
+    SpecificLinkageEditor specific(*store, prompter);
+    specific.open();
+    EXPECT_EQ(specific.page(), 0);
+    for (const auto& row : specific.rows) {
+        EXPECT_EQ(row.host.selected, -1);
+        EXPECT_EQ(row.board.selected, -1);
+    }
 }
 
 TEST(LinkageMenu, OkWritesBothFilesAsHeldAndExitWritesNothing) {

@@ -367,6 +367,8 @@ void KeypadEditor::pressRemoveTarget() {
     }
     const auto bytes = record(*index);
     bytes[kTarget] = kFree;
+    // A zone target put in its place writes no loop: a kept loop would outlive its device.
+    bytes[kLoop] = kFree;
     le::writeU16(bytes, kAddress, kNoAddress);
     outputs = {{}, -1};
     updateTargetButtons();

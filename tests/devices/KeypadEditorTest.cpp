@@ -216,8 +216,8 @@ TEST_F(KeypadTargetTest, RemovingNeedsASelectedLineAndClearsTheTargetBytes) {
     EXPECT_TRUE(editor.outputs.items.empty());
     EXPECT_TRUE(editor.addTargetEnabled);
     EXPECT_FALSE(editor.removeTargetEnabled);
-    // Byte 4 keeps its loop: only the target and the address are cleared.
-    EXPECT_EQ(record(0), (Bytes{0xFF, 0xFF, 0, 0xFF, 1, 0xFF, 0xFF, 0xFF}));
+    // Target, loop and address are cleared; a zone put in its place leaves no stale loop.
+    EXPECT_EQ(record(0), (Bytes{0xFF, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(prompter.messages.size(), 1u);
 }
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DisplayTable displays = DisplayTable::defaults(headerTemplate);
     readDisplayFile(file, displays);
     IoBoardRecord boards = IoBoardRecord::defaults(headerTemplate);
-    readIoBoardFile(file, boards);
+    readIoBoardFile(file, boards, code);
     static DeviceTableEntry entry;
     entry = DeviceTableEntry::defaults(headerTemplate, 7);
     readDeviceFile(file, entry, code);

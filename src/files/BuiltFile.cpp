@@ -25,10 +25,13 @@ void finishImage(BuiltFile& file, FileVariant variant) {
     }
 }
 
+void overlayHeader(std::span<const std::uint8_t> file, FileHeader& header) {
+    std::copy_n(file.begin(), std::min(file.size(), FileHeader::kSize), header.bytes().begin());
+}
+
 void overlayImage(std::span<const std::uint8_t> file, FileHeader& header,
                   std::span<std::uint8_t> data) {
-    const std::size_t headerBytes = std::min(file.size(), FileHeader::kSize);
-    std::copy_n(file.begin(), headerBytes, header.bytes().begin());
+    overlayHeader(file, header);
     if (file.size() > FileHeader::kSize) {
         const auto rest = file.subspan(FileHeader::kSize);
         std::copy_n(rest.begin(), std::min(rest.size(), data.size()), data.begin());

@@ -47,6 +47,10 @@ void forEachCompleteRecord(std::span<const std::uint8_t> bytes, std::size_t base
     }
 }
 
+// Lays the file's first bytes over the header, as far as the file reaches: every reader takes the
+// header this way, whatever the file.
+void overlayHeader(std::span<const std::uint8_t> file, FileHeader& header);
+
 // Lays the available bytes of a file over a table held as header plus data bytes; what the
 // file does not reach keeps its previous contents.
 void overlayImage(std::span<const std::uint8_t> file, FileHeader& header,

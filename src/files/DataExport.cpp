@@ -123,12 +123,9 @@ void Exporter::run() {
     }
     const BuiltFile ioBoards =
         buildIoBoardFile(s.ioBoards.working, headerTemplate, s.systemCode(), FileVariant::Export);
-    // The one-loop form is not the record's image: its checksum stays with the file.
-    writeTable(names::kIoBoard, ioBoards, s.ioBoards, [oneLoop](IoBoardRecord& record, auto crc) {
-        if (!oneLoop) {
-            record.header.setCrc(crc);
-        }
-    });
+    // The one-loop form is no image of the record, but loading it brings its header back with
+    // this checksum; keeping it here too leaves nothing for a load of this export to change.
+    writeTable(names::kIoBoard, ioBoards, s.ioBoards, headerCrc());
 
     writeTable(names::kMimic, buildImageFile(s.mimic.working, FileVariant::Export), s.mimic,
                headerCrc());

@@ -20,8 +20,15 @@ BuiltFile buildIoBoardFile(const IoBoardRecord& record, const FileHeader& header
     return file;
 }
 
-void readIoBoardFile(std::span<const std::uint8_t> bytes, IoBoardRecord& record) {
-    readImageFile(bytes, record);
+void readIoBoardFile(std::span<const std::uint8_t> bytes, IoBoardRecord& record, SystemCode code) {
+    if (code != SystemCode::OneLoop) {
+        readImageFile(bytes, record);
+        return;
+    }
+    overlayHeader(bytes, record.header);
+    if (bytes.size() > kOneLoopBoardCount) {
+        record.registration(1) = bytes[kOneLoopBoardCount];
+    }
 }
 
 } // namespace qb

@@ -18,12 +18,18 @@ inline constexpr std::size_t kSize = FileHeader::kSize + IoBoardRecord::kDataSiz
 inline constexpr std::size_t kOneLoopSize = 40;
 inline constexpr std::size_t kOneLoopBoardCount = 32;
 inline constexpr std::size_t kOneLoopTrailer = 36;
+
+inline std::size_t fileSize(SystemCode code) {
+    return code == SystemCode::OneLoop ? kOneLoopSize : kSize;
+}
 } // namespace io_board_file
 
 BuiltFile buildIoBoardFile(const IoBoardRecord& record, const FileHeader& headerTemplate,
                            SystemCode code, FileVariant variant);
 
-// Lays up to 76 bytes of the file over the record, header included.
-void readIoBoardFile(std::span<const std::uint8_t> bytes, IoBoardRecord& record);
+// Lays up to 76 bytes of the file over the record, header included. The one-loop form holds only
+// the header and board 1: its board count and value 100000 lie where boards 2 to 8 would, so the
+// other boards and the record's own value keep what they hold.
+void readIoBoardFile(std::span<const std::uint8_t> bytes, IoBoardRecord& record, SystemCode code);
 
 } // namespace qb

@@ -146,7 +146,9 @@ void Loader::loadIoBoards() {
                 "File of Setting IO-Board is wrong")) {
         return;
     }
-    readIoBoardFile(read(names::kIoBoard, io_board_file::kSize), m_store.ioBoards.working);
+    const SystemCode code = m_store.systemCode();
+    readIoBoardFile(read(names::kIoBoard, io_board_file::fileSize(code)), m_store.ioBoards.working,
+                    code);
     m_store.ioBoards.takeSavePoint();
 }
 

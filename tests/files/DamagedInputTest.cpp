@@ -134,7 +134,8 @@ TEST_F(DamagedInput, RandomBytesOfAnyLengthNeverReadOutOfBounds) {
         readNetworkFile(bytes, store->network.working);
         readSystemSettingsFile(bytes, store->systemSettings.working);
         readDisplayFile(bytes, store->displays.working);
-        readIoBoardFile(bytes, store->ioBoards.working);
+        readIoBoardFile(bytes, store->ioBoards.working, SystemCode::TwoLoopSo3);
+        readIoBoardFile(bytes, store->ioBoards.working, SystemCode::OneLoop);
         readDeviceFile(bytes, store->devices(1).working, SystemCode::TwoLoopSo12);
         readDeviceFile(bytes, store->devices(2).working, SystemCode::TwoLoopSo3);
     }

@@ -177,7 +177,7 @@ TEST_P(LoopFiles, IoBoardFileReadsUpToSeventySixBytesHeaderIncluded) {
     Bytes longer = b;
     longer.resize(200, 0xFF);
     IoBoardRecord loaded = IoBoardRecord::defaults(store->headerTemplate());
-    readIoBoardFile(longer, loaded);
+    readIoBoardFile(longer, loaded, SystemCode::TwoLoopSo3);
     EXPECT_EQ(loaded.registration(12), 1);
     EXPECT_EQ(loaded.trailer(), 100000u);
     EXPECT_EQ(loaded.header.crc(), u32At(b, 28));

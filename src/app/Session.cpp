@@ -4,8 +4,15 @@
 #include "store/SingleInstanceLock.h"
 #include "ui/MainWindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QScreen>
+
+// The program's icon is compiled into the widget library; a static library's resources are
+// registered by hand.
+static void registerResources() {
+    Q_INIT_RESOURCE(quillbarrow);
+}
 
 namespace qb {
 
@@ -35,6 +42,8 @@ std::unique_ptr<Session> Session::start(const StartOptions& options, Prompter& p
         prompter.inform(kAlreadyRunning, kCaptionError);
         return nullptr;
     }
+    registerResources();
+    QApplication::setWindowIcon(QIcon(":/icons/quillbarrow.png"));
     std::unique_ptr<Session> session(new Session);
     session->m_lock = std::move(lock.lock);
     const SystemCode code = chooseMode();

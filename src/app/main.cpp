@@ -1,17 +1,15 @@
 #include "Session.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxPrompter.h"
 #include "ui/ModeSelectionDialog.h"
-#include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillbarrow");
-    QApplication::setWindowIcon(QIcon::fromTheme("dialog-warning"));
 
     const qb::StartOptions options = qb::StartOptions::fromArguments(app.arguments());
     if (!options.valid) {

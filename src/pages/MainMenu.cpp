@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 17> kMenu{{
+constexpr std::array<MenuEntry, 18> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -25,6 +25,7 @@ constexpr std::array<MenuEntry, 17> kMenu{{
     {u"ADVANCE", u"Load Data", kLoadData},
     {u"ADVANCE", u"Data export", kDataExport, true},
     {u"About", u"Version", kVersion},
+    {u"About", u"About Quillbarrow", kAboutBox},
     {u"Tools", u"Controller Version Note", kControllerVersionNote},
 }};
 

@@ -24,6 +24,8 @@ inline constexpr int kLoadData = 32784;
 inline constexpr int kDataExport = 32785;
 inline constexpr int kVersion = 32800;
 inline constexpr int kControllerVersionNote = 32818;
+// The About box, which the window system's own menu offered; here the About menu does.
+inline constexpr int kAboutBox = 16;
 } // namespace commands
 
 struct MenuEntry {

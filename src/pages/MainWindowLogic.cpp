@@ -91,6 +91,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
          }},
         {kDataExport, [this] { dataExport(m_store, m_prompter); }},
         {kVersion, [this] { m_dialogs.showAbout(); }},
+        {kAboutBox, [this] { m_dialogs.showAbout(); }},
         {kControllerVersionNote,
          [this] { m_prompter.inform(kControllerVersionNoteText, kProgramName); }},
     };

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -181,6 +183,30 @@ private slots:
         QCOMPARE(int(bytes[32 + 3]), 1);
         QCOMPARE(int(bytes[64]), 0);
         QVERIFY(!store().mimic.modified());
+    }
+
+    void theAboutMenuOpensTheAboutBoxWithTheProgramIcon() {
+        QAction* about = nullptr;
+        for (QAction* menu : window().menuBar()->actions()) {
+            if (menu->text() == "About") {
+                for (QAction* entry : menu->menu()->actions()) {
+                    about = entry->text() == "About Quillbarrow" ? entry : about;
+                }
+            }
+        }
+        QVERIFY(about);
+        QString caption;
+        bool iconShown = false;
+        test::whenModal([&](QWidget* box) {
+            caption = box->windowTitle();
+            const auto* message = qobject_cast<QMessageBox*>(box);
+            iconShown = message && !message->iconPixmap().isNull();
+            box->close();
+        });
+        about->trigger();
+        QCOMPARE(caption, QString(" Quillbarrow"));
+        QVERIFY(iconShown);
+        QVERIFY(!window().windowIcon().pixmap(48).isNull());
     }
 
     void enterAndEscapeNeverCloseTheWindow() {

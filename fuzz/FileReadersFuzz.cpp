@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     IoBoardRecord boards = IoBoardRecord::defaults(headerTemplate);
     readIoBoardFile(file, boards, code);
     static DeviceTableEntry entry;
-    entry = DeviceTableEntry::defaults(headerTemplate, 7);
+    entry = DeviceTableEntry::defaults(headerTemplate, 7, code);
     readDeviceFile(file, entry, code);
 
     const bool sizesHold =

@@ -32,7 +32,7 @@ void ConfigStore::loadDefaults() {
     reset(displays, DisplayTable::defaults(header));
     deviceTypes = DeviceTypeTable::defaults(header);
     for (int j = 1; j <= kDeviceFileCount; ++j) {
-        reset(devices(j), DeviceTableEntry::defaults(header, j));
+        reset(devices(j), DeviceTableEntry::defaults(header, j, systemCode()));
     }
     reset(linkageInputs, LinkageInputTable::defaults(header));
     reset(linkageResults, LinkageResultTable::defaults(header));

@@ -6,7 +6,12 @@
 
 namespace qb {
 
-DeviceTableEntry DeviceTableEntry::defaults(const FileHeader& headerTemplate, int fileNumber) {
+DeviceTableEntry DeviceTableEntry::defaults(const FileHeader& headerTemplate, int fileNumber,
+                                            SystemCode code) {
+    // "V1 L1 Addr100" is 13 bytes, one more than system code 0 stores: without the blank the
+    // start-up set of that code could never be exported.
+    const char* const pattern =
+        code == SystemCode::TwoLoopSo12 ? "V%dL%d Addr%d" : "V%d L%d Addr%d";
     DeviceTableEntry entry;
     entry.header = FileHeader::fromTemplate(headerTemplate, tags::kDevices);
     const bool isVirtual = fileNumber >= kVirtualBoard1;
@@ -17,8 +22,8 @@ DeviceTableEntry DeviceTableEntry::defaults(const FileHeader& headerTemplate, in
             record.loopIndex = loopIndexOf(fileNumber, loop);
             if (isVirtual) {
                 char text[32];
-                std::snprintf(text, sizeof text, "V%d L%d Addr%d",
-                              fileNumber - kVirtualBoard1 + 1, loop, address);
+                std::snprintf(text, sizeof text, pattern, fileNumber - kVirtualBoard1 + 1, loop,
+                              address);
                 const std::string_view view(text);
                 record.position.assign(std::u16string(view.begin(), view.end()));
             }

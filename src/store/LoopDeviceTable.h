@@ -2,6 +2,7 @@
 
 #include "FileHeader.h"
 #include "FixedText.h"
+#include "SystemCode.h"
 
 #include <array>
 #include <cstdint>
@@ -59,7 +60,9 @@ struct DeviceTableEntry {
         return (loop - 1) * kAddressesPerLoop + (address - 1);
     }
 
-    static DeviceTableEntry defaults(const FileHeader& headerTemplate, int fileNumber);
+    // The virtual boards start with a position per address that fits the system code's field.
+    static DeviceTableEntry defaults(const FileHeader& headerTemplate, int fileNumber,
+                                     SystemCode code);
 
     bool operator==(const DeviceTableEntry&) const = default;
 };

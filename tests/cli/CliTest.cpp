@@ -72,10 +72,18 @@ TEST(Cli, APageSavedFileShowsItsChecksumAsNotComputedUntilFinalized) {
     EXPECT_EQ(lines(inspected.out)[0], "M001ZONE.BIN 548 ZONED 2 0 not computed");
 
     const CliRun finalized = cli({"finalize", data, "--system-code", "0"});
-    EXPECT_EQ(finalized.status, 1); // files were missing, and virtual positions are too long
+    EXPECT_EQ(finalized.status, 1); // files were missing
     EXPECT_NE(finalized.err.find("File of Setting Display does not exist"), std::string::npos);
-    EXPECT_NE(finalized.err.find("Input string too long,Loop 41,Line 100\n"), std::string::npos);
+    EXPECT_EQ(finalized.err.find("Input string too long"), std::string::npos);
     EXPECT_EQ(lines(cli({"inspect", data}).out)[0], "M001ZONE.BIN 548 ZONED 2 0 ok");
+}
+
+TEST(Cli, NewUnderSystemCodeZeroWritesTheWholeSetSilently) {
+    test::TempDir dir;
+    const CliRun made = cli({"new", dir.path().string(), "--system-code", "0"});
+    EXPECT_EQ(made.status, 0);
+    EXPECT_EQ(made.out + made.err, "");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 50);
 }
 
 TEST(Cli, FinalizeRecomputesEveryChecksumIntoAnotherFolder) {

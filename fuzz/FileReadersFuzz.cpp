@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readIoBoardFile(file, boards, code);
     static DeviceTableEntry entry;
     entry = DeviceTableEntry::defaults(headerTemplate, 7, code);
-    readDeviceFile(file, entry, code);
+    CutPositions cut;
+    readDeviceFile(file, entry, code, cut);
 
     const bool sizesHold =
         buildZoneFile(zones, FileVariant::Export).bytes.size() == zone_file::kSize &&

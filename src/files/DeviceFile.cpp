@@ -62,7 +62,8 @@ BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemC
     return file;
 }
 
-void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code) {
+void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code,
+                    CutPositions& cut) {
     if (bytes.size() >= FileHeader::kSize) {
         entry.header = FileHeader::fromBytes(bytes);
     }
@@ -71,7 +72,7 @@ void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry
         [&](int n, std::span<const std::uint8_t> record) {
             DeviceRecord& device = entry.records[n];
             unpackFields(record, device);
-            device.positionCut = !device.position.assign(decodeField(record.subspan(kPosition)));
+            cut[n] = !device.position.assign(decodeField(record.subspan(kPosition)));
         });
 }
 

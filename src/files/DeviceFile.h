@@ -38,7 +38,9 @@ BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemC
                           FileVariant variant);
 
 // Takes the header and every complete record the bytes hold: the twelve field bytes as they are
-// and the position text, cut to 29 characters when longer.
-void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code);
+// and the position text, cut to 29 characters when longer. `cut` tells, for each record read,
+// whether its position was cut.
+void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code,
+                    CutPositions& cut);
 
 } // namespace qb

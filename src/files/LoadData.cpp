@@ -189,7 +189,8 @@ void Loader::loadDevices() {
             continue;
         }
         const SystemCode code = m_store.systemCode();
-        readDeviceFile(read(name, device_file::fileSize(code)), m_store.devices(j).working, code);
+        readDeviceFile(read(name, device_file::fileSize(code)), m_store.devices(j).working, code,
+                       m_store.cutPositions(j));
         m_store.devices(j).takeSavePoint();
     }
 }

@@ -67,16 +67,18 @@ void DevicePage::fillGrid(WindowState& window) {
         return;
     }
     const DeviceTypeTable& types = store().deviceTypes;
+    CutPositions& cut = store().cutPositions(m_board);
     for (int address = 1; address <= kAddresses; ++address) {
-        DeviceRecord& d = device(address);
-        if (d.positionCut) {
-            // Cut to 29 characters when it was loaded; the installer hears of it here.
+        const DeviceRecord& d = device(address);
+        const int index = DeviceTableEntry::indexOf(m_loop, address);
+        if (cut.test(index)) {
+            // Cut to 29 characters when it was loaded; the installer hears of it here, once.
             prompter().inform(messages::format("The Position field information of device "
                                                "IOB-%d Loop-%d Addr-%d  exceeds %d bytes. The "
                                                "program has automatically truncated it.",
                                                m_board, m_loop, address, kPositionCharacters),
                               kProgramName);
-            d.positionCut = false;
+            cut.reset(index);
         }
         drawRegistration(grid, address, kReg, d.registration, prompter(),
                          messages::format("Error in IOB-%d Loop-%d Addr-%d Registration "

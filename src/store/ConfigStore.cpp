@@ -33,6 +33,7 @@ void ConfigStore::loadDefaults() {
     deviceTypes = DeviceTypeTable::defaults(header);
     for (int j = 1; j <= kDeviceFileCount; ++j) {
         reset(devices(j), DeviceTableEntry::defaults(header, j, systemCode()));
+        cutPositions(j).reset();
     }
     reset(linkageInputs, LinkageInputTable::defaults(header));
     reset(linkageResults, LinkageResultTable::defaults(header));

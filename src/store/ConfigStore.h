@@ -68,12 +68,15 @@ public:
     const Versioned<DeviceTableEntry>& devices(int fileNumber) const {
         return m_devices.at(fileNumber - 1);
     }
+    // The positions of device file 1..42 that its last load cut and no page has reported yet.
+    CutPositions& cutPositions(int fileNumber) { return m_cutPositions.at(fileNumber - 1); }
 
 private:
     explicit ConfigStore(RunState run);
 
     RunState m_run;
     std::array<Versioned<DeviceTableEntry>, kDeviceFileCount> m_devices;
+    std::array<CutPositions, kDeviceFileCount> m_cutPositions{};
 };
 
 } // namespace qb

@@ -5,6 +5,7 @@
 #include "SystemCode.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace qb {
@@ -27,8 +28,6 @@ struct DeviceRecord {
     std::uint8_t workMode = kWorkFast;
     std::array<std::uint8_t, 2> reserved2{};
     FixedText<30> position; // at most 29 characters
-    // Set when a loaded position had to be cut to fit; the device page says so once.
-    bool positionCut = false;
 
     bool operator==(const DeviceRecord&) const = default;
 };
@@ -66,5 +65,9 @@ struct DeviceTableEntry {
 
     bool operator==(const DeviceTableEntry&) const = default;
 };
+
+// One bit per record of an entry: the loaded positions that had to be cut to fit, which the
+// device page reports once. Not part of the records, so that no Cancel brings a report back.
+using CutPositions = std::bitset<DeviceTableEntry::kRecords>;
 
 } // namespace qb

@@ -56,7 +56,8 @@ TEST_F(DamagedInput, AShortDeviceFileKeepsTheRecordsItDoesNotReach) {
         buildDeviceFile(source, 2, SystemCode::TwoLoopSo3, FileVariant::Export).bytes;
     DeviceTableEntry& entry = store->devices(2).working;
     entry.device(1, 2).position.assign(u"previous");
-    readDeviceFile(Bytes(full.begin(), full.begin() + 32 + 42 + 41), entry, SystemCode::TwoLoopSo3);
+    readDeviceFile(Bytes(full.begin(), full.begin() + 32 + 42 + 41), entry, SystemCode::TwoLoopSo3,
+                   store->cutPositions(2));
     EXPECT_EQ(entry.device(1, 1).position.view(), u"first");
     EXPECT_EQ(entry.device(1, 2).position.view(), u"previous");
 }
@@ -97,8 +98,10 @@ TEST_F(DamagedInput, NamesWithoutTheirNulAreCutAtTheFieldNotTheRecord) {
         buildDeviceFile(store->devices(1).working, 1, SystemCode::TwoLoopSo3, FileVariant::Export)
             .bytes;
     std::fill_n(id.begin() + 32 + 12, 30, 'P');
-    readDeviceFile(id, store->devices(1).working, SystemCode::TwoLoopSo3);
+    readDeviceFile(id, store->devices(1).working, SystemCode::TwoLoopSo3, store->cutPositions(1));
     EXPECT_EQ(store->devices(1).working.device(1, 1).position.view(), std::u16string(29, u'P'));
+    EXPECT_EQ(store->cutPositions(1).count(), 1u);
+    EXPECT_TRUE(store->cutPositions(1).test(0));
     EXPECT_EQ(store->devices(1).working.device(1, 2).address, 2);
 }
 
@@ -116,7 +119,7 @@ TEST_F(DamagedInput, InvalidUtf8IsReadAsReplacementCharactersWithinTheField) {
             .bytes;
     const Bytes broken{'A', 0xC3, 'B', 0xE7, 0x81, 0};
     std::copy(broken.begin(), broken.end(), id.begin() + 32 + 12);
-    readDeviceFile(id, store->devices(1).working, SystemCode::TwoLoopSo12);
+    readDeviceFile(id, store->devices(1).working, SystemCode::TwoLoopSo12, store->cutPositions(1));
     EXPECT_EQ(store->devices(1).working.device(1, 1).position.view(), u"A\uFFFDB\uFFFD");
 }
 
@@ -136,8 +139,10 @@ TEST_F(DamagedInput, RandomBytesOfAnyLengthNeverReadOutOfBounds) {
         readDisplayFile(bytes, store->displays.working);
         readIoBoardFile(bytes, store->ioBoards.working, SystemCode::TwoLoopSo3);
         readIoBoardFile(bytes, store->ioBoards.working, SystemCode::OneLoop);
-        readDeviceFile(bytes, store->devices(1).working, SystemCode::TwoLoopSo12);
-        readDeviceFile(bytes, store->devices(2).working, SystemCode::TwoLoopSo3);
+        readDeviceFile(bytes, store->devices(1).working, SystemCode::TwoLoopSo12,
+                       store->cutPositions(1));
+        readDeviceFile(bytes, store->devices(2).working, SystemCode::TwoLoopSo3,
+                       store->cutPositions(2));
     }
     // Whatever was read can be built again, within every field.
     for (const auto variant : {FileVariant::Export, FileVariant::PageSave}) {

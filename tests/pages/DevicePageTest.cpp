@@ -1,4 +1,5 @@
 #include "files/DeviceFile.h"
+#include "files/LoadData.h"
 #include "pages/ColumnBatchDialog.h"
 #include "support/WindowFixture.h"
 
@@ -66,11 +67,13 @@ TEST_F(DevicePageTest, CellsShowNamesModesAndErrors) {
                   "program has automatically truncated it to 29 bytes"}));
 }
 
-TEST_F(DevicePageTest, AnOverlongLoadedPositionIsReportedOnceWhenDrawn) {
-    DeviceTableEntry& entry = w.store->devices(1).working;
-    auto bytes = buildDeviceFile(entry, 1, SystemCode::TwoLoopSo3, FileVariant::Export).bytes;
+TEST_F(DevicePageTest, AnOverlongLoadedPositionIsReportedOnceWhenDrawnEvenAfterCancel) {
+    auto bytes =
+        buildDeviceFile(w.store->devices(1).working, 1, SystemCode::TwoLoopSo3, FileVariant::Export)
+            .bytes;
     std::fill_n(bytes.begin() + 32 + 42 * 3 + 12, 30, 'Q'); // address 4: 30 letters, no NUL
-    readDeviceFile(bytes, entry, SystemCode::TwoLoopSo3);
+    test::writeAll(w.dataFile("M001ID01.BIN"), bytes);
+    loadData(*w.store, w.prompter);
     w.prompter.messages.clear();
     w.window.showPage(PageId::Devices);
     EXPECT_EQ(w.prompter.texts(),
@@ -78,7 +81,9 @@ TEST_F(DevicePageTest, AnOverlongLoadedPositionIsReportedOnceWhenDrawn) {
                                        "Addr-4  exceeds 29 bytes. The program has automatically "
                                        "truncated it."});
     EXPECT_EQ(w.cell(4, 7), std::u16string(29, u'Q'));
+    EXPECT_FALSE(w.store->devices(1).modified()); // reporting is no edit
     w.window.showPage(PageId::Devices);
+    w.window.pressCancel();
     EXPECT_EQ(w.prompter.messages.size(), 1u);
 }
 

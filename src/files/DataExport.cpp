@@ -26,11 +26,20 @@ std::vector<std::string> emptyFolder(const fs::path& folder) {
         }
         return failures;
     }
-    for (const fs::directory_entry& entry : entries) {
+    // The whole listing first, so that removing entries cannot disturb the reading. A folder
+    // that fails half-way is still emptied as far as it was read.
+    std::vector<fs::path> found;
+    for (; entries != fs::directory_iterator(); entries.increment(error)) {
+        found.push_back(entries->path());
+    }
+    if (error) {
+        failures.push_back("Cannot read " + folder.string() + ": " + error.message());
+    }
+    for (const fs::path& entry : found) {
         // remove_all takes a link away without touching what it points at.
-        fs::remove_all(entry.path(), error);
+        fs::remove_all(entry, error);
         if (error) {
-            failures.push_back("Cannot delete " + entry.path().filename().string() + ": " +
+            failures.push_back("Cannot delete " + entry.filename().string() + ": " +
                                error.message());
         }
     }

@@ -5,6 +5,7 @@
 #include "linkage/LinkageRules.h"
 #include "store/ConfigStore.h"
 #include "support/FakePrompter.h"
+#include "support/ReadDirFault.h"
 #include "support/SystemCodeNames.h"
 #include "support/TempDir.h"
 
@@ -359,6 +360,20 @@ TEST(EmptyFolder, RemovesEverythingInsideButNeverFollowsALink) {
     EXPECT_TRUE(fs::is_empty(data.path()));
     EXPECT_TRUE(fs::exists(outside / "precious"));
     EXPECT_TRUE(emptyFolder(data / "missing").empty());
+}
+
+TEST(EmptyFolder, AFolderThatFailsWhileBeingReadIsReportedAndEmptiedAsFarAsRead) {
+    test::TempDir data;
+    for (const char* name : {"a", "b", "c", "d"}) {
+        test::writeAll(data / name, {1});
+    }
+    // With "." and "..", three reads always reach past the start: the failure comes later.
+    test::failFolderReadAfter(3);
+    const std::vector<std::string> failures = emptyFolder(data.path());
+    ASSERT_FALSE(test::folderReadFailurePending());
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0], "Cannot read " + data.path().string() + ": Input/output error");
+    EXPECT_LT(std::distance(fs::directory_iterator(data.path()), fs::directory_iterator()), 4);
 }
 
 } // namespace

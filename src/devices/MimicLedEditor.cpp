@@ -1,4 +1,5 @@
 #include "MimicLedEditor.h"
+#include "MimicLedNames.h"
 
 #include "linkage/LinkageRules.h"
 #include "linkage/LinkageTables.h"
@@ -18,48 +19,13 @@ namespace {
 
 using namespace mimicrecords;
 
-constexpr std::array<std::u16string_view, kCauses> kCauseNames{
-    u"NULL", u"Device to LED", u"Zone to LED", u"NC Input to LED", u"NO Input to LED"};
-constexpr std::array<std::u16string_view, kIndications> kIndicationNames{u"NULL", u"Fire", u"Start",
-                                                                         u"Feedback"};
-constexpr std::array<std::u16string_view, kBoards> kBoardNames{
-    u"00(Main Board)", u"01(EX Board 1)", u"02(EX Board 2)", u"03(EX Board 3)"};
-constexpr int kInputs = 16;
-constexpr int kInputsPerBoard = 4;
 constexpr int kRemoteLoops = 16; // what another host may have fitted, as far as we can know
-
-template <std::size_t N>
-std::vector<std::u16string> names(const std::array<std::u16string_view, N>& list) {
-    return {list.begin(), list.end()};
-}
-
-template <std::size_t N>
-std::u16string nameOf(const std::array<std::u16string_view, N>& list, int value) {
-    return value >= 0 && value < static_cast<int>(N) ? std::u16string(list[value]) : u"";
-}
-
-// "01(Main Board-1)" .. "16(EX Board 3-4)": four contact inputs per board of the module.
-std::u16string inputName(int number) {
-    const int board = (number - 1) / kInputsPerBoard;
-    const int place = (number - 1) % kInputsPerBoard + 1;
-    std::u16string text = numberText(number, 2) + u"(";
-    text += board == 0 ? std::u16string(u"Main Board") : u"EX Board " + numberText(board);
-    return text + u"-" + numberText(place) + u")";
-}
-
-std::vector<std::u16string> inputNames() {
-    std::vector<std::u16string> items;
-    for (int n = 1; n <= kInputs; ++n) {
-        items.push_back(inputName(n));
-    }
-    return items;
-}
 
 } // namespace
 
 MimicLedEditor::MimicLedEditor(ConfigStore& store, Prompter& prompter)
     : m_store(store), m_prompter(prompter) {
-    boards.items = names(kBoardNames);
+    boards.items = mimicnames::boards();
     draw();
 }
 
@@ -95,8 +61,12 @@ void MimicLedEditor::open() {
 
 bool MimicLedEditor::pressSave() {
     m_editor = {};
-    if (!gridConsistent() || !mimicrecords::store(m_store.linkageInputs.working, m_leds)) {
+    if (!gridConsistent()) {
         m_prompter.inform(kCheckData, kProgramName);
+        return false;
+    }
+    if (!mimicrecords::store(m_store.linkageInputs.working, m_leds)) {
+        m_prompter.inform(kNoRoom, kProgramName);
         return false;
     }
     return true;
@@ -138,11 +108,27 @@ bool MimicLedEditor::gridConsistent() const {
         return true;
     }
     for (int row = 1; row <= kLedsPerBoard; ++row) {
-        if (!shown(row).consistent()) {
+        if (!shown(row).consistent() || !offerable(shown(row))) {
             return false;
         }
     }
     return true;
+}
+
+// Loaded records may hold values that no list offers; the row shows them as bare numbers and
+// keeps them, but does not pass until the installer picks an entry. Only the cells whose list
+// the row's cause opens count: those the installer can mend, the others mean nothing for it.
+bool MimicLedEditor::offerable(const MimicLed& led) const {
+    if (led.reg > 1 || led.cause >= kCauses) {
+        return false;
+    }
+    const auto fits = [&](int column, bool offered) { return !applies(led, column) || offered; };
+    const auto numberUpTo = [&led](int last) { return !led.hasNumber() || led.number <= last; };
+    return fits(Indication, led.indication < kIndications) &&
+           fits(Host, !led.hasHost() || led.host < NetworkTable::kHosts) &&
+           fits(Loop, !led.hasLoop() || led.loop < loopCount(led)) &&
+           fits(Addr, numberUpTo(kAddressesPerLoop)) && fits(Zone, numberUpTo(ZoneTable::kZones)) &&
+           fits(Input, numberUpTo(mimicnames::kInputs));
 }
 
 bool MimicLedEditor::applies(const MimicLed& led, int column) const {
@@ -177,10 +163,14 @@ std::vector<std::u16string> MimicLedEditor::hostItems() const {
     return items;
 }
 
+int MimicLedEditor::loopCount(const MimicLed& led) const {
+    return led.host == m_store.hostIndex() ? IoBoardRecord::kBoards : kRemoteLoops;
+}
+
 std::vector<std::u16string> MimicLedEditor::loopItems(const MimicLed& led) const {
     std::vector<std::u16string> items;
     const bool own = led.host == m_store.hostIndex();
-    for (int board = 1; board <= (own ? IoBoardRecord::kBoards : kRemoteLoops); ++board) {
+    for (int board = 1; board <= loopCount(led); ++board) {
         if (!own || m_store.ioBoards.working.registration(board) == 1) {
             items.push_back(numberText(board, 2));
         }
@@ -226,9 +216,9 @@ std::vector<std::u16string> MimicLedEditor::listFor(const MimicLed& led, int col
     case Reg:
         return {markFor(true), markFor(false)};
     case Cause:
-        return names(kCauseNames);
+        return mimicnames::causes();
     case Indication:
-        return names(kIndicationNames);
+        return mimicnames::indications();
     case Host:
         return hostItems();
     case Loop:
@@ -238,7 +228,7 @@ std::vector<std::u16string> MimicLedEditor::listFor(const MimicLed& led, int col
     case Zone:
         return zoneItems();
     case Input:
-        return inputNames();
+        return mimicnames::inputs();
     default:
         return {};
     }
@@ -250,8 +240,7 @@ void MimicLedEditor::storeChoice(MimicLed& led, int column, const std::u16string
         led.reg = index == 0 ? 1 : 0;
         break;
     case Cause:
-        // Host, loop and number mean something else under another cause. Choosing the cause
-        // a row already has keeps them: a list left without a new pick commits its old entry.
+        // Host, loop and number mean something else under another cause.
         if (led.cause != index) {
             led.cause = static_cast<std::uint8_t>(index);
             led.host = MimicLed::kNoHost;
@@ -306,27 +295,32 @@ void MimicLedEditor::commitList(int index) {
     }
     const CellEditor editor = m_editor;
     m_editor = {};
-    if (m_module != 0 && index >= 0 && index < static_cast<int>(editor.items.size())) {
+    // A list left on the entry it opened with is no choice: the stored value stays as it is,
+    // also one that no entry names.
+    if (m_module != 0 && index != editor.selected && index >= 0 &&
+        index < static_cast<int>(editor.items.size())) {
         storeChoice(shown(editor.row), editor.column, editor.items[index], index);
     }
     draw();
 }
 
-// The batch offers the column's own list, and the value chosen goes to all 32 rows of the
+// The batch offers the column's own list, and the value chosen goes to the chosen rows of the
 // shown board as if each cell had been clicked and given it: the indication and the host only
-// reach rows whose cause takes them, and a new cause clears what the old one had chosen. No
-// address range is asked for, as a board has just its 32 rows.
-std::optional<std::vector<std::u16string>> MimicLedEditor::beginColumnBatch(int column) {
+// reach rows whose cause takes them, and a new cause clears what the old one had chosen.
+std::optional<MimicLedEditor::BatchColumn> MimicLedEditor::beginColumnBatch(int column) {
     m_editor = {};
     if (m_module == 0) {
         return std::nullopt;
     }
     switch (column) {
     case Reg:
+        return BatchColumn{u"Choose whether or not register", listFor(MimicLed{}, column)};
     case Cause:
+        return BatchColumn{u"Select C&E Type", listFor(MimicLed{}, column)};
     case Indication:
+        return BatchColumn{u"Select Indicate Type", listFor(MimicLed{}, column)};
     case Host:
-        return listFor(MimicLed{}, column);
+        return BatchColumn{u"Select Host", listFor(MimicLed{}, column)};
     case Loop:
     case Addr:
     case Zone:
@@ -338,7 +332,7 @@ std::optional<std::vector<std::u16string>> MimicLedEditor::beginColumnBatch(int 
     }
 }
 
-void MimicLedEditor::applyColumnBatch(int column, int index) {
+void MimicLedEditor::applyColumnBatch(int column, int index, int firstRow, int lastRow) {
     m_editor = {};
     if (m_module == 0 || column < Reg || column > Host) {
         return;
@@ -347,7 +341,7 @@ void MimicLedEditor::applyColumnBatch(int column, int index) {
     if (index < 0 || index >= static_cast<int>(items.size())) {
         return;
     }
-    for (int row = 1; row <= kLedsPerBoard; ++row) {
+    for (int row = std::max(firstRow, 1); row <= std::min(lastRow, kLedsPerBoard); ++row) {
         MimicLed& led = shown(row);
         if (applies(led, column)) {
             storeChoice(led, column, items[static_cast<std::size_t>(index)], index);
@@ -378,9 +372,9 @@ void MimicLedEditor::draw() {
             continue;
         }
         const MimicLed& led = shown(row);
-        m_grid.setText(row, Reg, markFor(led.reg == 1));
-        m_grid.setText(row, Cause, nameOf(kCauseNames, led.cause));
-        m_grid.setText(row, Indication, nameOf(kIndicationNames, led.indication));
+        m_grid.setText(row, Reg, mimicnames::registration(led.reg));
+        m_grid.setText(row, Cause, mimicnames::cause(led.cause));
+        m_grid.setText(row, Indication, mimicnames::indication(led.indication));
         if (led.cause == MimicLed::Device) {
             if (led.hasHost()) {
                 m_grid.setText(row, Host, numberText(led.host + 1, 3));
@@ -393,12 +387,9 @@ void MimicLedEditor::draw() {
             }
         } else if (led.cause == MimicLed::Zone && led.number != MimicLed::kNoNumber) {
             m_grid.setText(row, Zone, numberText(led.number, 2));
-        } else if (led.cause == MimicLed::NcInput || led.cause == MimicLed::NoInput) {
-            if (led.number >= 1 && led.number <= kInputs) {
-                m_grid.setText(row, Input, inputName(led.number));
-            } else if (led.number != MimicLed::kNoNumber) {
-                m_grid.setText(row, Input, numberText(led.number));
-            }
+        } else if ((led.cause == MimicLed::NcInput || led.cause == MimicLed::NoInput) &&
+                   led.number != MimicLed::kNoNumber) {
+            m_grid.setText(row, Input, mimicnames::input(led.number));
         }
     }
 }

@@ -24,7 +24,8 @@ public:
     static constexpr const char* kInvalid = "The operation is invalid";
     static constexpr const char* kNoBatch = "Sorry,This option cannot be set in batch";
     static constexpr const char* kCheckData = "Please check the data";
-    static constexpr std::u16string_view kBatchCaption = u"Column Batch Setting";
+    static constexpr const char* kNoRoom =
+        "The linkage table has no room for more mimic LED records!";
 
     MimicLedEditor(ConfigStore& store, Prompter& prompter);
 
@@ -57,12 +58,21 @@ public:
     void commitList(int index);
     void closeCellEditor() { m_editor = {}; }
 
-    // The whole of a column of the shown board was selected. The entries to choose one value
-    // from, or nothing when the column takes no batch (the refusal is already shown).
-    std::optional<std::vector<std::u16string>> beginColumnBatch(int column);
-    // Gives every row of the shown board entry `index` of that list, as a click on each cell
-    // would: rows whose cause the column does not apply to keep what they have.
-    void applyColumnBatch(int column, int index);
+    // What the column batch asks for one column: its prompt and the entries to choose from.
+    struct BatchColumn {
+        std::u16string prompt;
+        std::vector<std::u16string> items;
+    };
+    // The whole of a column of the shown board was selected. What to choose one value from,
+    // or nothing when the column takes no batch (the refusal is already shown).
+    std::optional<BatchColumn> beginColumnBatch(int column);
+    // Gives rows first..last of the shown board entry `index` of that list, as a click on each
+    // cell would: rows whose cause the column does not apply to keep what they have.
+    void applyColumnBatch(int column, int index, int firstRow = 1,
+                          int lastRow = mimicrecords::kLedsPerBoard);
+
+    // Where the editor's messages go, also those of the dialogs it leads to.
+    Prompter& prompter() const { return m_prompter; }
 
     // The grid check of the shown board.
     bool gridConsistent() const;
@@ -71,6 +81,8 @@ private:
     MimicLed& shown(int row);
     const MimicLed& shown(int row) const;
     bool applies(const MimicLed& led, int column) const;
+    bool offerable(const MimicLed& led) const;
+    int loopCount(const MimicLed& led) const;
     std::vector<std::u16string> hostItems() const;
     std::vector<std::u16string> loopItems(const MimicLed& led) const;
     std::vector<std::u16string> addressItems(const MimicLed& led) const;

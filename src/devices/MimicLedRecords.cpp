@@ -2,11 +2,11 @@
 
 #include "linkage/LinkageRules.h"
 #include "linkage/LinkageTables.h"
-#include "store/NetworkTable.h"
 
 #include <algorithm>
 #include <bitset>
 #include <memory>
+#include <optional>
 
 namespace qb {
 
@@ -75,13 +75,13 @@ Settings load(const LinkageInputTable& input) {
             continue;
         }
         seen.set(slot);
+        // Every byte as the file holds it, known to the lists or not: the grid shows what it
+        // cannot name as a bare number and asks the installer to choose.
         MimicLed& led = settings[module - 1][ledNumber - 1];
-        led.reg = r[kReg] == 1 ? 1 : 0;
-        // Values the lists cannot offer read as not chosen: the grid check then asks for them, and
-        // an LED without a known cause is no longer stored.
-        led.cause = r[kCause] < kCauses ? r[kCause] : std::uint8_t{MimicLed::Null};
-        led.indication = r[kIndication] < kIndications ? r[kIndication] : 0;
-        led.host = r[kHost] < NetworkTable::kHosts ? r[kHost] : MimicLed::kNoHost;
+        led.reg = r[kReg];
+        led.cause = r[kCause];
+        led.indication = r[kIndication];
+        led.host = r[kHost];
         led.loop = r[kLoop];
         led.number = le::readU16(r, kNumber);
         led.carried = r[kCarried];
@@ -93,7 +93,8 @@ bool store(LinkageInputTable& input, const Settings& settings) {
     // Built aside, so a pool too full for every LED leaves the table as it was.
     auto table = std::make_unique<LinkageInputTable>(input);
 
-    // A damaged chain may run from kind list 5 into another kind's records; those stay.
+    // A damaged chain may run from kind list 5 into another kind's records; those stay where
+    // they are and leave kind list 5.
     std::bitset<LinkageInputTable::kRecords> otherKinds;
     for (int kind = 1; kind <= kLinkageKinds; ++kind) {
         if (kind != kKind) {
@@ -102,16 +103,33 @@ bool store(LinkageInputTable& input, const Settings& settings) {
             }
         }
     }
-    for (const int index : ruleChain(*table, kKind)) {
-        if (!otherKinds.test(static_cast<std::size_t>(index))) {
+    // Room rules share the list but not this editor: they keep their records, their outputs and
+    // their order, ahead of the LED records rebuilt behind them.
+    std::optional<int> previous;
+    table->setHead(kKind, kFreeLink);
+    const auto append = [&](int index) {
+        const auto link = static_cast<std::uint16_t>(index);
+        if (previous) {
+            table->setNextLink(*previous, link);
+        } else {
+            table->setHead(kKind, link);
+        }
+        table->setNextLink(index, kChainEnd);
+        previous = index;
+    };
+    for (const int index : ruleChain(input, kKind)) {
+        if (otherKinds.test(static_cast<std::size_t>(index))) {
+            continue;
+        }
+        if (isMimicRecord(table->record(index))) {
             freeCondition(*table, index);
+        } else {
+            append(index);
         }
     }
-    table->setHead(kKind, kFreeLink);
 
     // Each record taken is the lowest free one, so the next free one always lies beyond it.
     int candidate = 0;
-    std::optional<int> previous;
     for (int module = 1; module <= kModules; ++module) {
         for (int ledNumber = 1; ledNumber <= kLeds; ++ledNumber) {
             const MimicLed& led = settings[module - 1][ledNumber - 1];
@@ -126,13 +144,7 @@ bool store(LinkageInputTable& input, const Settings& settings) {
                 return false;
             }
             writeRecord(*table, candidate, module, ledNumber, led);
-            const auto link = static_cast<std::uint16_t>(candidate);
-            if (previous) {
-                table->setNextLink(*previous, link);
-            } else {
-                table->setHead(kKind, link);
-            }
-            previous = candidate;
+            append(candidate);
         }
     }
     input = *table;

@@ -64,13 +64,15 @@ inline constexpr std::size_t kZero = 20;
 // Module 1..32 by LED 1..128 (board * 32 + row).
 using Settings = std::array<std::array<MimicLed, kLeds>, kModules>;
 
-// Reads the LEDs out of kind list 5. Records that are not mimic records, or that name a module
-// or LED outside the panel, are passed over; of two records for one LED the first counts.
+// Reads the LEDs out of kind list 5, each byte as it stands, also values no list offers.
+// Records that are not mimic records, or that name a module or LED outside the panel, are
+// passed over; of two records for one LED the first counts.
 Settings load(const LinkageInputTable& input);
 
-// Frees every record of kind list 5, then chains one record per LED with a cause, in module
-// then LED order, each in the lowest free record. The table is left as it was, and false
-// returned, when the pool cannot hold them all.
+// Frees the mimic records of kind list 5, then chains one record per LED with a cause, in
+// module then LED order, each in the lowest free record, behind the other records of the list
+// (room rules), which keep their order and their outputs. The table is left as it was, and
+// false returned, when the pool cannot hold them all.
 bool store(LinkageInputTable& input, const Settings& settings);
 
 } // namespace mimicrecords

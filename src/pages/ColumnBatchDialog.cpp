@@ -3,10 +3,18 @@
 #include "CellText.h"
 #include "store/DeviceCatalog.h"
 
+#include <utility>
+
 namespace qb {
 
+ColumnBatchDialog::ColumnBatchDialog(int column, std::u16string prompt,
+                                     std::vector<std::u16string> items, int addressLimit,
+                                     Prompter& prompter)
+    : range(addressLimit), m_column(column), m_prompter(prompter), m_prompt(std::move(prompt)),
+      m_items(std::move(items)) {}
+
 ColumnBatchDialog::ColumnBatchDialog(int column, Prompter& prompter)
-    : m_column(column), m_prompter(prompter) {
+    : range(kAddressLimit), m_column(column), m_prompter(prompter) {
     switch (column) {
     case 1:
         m_prompt = u"Choose whether or not register";

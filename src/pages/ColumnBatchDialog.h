@@ -14,8 +14,12 @@ class ColumnBatchDialog {
 public:
     static constexpr int kAddressLimit = 324;
 
-    // Columns 1 to 6 of the Detector/Module page.
+    // Columns 1 to 6 of the Detector/Module page, over its 324 addresses.
     ColumnBatchDialog(int column, Prompter& prompter);
+    // A column of another grid, which brings its own prompt and list (the first entry
+    // preselected) and its own highest address.
+    ColumnBatchDialog(int column, std::u16string prompt, std::vector<std::u16string> items,
+                      int addressLimit, Prompter& prompter);
 
     const std::u16string caption = u"Column Batch Setting";
     int column() const { return m_column; }
@@ -24,7 +28,7 @@ public:
     int selected() const { return m_selected; }
     void choose(int index);
 
-    AddressRange range{kAddressLimit};
+    AddressRange range;
     void leaveStart() { range.leaveStart(m_prompter); }
     void leaveEnd() { range.leaveEnd(m_prompter); }
 

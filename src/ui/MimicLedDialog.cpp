@@ -2,6 +2,7 @@
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "devices/MimicLedEditor.h"
+#include "pages/MimicColumnBatch.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -13,7 +14,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <optional>
 #include <tuple>
 
 namespace qb::ui {
@@ -32,30 +32,6 @@ bool byInstaller(const QFocusEvent* event) {
     default:
         return false;
     }
-}
-
-// "Column Batch Setting" for one column of the shown board: one entry of the column's own list.
-std::optional<int> chooseBatchValue(QWidget* parent, const std::vector<std::u16string>& items) {
-    QDialog dialog(parent);
-    dialog.setObjectName("columnBatchDialog");
-    dialog.setWindowTitle(qs(MimicLedEditor::kBatchCaption));
-    auto* values = dropDown(&dialog, "values", 16);
-    mirrorItems(values, items, items.empty() ? -1 : 0);
-    auto* ok = button(&dialog, "OK", "ok");
-    auto* cancel = button(&dialog, "Cancel", "cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(values);
-    layout->addLayout(buttons);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted || values->currentIndex() < 0) {
-        return std::nullopt;
-    }
-    return values->currentIndex();
 }
 
 // The view of "MDM Setup": builds its widgets once, forwards every action to the editor and
@@ -199,14 +175,12 @@ private:
 
     void columnBatch(int column) {
         commitCellList();
-        const auto items = m_editor.beginColumnBatch(column);
-        refresh();
-        if (!items) {
-            return;
-        }
-        if (const std::optional<int> index = chooseBatchValue(this, *items)) {
-            act([&] { m_editor.applyColumnBatch(column, *index); });
-        }
+        WidgetDialogRunner dialogs(this);
+        act([&] {
+            mimicbatch::run(m_editor, column, [&](ColumnBatchDialog& dialog) {
+                return dialogs.runColumnBatch(dialog);
+            });
+        });
     }
 
     MimicLedEditor& m_editor;

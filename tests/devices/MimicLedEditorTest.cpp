@@ -1,5 +1,7 @@
 #include "devices/MimicLedEditor.h"
 #include "linkage/LinkageRules.h"
+#include "pages/ColumnBatchDialog.h"
+#include "pages/MimicColumnBatch.h"
 #include "store/ConfigStore.h"
 #include "support/WindowFixture.h"
 
@@ -494,7 +496,8 @@ TEST_F(MimicLedTest, AFullPoolRefusesTheSaveAndChangesNothing) {
     zoneRow(editor, 1);
     zoneRow(editor, 2);
     EXPECT_FALSE(editor.pressSave());
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{Editor::kCheckData});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{
+                                    "The linkage table has no room for more mimic LED records!"});
     EXPECT_TRUE(input() == before);
 
     zoneRow(editor, 2); // unregistered again
@@ -509,17 +512,18 @@ TEST_F(MimicLedTest, BatchOffersTheColumnsOwnListForTheFirstFourColumns) {
     store->network.working.hostRegistration(4) = 1;
     Editor editor(*store, prompter);
     editor.open();
-    EXPECT_EQ(editor.beginColumnBatch(Editor::Reg),
+    EXPECT_EQ(editor.beginColumnBatch(Editor::Reg)->items,
               (std::vector<std::u16string>{u"\u221A", u"\u00D7"}));
-    EXPECT_EQ(editor.beginColumnBatch(Editor::Cause)->size(), 5u);
-    EXPECT_EQ(editor.beginColumnBatch(Editor::Indication)->at(3), u"Feedback");
-    EXPECT_EQ(editor.beginColumnBatch(Editor::Host), (std::vector<std::u16string>{u"001", u"004"}));
+    EXPECT_EQ(editor.beginColumnBatch(Editor::Cause)->items.size(), 5u);
+    EXPECT_EQ(editor.beginColumnBatch(Editor::Indication)->items.at(3), u"Feedback");
+    EXPECT_EQ(editor.beginColumnBatch(Editor::Host)->items,
+              (std::vector<std::u16string>{u"001", u"004"}));
     EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(editor.beginColumnBatch(Editor::Led), std::nullopt);
+    EXPECT_FALSE(editor.beginColumnBatch(Editor::Led));
     EXPECT_TRUE(prompter.messages.empty());
     for (int column : {Editor::Loop, Editor::Addr, Editor::Zone, Editor::Input}) {
         prompter.messages.clear();
-        EXPECT_EQ(editor.beginColumnBatch(column), std::nullopt);
+        EXPECT_FALSE(editor.beginColumnBatch(column));
         EXPECT_EQ(prompter.messages,
                   (std::vector<test::FakePrompter::Message>{{Editor::kNoBatch, kProgramName}}));
     }
@@ -569,6 +573,43 @@ TEST_F(MimicLedTest, BatchReachesOnlyRowsWhoseCauseTakesTheColumn) {
     EXPECT_EQ(editor.led(3, 2).number, 2); // already "Zone to LED": kept
 }
 
+TEST_F(MimicLedTest, BatchGoesToTheRowRangeChosenInTheColumnBatchDialog) {
+    Editor editor(*store, prompter);
+    editor.open();
+    editor.chooseBoard(1);
+    int shown = 0;
+    mimicbatch::run(editor, Editor::Cause, [&](ColumnBatchDialog& dialog) {
+        ++shown;
+        EXPECT_EQ(dialog.caption, u"Column Batch Setting");
+        EXPECT_EQ(dialog.items()[static_cast<std::size_t>(dialog.selected())], u"NULL");
+        dialog.range.startText = u"33";
+        dialog.leaveStart();
+        EXPECT_EQ(dialog.range.startText, u"");
+        dialog.range.startText = u"5";
+        dialog.range.endText = u"40";
+        EXPECT_FALSE(dialog.pressOk());
+        dialog.range.endText = u"9";
+        dialog.choose(2); // "Zone to LED"
+        return dialog.pressOk();
+    });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Address value within 1-32 is required!",
+                                        "Address value cannot be greater than 32!"}));
+    for (int row = 1; row <= 32; ++row) {
+        EXPECT_EQ(editor.grid().text(row, Editor::Cause),
+                  row >= 5 && row <= 9 ? u"Zone to LED" : u"NULL")
+            << row;
+    }
+    EXPECT_EQ(editor.led(3, 5).cause, MimicLed::Null); // main board
+
+    // A column that takes no batch opens no dialog.
+    prompter.messages.clear();
+    mimicbatch::run(editor, Editor::Zone, [&](ColumnBatchDialog&) { return ++shown > 0; });
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{Editor::kNoBatch});
+}
+
 // --- damaged input --------------------------------------------------------------------------
 
 TEST_F(MimicLedTest, RecordsOutsideThePanelArePassedOverAndDropped) {
@@ -593,26 +634,56 @@ TEST_F(MimicLedTest, RecordsOutsideThePanelArePassedOverAndDropped) {
     }
 }
 
-TEST_F(MimicLedTest, UnknownCodesReadAsNotChosen) {
-    placeRecord(0, 3, 1, 1);
-    input().record(0)[12] = 9; // no such cause
-    placeRecord(1, 3, 2, kChainEnd);
-    input().record(1)[8] = 200; // no such indication
-    input().record(1)[6] = 7;   // neither registered nor not
-    input().setHead(5, 0);
-    Editor editor(*store, prompter);
-    editor.open();
-    EXPECT_EQ(editor.grid().text(1, Editor::Cause), u"NULL");
-    EXPECT_EQ(editor.grid().text(2, Editor::Indication), u"NULL");
-    EXPECT_EQ(editor.grid().text(2, Editor::Reg), u"\u00D7");
-    // Row 1 is registered without a cause it could show: the check stops it until mended.
-    EXPECT_EQ(editor.grid().text(1, Editor::Reg), u"\u221A");
-    EXPECT_FALSE(editor.pressSave());
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{Editor::kCheckData});
-    editor.clickCell(1, Editor::Reg);
-    ASSERT_TRUE(editor.pressSave());
-    ASSERT_EQ(countRules(input(), 5), 1);
-    EXPECT_EQ(input().record(0)[5], 2);
+TEST_F(MimicLedTest, LoadedValuesWithoutAListEntryAreKeptShownAndRefused) {
+    const struct {
+        std::size_t offset;
+        std::uint8_t value;
+        std::uint8_t reg;
+        int column;
+        const char16_t* shown;
+    } cases[] = {
+        {6, 7, 7, Editor::Reg, u"Error"},        // neither registered nor not
+        {12, 9, 0, Editor::Cause, u"9"},         // no such cause
+        {8, 200, 1, Editor::Indication, u"200"}, // no such indication
+        {9, 254, 1, Editor::Host, u"255"},       // no such host
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.column);
+        input() = LinkageInputTable::defaults(store->headerTemplate());
+        placeRecord(0, 3, 1, kChainEnd); // a complete "Zone to LED" row ...
+        const auto r = input().record(0);
+        r[20] = 0;
+        if (c.column == Editor::Host) { // ... or "Device to LED"
+            r[12] = 1;
+            r[9] = 0;
+            r[11] = 0;
+            le::writeU16(r, 14, 5);
+        }
+        r[6] = c.reg;
+        r[c.offset] = c.value;
+        input().setHead(5, 0);
+        const Bytes loaded = recordBytes(0);
+
+        Editor editor(*store, prompter);
+        editor.open();
+        EXPECT_EQ(editor.grid().text(1, c.column), c.shown);
+        if (c.column != Editor::Reg) {
+            // A list opened and left without a pick stores nothing.
+            editor.clickCell(1, c.column);
+            EXPECT_EQ(editor.cellEditor().selected, -1);
+            editor.commitList(editor.cellEditor().selected);
+            EXPECT_EQ(editor.grid().text(1, c.column), c.shown);
+        }
+        prompter.messages.clear();
+        EXPECT_FALSE(editor.pressSave());
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{Editor::kCheckData});
+        EXPECT_EQ(recordBytes(0), loaded);
+
+        // Off the shown board, the LED is written back as it was loaded.
+        editor.chooseBoard(1);
+        ASSERT_TRUE(editor.pressSave());
+        EXPECT_EQ(recordBytes(0), loaded);
+    }
 }
 
 TEST_F(MimicLedTest, CyclicChainOpensAndSavesWithoutHanging) {
@@ -644,6 +715,50 @@ TEST_F(MimicLedTest, ChainRunningIntoAnotherKindLeavesThatKindAlone) {
     EXPECT_EQ(recordBytes(0), generalBefore);
     EXPECT_EQ(input().head(1), 0);
     EXPECT_EQ(ruleChain(input(), 5), std::vector<int>{1});
+}
+
+TEST_F(MimicLedTest, RoomRulesStayFirstInKindFiveWithTheirOutputsThroughEverySave) {
+    // Kind list 5 as a file brings it: a room rule, an LED record, another room rule.
+    placeRecord(0, 9, 9, 1);
+    input().record(0)[1] = 0xFF; // written by a room linkage, not by us
+    placeRecord(1, 3, 2, 2);
+    placeRecord(2, 9, 9, kChainEnd);
+    input().record(2)[1] = 0xFF;
+    input().setHead(5, 0);
+    LinkageResultTable& results = store->linkageResults.working;
+    ASSERT_TRUE(appendOutput(input(), results, 0, 5, 0, 0, 7));
+    ASSERT_TRUE(appendOutput(input(), results, 2, 5, 0, 0, 8));
+    ASSERT_TRUE(appendOutput(input(), results, 2, 5, 0, 0, 9));
+    const auto body = [&](int index) { // all but the next link
+        Bytes b = recordBytes(index);
+        b.resize(56);
+        return b;
+    };
+    const Bytes roomA = body(0);
+    const Bytes roomB = body(2);
+    const LinkageResultTable resultsBefore = results;
+
+    Editor editor(*store, prompter);
+    editor.open();
+    EXPECT_EQ(editor.grid().text(2, Editor::Zone), u"02");
+    zoneRow(editor, 5);
+    ASSERT_TRUE(editor.pressSave());
+    // The room rules keep their place, bytes and outputs; the LEDs follow in the lowest free
+    // records.
+    EXPECT_EQ(ruleChain(input(), 5), (std::vector<int>{0, 2, 1, 3}));
+    EXPECT_EQ(body(0), roomA);
+    EXPECT_EQ(body(2), roomB);
+    EXPECT_EQ(input().record(1)[5], 2);
+    EXPECT_EQ(input().record(3)[5], 5);
+    EXPECT_TRUE(results == resultsBefore);
+
+    // Saving again takes nothing more from either pool.
+    const LinkageInputTable afterFirst = input();
+    Editor again(*store, prompter);
+    again.open();
+    ASSERT_TRUE(again.pressSave());
+    EXPECT_TRUE(input() == afterFirst);
+    EXPECT_TRUE(results == resultsBefore);
 }
 
 TEST_F(MimicLedTest, RoomRulesInKindFiveAreNotShownAsLeds) {

@@ -108,7 +108,9 @@ bool MimicLedEditor::gridConsistent() const {
         return true;
     }
     for (int row = 1; row <= kLedsPerBoard; ++row) {
-        if (!shown(row).consistent() || !offerable(shown(row))) {
+        // A row showing "×" needs nothing, whatever it holds.
+        const MimicLed& led = shown(row);
+        if (!led.consistent() || (led.reg != 0 && !offerable(led))) {
             return false;
         }
     }

@@ -643,7 +643,7 @@ TEST_F(MimicLedTest, LoadedValuesWithoutAListEntryAreKeptShownAndRefused) {
         const char16_t* shown;
     } cases[] = {
         {6, 7, 7, Editor::Reg, u"Error"},        // neither registered nor not
-        {12, 9, 0, Editor::Cause, u"9"},         // no such cause
+        {12, 9, 1, Editor::Cause, u"9"},         // no such cause
         {8, 200, 1, Editor::Indication, u"200"}, // no such indication
         {9, 254, 1, Editor::Host, u"255"},       // no such host
     };
@@ -683,6 +683,16 @@ TEST_F(MimicLedTest, LoadedValuesWithoutAListEntryAreKeptShownAndRefused) {
         editor.chooseBoard(1);
         ASSERT_TRUE(editor.pressSave());
         EXPECT_EQ(recordBytes(0), loaded);
+
+        // A row showing "×" needs nothing: it is written back as it was loaded.
+        if (c.reg == 1) {
+            input().record(0)[6] = 0;
+            const Bytes unregistered = recordBytes(0);
+            Editor again(*store, prompter);
+            again.open();
+            ASSERT_TRUE(again.pressSave());
+            EXPECT_EQ(recordBytes(0), unregistered);
+        }
     }
 }
 

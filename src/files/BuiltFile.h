@@ -33,20 +33,6 @@ std::vector<std::uint8_t> startImage(const FileHeader& header, std::size_t size)
 // Seals the image when the variant asks for a CRC.
 void finishImage(BuiltFile& file, FileVariant variant);
 
-// Calls `take(n, record)` for records n = 0 .. count-1 of `recordSize` bytes from `base` on, as
-// far as the bytes hold complete records: a short file changes only what it really holds.
-template <class Take>
-void forEachCompleteRecord(std::span<const std::uint8_t> bytes, std::size_t base,
-                           std::size_t recordSize, int count, Take take) {
-    for (int n = 0; n < count; ++n) {
-        const std::size_t offset = base + recordSize * static_cast<std::size_t>(n);
-        if (offset + recordSize > bytes.size()) {
-            return;
-        }
-        take(n, bytes.subspan(offset, recordSize));
-    }
-}
-
 // Lays the file's first bytes over the header, as far as the file reaches: every reader takes the
 // header this way, whatever the file.
 void overlayHeader(std::span<const std::uint8_t> file, FileHeader& header);

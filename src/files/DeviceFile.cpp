@@ -1,6 +1,7 @@
 #include "DeviceFile.h"
 
 #include "Messages.h"
+#include "PartialRecord.h"
 #include "TextCodec.h"
 #include "store/LittleEndian.h"
 
@@ -24,17 +25,18 @@ void packFields(const DeviceRecord& device, std::span<std::uint8_t> record) {
     record[kReserved2 + 1] = device.reserved2[1];
 }
 
-void unpackFields(std::span<const std::uint8_t> record, DeviceRecord& device) {
-    device.registration = record[kRegistration];
-    device.reserved = record[kReserved];
-    device.address = le::readU16(record, kAddress);
-    device.loopIndex = record[kLoopIndex];
-    device.zone = record[kZone];
-    device.equipType = record[kEquipType];
-    device.productType = record[kProductType];
-    device.outputMode = record[kOutputMode];
-    device.workMode = record[kWorkMode];
-    device.reserved2 = {record[kReserved2], record[kReserved2 + 1]};
+void unpackFields(const PartialRecord& record, DeviceRecord& device) {
+    record.take(kRegistration, device.registration);
+    record.take(kReserved, device.reserved);
+    record.takeU16(kAddress, device.address);
+    record.take(kLoopIndex, device.loopIndex);
+    record.take(kZone, device.zone);
+    record.take(kEquipType, device.equipType);
+    record.take(kProductType, device.productType);
+    record.take(kOutputMode, device.outputMode);
+    record.take(kWorkMode, device.workMode);
+    record.take(kReserved2, device.reserved2[0]);
+    record.take(kReserved2 + 1, device.reserved2[1]);
 }
 
 } // namespace
@@ -64,16 +66,15 @@ BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemC
 
 void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code,
                     CutPositions& cut) {
-    if (bytes.size() >= FileHeader::kSize) {
-        entry.header = FileHeader::fromBytes(bytes);
-    }
-    forEachCompleteRecord(
-        bytes, FileHeader::kSize, deviceRecordSize(code), DeviceTableEntry::kRecords,
-        [&](int n, std::span<const std::uint8_t> record) {
-            DeviceRecord& device = entry.records[n];
-            unpackFields(record, device);
-            cut[n] = !device.position.assign(decodeField(record.subspan(kPosition)));
-        });
+    overlayHeader(bytes, entry.header);
+    forEachRecord(bytes, FileHeader::kSize, deviceRecordSize(code), DeviceTableEntry::kRecords,
+                  [&](int n, const PartialRecord& record) {
+                      DeviceRecord& device = entry.records[n];
+                      unpackFields(record, device);
+                      if (const auto position = record.text(kPosition, positionFieldSize(code))) {
+                          cut[n] = !device.position.assign(*position);
+                      }
+                  });
 }
 
 } // namespace qb

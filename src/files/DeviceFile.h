@@ -37,9 +37,9 @@ inline std::size_t fileSize(SystemCode code) {
 BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemCode code,
                           FileVariant variant);
 
-// Takes the header and every complete record the bytes hold: the twelve field bytes as they are
-// and the position text, cut to 29 characters when longer. `cut` tells, for each record read,
-// whether its position was cut.
+// Takes the header and the records as far as the bytes hold them, a cut last record included:
+// the twelve field bytes as they are and the position text, cut to 29 characters when longer.
+// `cut` tells, for each position read, whether it was cut.
 void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code,
                     CutPositions& cut);
 

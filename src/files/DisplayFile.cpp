@@ -1,5 +1,6 @@
 #include "DisplayFile.h"
 
+#include "PartialRecord.h"
 #include "TextCodec.h"
 
 namespace qb {
@@ -23,17 +24,17 @@ BuiltFile buildDisplayFile(const DisplayTable& table, FileVariant variant) {
 }
 
 void readDisplayFile(std::span<const std::uint8_t> bytes, DisplayTable& table) {
-    if (bytes.size() >= FileHeader::kSize) {
-        table.header = FileHeader::fromBytes(bytes);
-    }
-    forEachCompleteRecord(bytes, kRecordBase, kRecordSize, DisplayTable::kDisplays,
-                          [&](int n, std::span<const std::uint8_t> record) {
-                              DisplayRecord& display = table.displays[n];
-                              display.registration = record[kRegistration];
-                              display.type = record[kType];
-                              display.zone = record[kZone];
-                              display.name.assign(decodeField(record.subspan(kName, kNameField)));
-                          });
+    overlayHeader(bytes, table.header);
+    forEachRecord(bytes, kRecordBase, kRecordSize, DisplayTable::kDisplays,
+                  [&](int n, const PartialRecord& record) {
+                      DisplayRecord& display = table.displays[n];
+                      record.take(kRegistration, display.registration);
+                      record.take(kType, display.type);
+                      record.take(kZone, display.zone);
+                      if (const auto name = record.text(kName, kNameField)) {
+                          display.name.assign(*name);
+                      }
+                  });
 }
 
 } // namespace qb

@@ -26,7 +26,8 @@ inline constexpr std::size_t kNameLimit = 40;
 // written empty.
 BuiltFile buildDisplayFile(const DisplayTable& table, FileVariant variant);
 
-// Takes the header and every complete display record the bytes hold.
+// Takes the header and the display records as far as the bytes hold them, a cut last record
+// included.
 void readDisplayFile(std::span<const std::uint8_t> bytes, DisplayTable& table);
 
 } // namespace qb

@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -34,12 +35,11 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
 
 // Opens an existing regular file for reading; -1 for anything else. O_NONBLOCK keeps a FIFO
 // or device of the same name from blocking the open.
-int openRegular(const fs::path& path) {
+int openRegular(const fs::path& path, struct stat& info) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return -1;
     }
-    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return -1;
@@ -97,14 +97,28 @@ FileResult writeFile(const fs::path& path, std::span<const std::uint8_t> bytes) 
 }
 
 std::optional<std::vector<std::uint8_t>> readFile(const fs::path& path, std::size_t maxBytes) {
-    const int fd = openRegular(path);
+    auto start = readFileStart(path, maxBytes);
+    if (!start) {
+        return std::nullopt;
+    }
+    return std::move(start->bytes);
+}
+
+std::optional<FileStart> readFileStart(const fs::path& path, std::size_t maxBytes) {
+    struct stat info {};
+    const int fd = openRegular(path, info);
     if (fd < 0) {
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes(maxBytes);
-    bytes.resize(readUpTo(fd, bytes.data(), maxBytes));
+    FileStart start;
+    start.bytes.resize(maxBytes);
+    start.bytes.resize(readUpTo(fd, start.bytes.data(), maxBytes));
     ::close(fd);
-    return bytes;
+    // Should the file change after it was opened, what the reading met has the last word.
+    const auto opened = static_cast<std::uintmax_t>(info.st_size);
+    start.size = start.bytes.size() < maxBytes ? start.bytes.size()
+                                               : std::max<std::uintmax_t>(opened, maxBytes);
+    return start;
 }
 
 std::optional<FileHeader> peekHeader(const fs::path& path) {

@@ -31,6 +31,16 @@ FileResult writeFile(const std::filesystem::path& path, std::span<const std::uin
 std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path,
                                                   std::size_t maxBytes);
 
+// The start of a file and the file's whole length.
+struct FileStart {
+    std::vector<std::uint8_t> bytes; // at most the bytes asked for
+    std::uintmax_t size = 0;
+};
+
+// As readFile, with the file's length beside the bytes, so that a reader can tell a short or an
+// overlong file from a whole one.
+std::optional<FileStart> readFileStart(const std::filesystem::path& path, std::size_t maxBytes);
+
 // The file's header, nothing when the file does not exist. The bytes of a file shorter than a
 // header read as zero.
 std::optional<FileHeader> peekHeader(const std::filesystem::path& path);

@@ -61,8 +61,15 @@ public:
         return false;
     }
 
-    std::vector<std::uint8_t> read(std::string_view name, std::size_t size) const {
-        return readFile(path(name), size).value_or(std::vector<std::uint8_t>());
+    // The file's first `expected` bytes, its layout's size. A file of another length is still
+    // read as far as it goes, and said to be so: a cut or foreign copy must never pass for a
+    // whole one.
+    std::vector<std::uint8_t> read(std::string_view name, std::size_t expected) {
+        FileStart start = readFileStart(path(name), expected).value_or(FileStart());
+        if (start.size != expected) {
+            report(messages::unexpectedFileSize(fileName(m_hostIndex, name), start.size, expected));
+        }
+        return std::move(start.bytes);
     }
 
     void report(const std::string& text) {

@@ -14,4 +14,15 @@ std::string textTooLongOnSave(int line) {
     return format("Input string too long,Line %d\n", line);
 }
 
+std::string unexpectedFileSize(const std::string& file, std::uintmax_t size, std::size_t expected) {
+    const auto length = static_cast<unsigned long long>(size);
+    const auto layout = static_cast<unsigned long long>(expected);
+    if (size < expected) {
+        return format("%s is %llu bytes long, %llu expected: read as far as it goes", file.c_str(),
+                      length, layout);
+    }
+    return format("%s is %llu bytes long, %llu expected: the bytes after %llu were ignored",
+                  file.c_str(), length, layout, layout);
+}
+
 } // namespace qb::messages

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -22,5 +23,9 @@ std::string zoneNameTooLongOnExport(int zone);
 std::string positionTooLongOnExport(int fileNumber, int address);
 // Any text over its limit during a page's Save (zone number or address within its loop).
 std::string textTooLongOnSave(int line);
+// A file Load Data read whose length is not its layout's (file name as in the set, e.g.
+// "M001ZONE.BIN"): a shorter one was read as far as it goes, the bytes past the layout of a
+// longer one were left alone.
+std::string unexpectedFileSize(const std::string& file, std::uintmax_t size, std::size_t expected);
 
 } // namespace qb::messages

@@ -36,6 +36,20 @@ template <class Emit> void forEachCharacter(std::u16string_view name, Emit emit)
     }
 }
 
+// The length of the text without a last character that lacks some of its bytes.
+std::size_t withoutCutCharacter(std::span<const std::uint8_t> text) {
+    std::size_t start = text.size(); // walks back over at most three continuation bytes
+    while (start > 0 && text.size() - start < 3 && (text[start - 1] & 0xC0) == 0x80) {
+        --start;
+    }
+    if (start == 0) {
+        return text.size();
+    }
+    const std::uint8_t lead = text[start - 1];
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return text.size() - (start - 1) < length ? start - 1 : text.size();
+}
+
 } // namespace
 
 std::string toUtf8(std::u16string_view name) {
@@ -79,6 +93,13 @@ std::u16string decodeField(std::span<const std::uint8_t> field) {
     const auto end = std::find(field.begin(), field.end(), 0);
     return fromUtf8(std::string_view(reinterpret_cast<const char*>(field.data()),
                                      static_cast<std::size_t>(end - field.begin())));
+}
+
+std::u16string decodeCutField(std::span<const std::uint8_t> held) {
+    if (std::find(held.begin(), held.end(), 0) != held.end()) {
+        return decodeField(held);
+    }
+    return decodeField(held.first(withoutCutCharacter(held)));
 }
 
 void putField(std::span<std::uint8_t> field, std::string_view text) {

@@ -27,6 +27,10 @@ std::string encodeTruncated(std::u16string_view name, std::size_t limitBytes);
 // from UTF-8 with every invalid sequence replaced by U+FFFD.
 std::u16string decodeField(std::span<const std::uint8_t> field);
 
+// The same for the start of a field that a short file cuts off: without a NUL in it, a last
+// character whose bytes are not all there is left out rather than read as U+FFFD.
+std::u16string decodeCutField(std::span<const std::uint8_t> held);
+
 // Zero-fills the field, then writes as much of `text` as leaves room for its NUL. The callers
 // have checked the length already; the cut only guards the field's end.
 void putField(std::span<std::uint8_t> field, std::string_view text);

@@ -1,6 +1,7 @@
 #include "ZoneFile.h"
 
 #include "Messages.h"
+#include "PartialRecord.h"
 #include "TextCodec.h"
 
 namespace qb {
@@ -30,20 +31,20 @@ BuiltFile buildZoneFile(const ZoneTable& table, FileVariant variant) {
 }
 
 void readZoneFile(std::span<const std::uint8_t> bytes, ZoneTable& table) {
-    if (bytes.size() >= FileHeader::kSize) {
-        table.header = FileHeader::fromBytes(bytes);
-    }
+    overlayHeader(bytes, table.header);
     if (bytes.size() > kResound) {
         table.resound = bytes[kResound];
     }
-    forEachCompleteRecord(bytes, kRecordBase, kRecordSize, ZoneTable::kZones,
-                          [&](int n, std::span<const std::uint8_t> record) {
-                              ZoneRecord& zone = table.zones[n];
-                              zone.registration = record[kRegistration];
-                              zone.name.assign(decodeField(record.subspan(kName, kNameField)));
-                              zone.option1 = record[kOption1];
-                              zone.option2 = record[kOption2];
-                          });
+    forEachRecord(bytes, kRecordBase, kRecordSize, ZoneTable::kZones,
+                  [&](int n, const PartialRecord& record) {
+                      ZoneRecord& zone = table.zones[n];
+                      record.take(kRegistration, zone.registration);
+                      if (const auto name = record.text(kName, kNameField)) {
+                          zone.name.assign(*name);
+                      }
+                      record.take(kOption1, zone.option1);
+                      record.take(kOption2, zone.option2);
+                  });
 }
 
 } // namespace qb

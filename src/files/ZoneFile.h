@@ -27,8 +27,8 @@ inline constexpr std::size_t kResound = 544;
 // (worded for Data export or for the Zone page's Save) and leaves its field empty.
 BuiltFile buildZoneFile(const ZoneTable& table, FileVariant variant);
 
-// Takes the header, the "Resound" byte and every complete zone record the bytes hold; the rest
-// of the table keeps its contents.
+// Takes the header, the "Resound" byte and the zone records as far as the bytes hold them, a cut
+// last record included; the rest of the table keeps its contents.
 void readZoneFile(std::span<const std::uint8_t> bytes, ZoneTable& table);
 
 } // namespace qb

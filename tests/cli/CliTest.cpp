@@ -120,6 +120,27 @@ TEST(Cli, DumpShowsTheLoadedConfigurationAsJson) {
     EXPECT_NE(missing.err.find("File of Setting Zone does not exist\n"), std::string::npos);
 }
 
+TEST(Cli, AFileOfAnotherLengthIsNamedAndFailsEveryCommandThatLoads) {
+    test::TempDir dir;
+    const std::string data = (dir / "set").string();
+    ASSERT_EQ(cli({"new", data, "--system-code", "2"}).status, 0);
+    auto zone = test::readAll(dir / "set/M001ZONE.BIN");
+    zone.resize(300);
+    test::writeAll(dir / "set/M001ZONE.BIN", zone);
+    const CliRun finalized = cli({"finalize", data, "--system-code", "2"});
+    EXPECT_EQ(finalized.status, 1);
+    EXPECT_EQ(finalized.err,
+              "M001ZONE.BIN is 300 bytes long, 548 expected: read as far as it goes\n");
+
+    auto keypad = test::readAll(dir / "set/M001KPAD.BIN");
+    keypad.resize(500);
+    test::writeAll(dir / "set/M001KPAD.BIN", keypad);
+    const CliRun dumped = cli({"dump", data, "--system-code", "2"});
+    EXPECT_EQ(dumped.status, 1);
+    EXPECT_EQ(dumped.err,
+              "M001KPAD.BIN is 500 bytes long, 432 expected: the bytes after 432 were ignored\n");
+}
+
 TEST(Cli, RefusesWrongUsageAndFoldersItMustNotEmpty) {
     EXPECT_EQ(cli({"--help"}).status, 0);
     EXPECT_NE(cli({"--help"}).out.find("usage: quillbarrow-cli"), std::string::npos);

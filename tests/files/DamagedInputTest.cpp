@@ -23,43 +23,77 @@ protected:
         ConfigStore::create(RunState::begin(SystemCode::TwoLoopSo3, folder.path()));
 };
 
-TEST_F(DamagedInput, AShortZoneFileChangesOnlyTheCompleteRecordsItHolds) {
+TEST_F(DamagedInput, AShortZoneOrDisplayFileGivesWhatItHoldsOfItsCutRecordAndHeader) {
     ZoneTable source = store->zones.working;
     for (int z = 1; z <= 32; ++z) {
         source.zone(z).registration = 1;
         source.zone(z).name.assign(u"Z" + std::u16string(1, char16_t(u'A' + z % 26)));
     }
+    source.zone(3).name.assign(u"Küche");
     const Bytes full = buildZoneFile(source, FileVariant::Export).bytes;
 
-    // Zones 1 and 2 complete, zone 3 cut in its name.
-    const Bytes cut(full.begin(), full.begin() + 32 + 16 * 2 + 5);
+    // Zones 1 and 2 complete; zone 3 ends inside the "ü" of its name, before its options.
+    const Bytes cut(full.begin(), full.begin() + 32 + 16 * 2 + 3);
     ZoneTable& zones = store->zones.working;
     zones.zone(3).name.assign(u"Keep me");
+    zones.zone(3).option1 = 0x55;
+    zones.zone(4).name.assign(u"Untouched");
     readZoneFile(cut, zones);
     EXPECT_EQ(zones.zone(1), source.zone(1));
     EXPECT_EQ(zones.zone(2), source.zone(2));
-    EXPECT_EQ(zones.zone(3).name.view(), u"Keep me");
-    EXPECT_EQ(zones.zone(3).registration, 0);
+    EXPECT_EQ(zones.zone(3).registration, 1);
+    EXPECT_EQ(zones.zone(3).name.view(), u"K"); // the cut character is left out
+    EXPECT_EQ(zones.zone(3).option1, 0x55);
+    EXPECT_EQ(zones.zone(4).name.view(), u"Untouched");
     EXPECT_EQ(zones.header, FileHeader::fromBytes(full));
 
-    // Too short for a header: nothing changes.
-    ZoneTable before = zones;
-    readZoneFile(Bytes(full.begin(), full.begin() + 20), zones);
-    EXPECT_EQ(zones, before);
+    // Too short for a whole header: its bytes are laid over the header, the rest stays.
+    Bytes start(full.begin(), full.begin() + 20);
+    start[8] = 9;
+    zones.header.setCrc(0x01020304);
+    readZoneFile(start, zones);
+    EXPECT_EQ(zones.header.formatByte1(), 9);
+    EXPECT_EQ(zones.header.crc(), 0x01020304u);
+
+    DisplayTable displays = store->displays.working;
+    displays.display(2).registration = 1;
+    displays.display(2).type = 1;
+    const Bytes fsd = buildDisplayFile(displays, FileVariant::Export).bytes;
+    DisplayTable& loaded = store->displays.working;
+    loaded.display(2).zone = 7;
+    loaded.display(2).name.assign(u"Old name");
+    // Display 2 ends after its type byte.
+    readDisplayFile(Bytes(fsd.begin(), fsd.begin() + 32 + 44 + 2), loaded);
+    EXPECT_EQ(loaded.display(2).registration, 1);
+    EXPECT_EQ(loaded.display(2).type, 1);
+    EXPECT_EQ(loaded.display(2).zone, 7);
+    EXPECT_EQ(loaded.display(2).name.view(), u"Old name");
 }
 
-TEST_F(DamagedInput, AShortDeviceFileKeepsTheRecordsItDoesNotReach) {
+TEST_F(DamagedInput, AShortDeviceFileGivesWhatItHoldsOfItsCutRecordAndKeepsTheRest) {
     DeviceTableEntry source = store->devices(2).working;
     source.device(1, 1).position.assign(u"first");
     source.device(1, 2).position.assign(u"second");
+    source.device(1, 2).zone = 9;
     const Bytes full =
         buildDeviceFile(source, 2, SystemCode::TwoLoopSo3, FileVariant::Export).bytes;
     DeviceTableEntry& entry = store->devices(2).working;
     entry.device(1, 2).position.assign(u"previous");
-    readDeviceFile(Bytes(full.begin(), full.begin() + 32 + 42 + 41), entry, SystemCode::TwoLoopSo3,
-                   store->cutPositions(2));
+    entry.device(1, 3).position.assign(u"untouched");
+    // Address 2 ends three letters into its position.
+    readDeviceFile(Bytes(full.begin(), full.begin() + 32 + 42 + 12 + 3), entry,
+                   SystemCode::TwoLoopSo3, store->cutPositions(2));
     EXPECT_EQ(entry.device(1, 1).position.view(), u"first");
-    EXPECT_EQ(entry.device(1, 2).position.view(), u"previous");
+    EXPECT_EQ(entry.device(1, 2).zone, 9);
+    EXPECT_EQ(entry.device(1, 2).position.view(), u"sec");
+    EXPECT_EQ(entry.device(1, 3).position.view(), u"untouched");
+
+    // Cut inside the address: the half of a number is not taken.
+    entry.device(1, 2).address = 0x0102;
+    Bytes cutAddress(full.begin(), full.begin() + 32 + 42 + 3);
+    cutAddress.back() = 0x77;
+    readDeviceFile(cutAddress, entry, SystemCode::TwoLoopSo3, store->cutPositions(2));
+    EXPECT_EQ(entry.device(1, 2).address, 0x0102);
 }
 
 TEST_F(DamagedInput, AShortNetworkFileOverlaysOnlyWhatItHolds) {

@@ -48,6 +48,11 @@ TEST(ReadFile, ReadsUpToTheLimitAndAcceptsShortFiles) {
     EXPECT_EQ(readFile(dir / "f", 4)->size(), 4u);
     EXPECT_EQ(readFile(dir / "f", 100)->size(), 10u);
     EXPECT_FALSE(readFile(dir / "absent", 10));
+    // Beside the bytes asked for, the file's whole length.
+    EXPECT_EQ(readFileStart(dir / "f", 4)->bytes.size(), 4u);
+    EXPECT_EQ(readFileStart(dir / "f", 4)->size, 10u);
+    EXPECT_EQ(readFileStart(dir / "f", 100)->size, 10u);
+    EXPECT_FALSE(readFileStart(dir / "absent", 10));
 }
 
 TEST(ReadFile, AnythingButARegularFileDoesNotExist) {

@@ -87,6 +87,7 @@ TEST_P(WholeSet, ExportLoadExportGivesTheSameBytesAndRestoresEveryTable) {
              fs::copy_options::overwrite_existing | fs::copy_options::recursive);
     const SetOutcome loaded = second.loadAll();
     EXPECT_FALSE(loaded.cancelled);
+    EXPECT_EQ(second.prompter.texts(), std::vector<std::string>()); // every file of its size
     const ConfigStore& a = *first.store;
     const ConfigStore& b = *second.store;
     EXPECT_EQ(b.zones.working, a.zones.working);
@@ -237,6 +238,41 @@ TEST(LoadData, ReadsTheStartingHostsFilesEvenWhenTheNetworkFileNamesAnother) {
     site.store->network.working.setHostIndex(6);
     site.loadAll();
     EXPECT_FALSE(fs::exists(site.data("M007SYS_.BIN")));
+}
+
+TEST(LoadData, AFileOfAnotherLengthIsReadAsFarAsItGoesAndReportedRightAfterItsRead) {
+    Installation site(SystemCode::TwoLoopSo3);
+    ZoneTable& zones = site.store->zones.working;
+    zones.zone(1).name.assign(u"Hall");
+    zones.zone(5).registration = 4; // its report follows the zone file's own
+    site.exportAll();
+    const auto resize = [&](const char* name, std::size_t size) {
+        Bytes bytes = test::readAll(site.data(name));
+        bytes.resize(size, 0xEE);
+        test::writeAll(site.data(name), bytes);
+    };
+    resize("M001ZONE.BIN", 300);
+    resize("M001FSD_.BIN", 1400);
+    resize("M001ID05.BIN", 27247);
+    site.prompter.messages.clear();
+    zones.zone(1).name.assign(u"");
+    zones.zone(32).name.assign(u"Not in file");
+    const SetOutcome outcome = site.loadAll();
+    EXPECT_EQ(site.prompter.texts(),
+              (std::vector<std::string>{
+                  "M001ZONE.BIN is 300 bytes long, 548 expected: read as far as it goes",
+                  "The registration information of the Zone is wrong. Please go to the setting "
+                  "interface to check and correct!\nThe reason for this problem may be that the "
+                  "imported data is from a mismatched version",
+                  "M001FSD_.BIN is 1400 bytes long, 1352 expected: the bytes after 1352 were "
+                  "ignored",
+                  "M001ID05.BIN is 27247 bytes long, 27248 expected: read as far as it goes"}));
+    for (const auto& message : site.prompter.messages) {
+        EXPECT_EQ(message.caption, "Quillbarrow");
+    }
+    EXPECT_EQ(outcome.problems, 3);
+    EXPECT_EQ(zones.zone(1).name.view(), u"Hall");
+    EXPECT_EQ(zones.zone(32).name.view(), u"Not in file");
 }
 
 TEST(LoadData, AnUnsetRuleCountReadsAsZeroAndShortFilesKeepTheRest) {

@@ -1,9 +1,9 @@
 // Data export and Load Data of a full configuration, beside the floor: writing and reading the
 // same bytes with plain file calls.
+#include "base/Prompter.h"
 #include "files/DataExport.h"
 #include "files/LoadData.h"
 #include "linkage/LinkageRules.h"
-#include "pages/Prompter.h"
 #include "store/ConfigStore.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/Prompter.h"
+#include "base/Prompter.h"
 #include "store/SystemCode.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "linkage/EditorControls.h"
+#include "base/EditorControls.h"
 
 #include <cstdint>
 #include <optional>

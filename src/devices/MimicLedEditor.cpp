@@ -1,11 +1,11 @@
 #include "MimicLedEditor.h"
 #include "MimicLedNames.h"
 
+#include "base/CellLists.h"
+#include "base/CellText.h"
+#include "base/Prompter.h"
 #include "linkage/LinkageRules.h"
 #include "linkage/LinkageTables.h"
-#include "pages/CellLists.h"
-#include "pages/CellText.h"
-#include "pages/Prompter.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 

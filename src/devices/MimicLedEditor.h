@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MimicLedRecords.h"
-#include "linkage/EditorControls.h"
-#include "pages/PageGrid.h"
+#include "base/EditorControls.h"
+#include "base/PageGrid.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "MimicLedNames.h"
 
 #include "MimicLedRecords.h"
-#include "pages/CellText.h"
+#include "base/CellText.h"
 
 #include <array>
 #include <string_view>

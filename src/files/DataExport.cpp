@@ -8,8 +8,8 @@
 #include "IoBoardFile.h"
 #include "NetworkFile.h"
 #include "ZoneFile.h"
+#include "base/Prompter.h"
 #include "linkage/LinkageRules.h"
-#include "pages/Prompter.h"
 #include "store/ConfigStore.h"
 
 namespace qb {

@@ -9,7 +9,7 @@
 #include "Messages.h"
 #include "NetworkFile.h"
 #include "ZoneFile.h"
-#include "pages/Prompter.h"
+#include "base/Prompter.h"
 #include "store/ConfigStore.h"
 
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #include "InputTypeControls.h"
 
-#include "pages/CellText.h"
+#include "base/CellText.h"
 #include "store/DeviceCatalog.h"
 
 #include <algorithm>

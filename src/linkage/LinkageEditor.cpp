@@ -1,8 +1,8 @@
 #include "LinkageEditor.h"
 
 #include "LinkageRules.h"
-#include "pages/CellText.h"
-#include "pages/Prompter.h"
+#include "base/CellText.h"
+#include "base/Prompter.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 

@@ -1,7 +1,7 @@
 #include "LinkageEditors.h"
 
-#include "pages/CellText.h"
-#include "pages/Prompter.h"
+#include "base/CellText.h"
+#include "base/Prompter.h"
 #include "store/ConfigStore.h"
 #include "store/LittleEndian.h"
 

@@ -1,6 +1,6 @@
 #include "LinkageRules.h"
 
-#include "pages/CellText.h"
+#include "base/CellText.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 

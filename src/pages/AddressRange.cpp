@@ -1,7 +1,7 @@
 #include "AddressRange.h"
 
-#include "CellText.h"
-#include "Prompter.h"
+#include "base/CellText.h"
+#include "base/Prompter.h"
 #include "files/Messages.h"
 
 namespace qb {

@@ -1,6 +1,6 @@
 #include "ColumnBatchDialog.h"
 
-#include "CellText.h"
+#include "base/CellText.h"
 #include "store/DeviceCatalog.h"
 
 #include <utility>

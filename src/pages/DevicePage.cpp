@@ -1,11 +1,11 @@
 #include "DevicePage.h"
 
-#include "CellLists.h"
 #include "ColumnBatchDialog.h"
 #include "DialogRunner.h"
 #include "PageFileWriter.h"
-#include "Prompter.h"
 #include "RegistrationColumn.h"
+#include "base/CellLists.h"
+#include "base/Prompter.h"
 #include "files/DeviceFile.h"
 #include "files/FileNames.h"
 #include "files/Messages.h"

@@ -1,8 +1,8 @@
 #include "DisplayPage.h"
 
-#include "CellLists.h"
 #include "PageFileWriter.h"
 #include "RegistrationColumn.h"
+#include "base/CellLists.h"
 #include "files/DisplayFile.h"
 #include "files/FileNames.h"
 #include "store/ConfigStore.h"

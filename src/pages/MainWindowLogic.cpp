@@ -1,10 +1,10 @@
 #include "MainWindowLogic.h"
 
-#include "CellText.h"
 #include "DialogRunner.h"
 #include "MainMenu.h"
 #include "PageFileWriter.h"
-#include "Prompter.h"
+#include "base/CellText.h"
+#include "base/Prompter.h"
 #include "devices/KeypadEditor.h"
 #include "devices/MimicLedEditor.h"
 #include "files/DataExport.h"

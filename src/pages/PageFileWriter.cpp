@@ -1,6 +1,6 @@
 #include "PageFileWriter.h"
 
-#include "Prompter.h"
+#include "base/Prompter.h"
 #include "files/FileIo.h"
 
 namespace qb {

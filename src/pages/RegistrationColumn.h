@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CellText.h"
-#include "PageGrid.h"
-#include "Prompter.h"
+#include "base/CellText.h"
+#include "base/PageGrid.h"
+#include "base/Prompter.h"
 
 #include <cstdint>
 #include <string>

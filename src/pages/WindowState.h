@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageGrid.h"
+#include "base/PageGrid.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "ZonePage.h"
 
-#include "CellLists.h"
 #include "PageFileWriter.h"
 #include "RegistrationColumn.h"
+#include "base/CellLists.h"
 #include "files/FileNames.h"
 #include "files/Messages.h"
 #include "files/ZoneFile.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "linkage/EditorControls.h"
-#include "pages/PageGrid.h"
+#include "base/EditorControls.h"
+#include "base/PageGrid.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 #include "devices/KeypadEditor.h"
-#include "pages/CellText.h"
+#include "base/CellText.h"
 #include "store/ConfigStore.h"
 #include "support/WindowFixture.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Prompter.h"
 #include "pages/DialogRunner.h"
-#include "pages/Prompter.h"
 
 #include <deque>
 #include <functional>

@@ -33,7 +33,8 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
       "missing" when absent.
   dump DIR --system-code C [--host N] [--json]
       The configuration loaded from DIR, readable: zones, hosts, displays, IO boards,
-      registered devices, linkage rules with their outputs, mimic modules and keypads.
+      registered devices, linkage rules with their outputs, mimic modules, keypads, and
+      the hand control, broadcast, hydrant and gas zone records that differ from start-up.
 
 Like "Data export", new and finalize first empty the target folder; they refuse a folder that
 holds anything but configuration files ("M....BIN") unless --force is given.

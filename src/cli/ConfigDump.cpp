@@ -7,6 +7,7 @@
 #include "store/DeviceCatalog.h"
 #include "store/LittleEndian.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -270,6 +271,38 @@ Array keypads(const ConfigStore& s) {
     return list;
 }
 
+// The records of a panel table that differ from its start-up contents, numbered from 1, with
+// their bytes in hex: enough to see what a set holds and to compare two sets.
+template <class Table>
+Array changedRecords(const Table& table, const FileHeader& headerTemplate, std::size_t recordSize) {
+    const Table startUp = Table::defaults(headerTemplate);
+    Array list;
+    for (std::size_t at = 0; at + recordSize <= table.data.size(); at += recordSize) {
+        const auto record = std::span(table.data).subspan(at, recordSize);
+        if (std::equal(record.begin(), record.end(), startUp.data.begin() + at)) {
+            continue;
+        }
+        std::string bytes;
+        for (const std::uint8_t byte : record) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, bytes.empty() ? "%02X" : " %02X", byte);
+            bytes += hex;
+        }
+        list.push_back(Object{{"record", static_cast<int>(at / recordSize + 1)}, {"bytes", bytes}});
+    }
+    return list;
+}
+
+Object panels(const ConfigStore& s) {
+    const FileHeader& headerTemplate = s.headerTemplate();
+    return Object{{"handControl", changedRecords(s.handControl.working, headerTemplate, 12)},
+                  {"broadcast", changedRecords(s.broadcast.working, headerTemplate, 4)},
+                  {"broadcastPoints", changedRecords(s.broadcastPoints.working, headerTemplate, 8)},
+                  {"hydrant", changedRecords(s.hydrant.working, headerTemplate, 8)},
+                  {"gasZones",
+                   changedRecords(s.gasZones.working, headerTemplate, GasZoneTable::kRecordSize)}};
+}
+
 Value document(const ConfigStore& s) {
     return Object{{"systemCode", toByte(s.systemCode())},
                   {"zones", zones(s)},
@@ -279,7 +312,8 @@ Value document(const ConfigStore& s) {
                   {"devices", devices(s)},
                   {"linkage", linkage(s)},
                   {"mimic", mimic(s)},
-                  {"keypads", keypads(s)}};
+                  {"keypads", keypads(s)},
+                  {"panels", panels(s)}};
 }
 
 } // namespace

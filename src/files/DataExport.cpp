@@ -82,6 +82,7 @@ private:
 
     void exportDevices();
     void exportLinkage();
+    void exportPanels();
 
     ConfigStore& m_store;
     Prompter& m_prompter;
@@ -144,6 +145,33 @@ void Exporter::run() {
     s.keypad.working.header = FileHeader::fromTemplate(headerTemplate, tags::kKeypad);
     writeTable(names::kKeypad, buildImageFile(s.keypad.working, FileVariant::Export), s.keypad,
                headerCrc());
+    exportPanels();
+}
+
+// The hand control, broadcast, hydrant and gas zone tables are written whenever they hold
+// anything beyond their start-up contents: emptying the folder would otherwise take the
+// installer's work with it. A fresh configuration still exports the usual set alone.
+void Exporter::exportPanels() {
+    ConfigStore& s = m_store;
+    const FileHeader& headerTemplate = s.headerTemplate();
+    // `freshTag`: the table's header is built afresh from the template with this tag.
+    const auto exportPanel = [&](std::string_view name, auto& table,
+                                 std::string_view freshTag = {}) {
+        using Table = std::remove_reference_t<decltype(table.working)>;
+        if (table.working.data == Table::defaults(headerTemplate).data) {
+            return;
+        }
+        if (!freshTag.empty()) {
+            table.working.header = FileHeader::fromTemplate(headerTemplate, freshTag);
+        }
+        writeTable(name, buildImageFile(table.working, FileVariant::Export), table, headerCrc());
+    };
+    exportPanel(names::kHandControl, s.handControl);
+    exportPanel(names::kBroadcast, s.broadcast);
+    exportPanel(names::kBroadcastPoints, s.broadcastPoints);
+    exportPanel(names::kHydrant, s.hydrant);
+    // Every writer of the gas zone file builds its header from the template.
+    exportPanel(names::kGasZones, s.gasZones, tags::kGasZones);
 }
 
 void Exporter::exportDevices() {

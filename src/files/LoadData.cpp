@@ -89,6 +89,10 @@ private:
     void loadDevices();
     void loadLinkage();
     void loadKeypads();
+    void loadPanels();
+    template <class Table>
+    void loadPanel(std::string_view name, std::string_view tag, const char* wrong,
+                   Versioned<Table>& table);
 
     ConfigStore& m_store;
     Prompter& m_prompter;
@@ -110,6 +114,7 @@ void Loader::run() {
     if (m_store.systemCode() != SystemCode::OneLoop) {
         loadKeypads();
     }
+    loadPanels();
 }
 
 void Loader::loadZones() {
@@ -228,6 +233,37 @@ void Loader::loadKeypads() {
     }
     readImageFile(read(names::kKeypad, KeypadTable::kFileSize), m_store.keypad.working);
     m_store.keypad.takeSavePoint();
+}
+
+// Data export writes these tables only when they hold something, so an absent file means
+// start-up contents: another host's panels must not stay behind in this host's set.
+void Loader::loadPanels() {
+    loadPanel(names::kHandControl, tags::kHandControl, "File of Hand Control Point is wrong",
+              m_store.handControl);
+    loadPanel(names::kBroadcast, tags::kBroadcast, "File of Broadcast Controller is wrong",
+              m_store.broadcast);
+    loadPanel(names::kBroadcastPoints, tags::kBroadcastPoints, "File of Broadcast Point is wrong",
+              m_store.broadcastPoints);
+    loadPanel(names::kHydrant, tags::kHydrant, "File of Four-wire Hydrant is wrong",
+              m_store.hydrant);
+    loadPanel(names::kGasZones, tags::kGasZones, "File of Gas Zone is wrong", m_store.gasZones);
+}
+
+template <class Table>
+void Loader::loadPanel(std::string_view name, std::string_view tag, const char* wrong,
+                       Versioned<Table>& table) {
+    switch (find(name, {tag})) {
+    case Found::Missing:
+        table.working = Table::defaults(m_store.headerTemplate());
+        break;
+    case Found::Wrong:
+        report(wrong);
+        return;
+    case Found::Accepted:
+        readImageFile(read(name, Table::kFileSize), table.working);
+        break;
+    }
+    table.takeSavePoint();
 }
 
 } // namespace

@@ -141,6 +141,26 @@ TEST(Cli, AFileOfAnotherLengthIsNamedAndFailsEveryCommandThatLoads) {
               "M001KPAD.BIN is 500 bytes long, 432 expected: the bytes after 432 were ignored\n");
 }
 
+TEST(Cli, APanelFileOfTheSetIsKeptCheckedAndDumped) {
+    test::TempDir dir;
+    const std::string data = (dir / "set").string();
+    ASSERT_EQ(cli({"new", data, "--system-code", "2"}).status, 0);
+    auto hand = test::readAll(dir / "set/M001KPAD.BIN");
+    hand.resize(43244, 0xFF);
+    std::copy_n("LDHND", 5, hand.begin() + 14);
+    hand[32 + 12] = 0x01; // hand control point 2
+    test::writeAll(dir / "set/M001LDMA.BIN", hand);
+
+    ASSERT_EQ(cli({"finalize", data, "--system-code", "2"}).status, 0);
+    EXPECT_NE(cli({"inspect", data}).out.find("M001LDMA.BIN 43244 LDHND 3 1 ok\n"),
+              std::string::npos);
+    const CliRun dumped = cli({"dump", data, "--system-code", "2", "--json"});
+    EXPECT_EQ(dumped.status, 0) << dumped.err;
+    EXPECT_NE(dumped.out.find("\"record\": 2,"), std::string::npos) << dumped.out;
+    EXPECT_NE(dumped.out.find("\"bytes\": \"01 FF FF FF FF FF FF FF FF FF FF FF\""),
+              std::string::npos);
+}
+
 TEST(Cli, RefusesWrongUsageAndFoldersItMustNotEmpty) {
     EXPECT_EQ(cli({"--help"}).status, 0);
     EXPECT_NE(cli({"--help"}).out.find("usage: quillbarrow-cli"), std::string::npos);

@@ -72,6 +72,11 @@ void fill(ConfigStore& s) {
     in.record(rule)[regOffset(1)] = 1;
     in.record(rule)[delayOffset(1)] = 5;
     appendOutput(in, out, rule, 1, 0, 2, 17);
+    s.handControl.working.data[5] = 1;
+    s.broadcast.working.data[0] = 1;
+    s.broadcastPoints.working.data[8] = 2;
+    s.hydrant.working.data[50 * 8] = 3;
+    s.gasZones.working.data[16] = 1;
 }
 
 class WholeSet : public ::testing::TestWithParam<SystemCode> {};
@@ -100,6 +105,11 @@ TEST_P(WholeSet, ExportLoadExportGivesTheSameBytesAndRestoresEveryTable) {
     EXPECT_EQ(b.mimic.working, a.mimic.working);
     EXPECT_EQ(b.linkageInputs.working, a.linkageInputs.working);
     EXPECT_EQ(b.linkageResults.working, a.linkageResults.working);
+    EXPECT_EQ(b.handControl.working, a.handControl.working);
+    EXPECT_EQ(b.broadcast.working, a.broadcast.working);
+    EXPECT_EQ(b.broadcastPoints.working, a.broadcastPoints.working);
+    EXPECT_EQ(b.hydrant.working, a.hydrant.working);
+    EXPECT_EQ(b.gasZones.working, a.gasZones.working);
     for (int j = 1; j <= kDeviceFileCount; ++j) {
         EXPECT_EQ(b.devices(j).working, a.devices(j).working) << "device file " << j;
     }
@@ -203,6 +213,42 @@ TEST(LoadData, CancelChangesNothingAndTagsDecideWhatIsRead) {
     EXPECT_EQ(site.store->zones.working.zone(3).name.view(), u"Exported");
     EXPECT_EQ(site.store->displays.working.display(1).name.view(), u"kept");
     EXPECT_EQ(site.prompter.texts(), std::vector<std::string>{"File of Setting Display is wrong"});
+}
+
+TEST(PanelFiles, AreExportedWhenTheyHoldWorkAndAnAbsentOneLoadsAsStartUpContents) {
+    Installation site(SystemCode::TwoLoopSo3);
+    site.store->handControl.working.data[0] = 1;
+    site.store->gasZones.working.data[0] = 1;
+    site.store->gasZones.working.header.setCrc(0x12345678); // as a loaded file left it
+    site.exportAll();
+    EXPECT_TRUE(site.prompter.messages.empty());
+    EXPECT_FALSE(fs::exists(site.data("M001BROD.BIN")));
+    const Bytes hand = test::readAll(site.data("M001LDMA.BIN"));
+    ASSERT_EQ(hand.size(), HandControlTable::kFileSize);
+    EXPECT_EQ(hand[32], 1);
+    EXPECT_EQ(FileHeader::fromBytes(hand).crc(), configCrc(std::span(hand).subspan(32)));
+    const Bytes gas = test::readAll(site.data("M001QMPS.BIN"));
+    Bytes expectedHeader(site.store->headerTemplate().bytes().begin(),
+                         site.store->headerTemplate().bytes().end());
+    std::copy_n("QMPDT", 5, expectedHeader.begin() + 14);
+    EXPECT_EQ(Bytes(gas.begin(), gas.begin() + 28),
+              Bytes(expectedHeader.begin(), expectedHeader.begin() + 28));
+    EXPECT_FALSE(site.store->gasZones.modified());
+
+    // Another host's panels do not stay behind when this host's set has none; a foreign tag is
+    // reported and leaves the table alone.
+    fs::remove(site.data("M001LDMA.BIN"));
+    Bytes foreign = gas;
+    std::copy_n("ZONED", 5, foreign.begin() + 14);
+    test::writeAll(site.data("M001QMPS.BIN"), foreign);
+    site.store->broadcast.working.data[0] = 1;
+    site.loadAll();
+    EXPECT_EQ(site.store->handControl.working,
+              HandControlTable::defaults(site.store->headerTemplate()));
+    EXPECT_EQ(site.store->broadcast.working,
+              BroadcastTable::defaults(site.store->headerTemplate()));
+    EXPECT_EQ(site.store->gasZones.working.data[0], 1);
+    EXPECT_EQ(site.prompter.texts(), std::vector<std::string>{"File of Gas Zone is wrong"});
 }
 
 TEST(LoadData, BadZoneRegistrationsAreReportedOnceAndKept) {

@@ -36,7 +36,7 @@ std::u16string zoneEntry(long zone) {
 } // namespace
 
 KeypadEditor::KeypadEditor(ConfigStore& store, Prompter& prompter)
-    : m_store(store), m_prompter(prompter) {}
+    : PagedEditor(prompter, {kPointLimit}), m_store(store) {}
 
 std::span<std::uint8_t> KeypadEditor::record(int index) {
     return std::span(m_store.keypad.working.data)
@@ -50,28 +50,24 @@ std::span<const std::uint8_t> KeypadEditor::record(int index) const {
                  KeypadTable::kRecordSize);
 }
 
-int KeypadEditor::pointCount() const {
+int KeypadEditor::pageCount() const {
     return m_store.keypad.working.pointCount();
 }
 
 // The shown point, as long as it is still one of the table's points.
 std::optional<int> KeypadEditor::currentRecord() const {
-    if (!m_record || *m_record < 0 || *m_record >= pointCount()) {
+    if (page() < 1 || page() > pageCount()) {
         return std::nullopt;
     }
-    return m_record;
+    return page() - 1;
 }
 
 std::optional<int> KeypadEditor::firstFreeRecord() const {
-    const int count = pointCount();
+    const int count = pageCount();
     if (count >= KeypadTable::kRecords) {
         return std::nullopt;
     }
     return count;
-}
-
-std::u16string KeypadEditor::pageLabel() const {
-    return paging::label(page(), pointCount());
 }
 
 void KeypadEditor::open() {
@@ -86,20 +82,12 @@ void KeypadEditor::open() {
         }
     }
     loops.items = {u"01", u"02"};
-
-    m_record.reset();
-    if (pointCount() > 0) {
-        m_record = 0;
-    } else if (const auto free = firstFreeRecord()) {
-        beginPoint(*free);
-    }
-    showPage();
+    openPages();
 }
 
 void KeypadEditor::beginPoint(int index) {
     clearRecord(index);
     record(index)[KeypadTable::kButton] = kNoButton;
-    m_record = index;
 }
 
 void KeypadEditor::clearRecord(int index) {
@@ -111,20 +99,12 @@ KeypadEditor::PageState KeypadEditor::pageState() const {
     if (!currentRecord()) {
         return PageState::Complete;
     }
-    const bool hasTarget = !outputs.items.empty();
+    const bool hasTarget = !results.items.empty();
     if (buttons.chosen() && hasTarget) {
         return PageState::Complete;
     }
     return page() == 1 && !buttons.chosen() && !hasTarget ? PageState::Empty
                                                           : PageState::Incomplete;
-}
-
-bool KeypadEditor::leaveAllowed() {
-    if (pageState() == PageState::Complete) {
-        return true;
-    }
-    m_prompter.inform(kNotComplete, kProgramName);
-    return false;
 }
 
 void KeypadEditor::storePage() {
@@ -162,16 +142,9 @@ std::u16string KeypadEditor::storedTargetLine(std::span<const std::uint8_t> byte
 void KeypadEditor::showPage() {
     const auto index = currentRecord();
     if (!index) {
-        showEmpty();
+        showNoPage();
         return;
     }
-    const int count = pointCount();
-    toText.clear();
-    lastPageEnabled = page() > 1;
-    nextPageEnabled = page() < count;
-    delEnabled = true;
-    addEnabled = firstFreeRecord().has_value();
-
     const auto bytes = record(*index);
     reg = bytes[kRegistered] == 1;
     fieldDevice = bytes[kKind] == kFieldDeviceKind;
@@ -179,26 +152,52 @@ void KeypadEditor::showPage() {
     buttons.select(bytes[KeypadTable::kButton] - 1);
     boards.selected = -1;
     loops.selected = -1;
-    outputs = {{}, -1};
+    results = {{}, -1};
     if (const std::u16string line = storedTargetLine(bytes); !line.empty()) {
-        outputs.items.push_back(line);
+        results.items.push_back(line);
     }
     fillModules();
     updateTargetButtons();
 }
 
-void KeypadEditor::showEmpty() {
-    m_record.reset();
-    toText.clear();
-    lastPageEnabled = nextPageEnabled = delEnabled = false;
-    addEnabled = firstFreeRecord().has_value();
+void KeypadEditor::showNoPage() {
     reg = fieldDevice = false;
     buttons.selected = -1;
     boards.selected = -1;
     loops.selected = -1;
     modules = {{}, -1};
-    outputs = {{}, -1};
+    results = {{}, -1};
     updateTargetButtons();
+}
+
+bool KeypadEditor::canAppend() const {
+    return firstFreeRecord().has_value();
+}
+
+std::optional<int> KeypadEditor::appendPage() {
+    const auto free = firstFreeRecord();
+    if (!free) {
+        return std::nullopt;
+    }
+    m_buttonBeforeAdd = buttons.selected;
+    beginPoint(*free);
+    return *free + 1;
+}
+
+void KeypadEditor::pageAdded() {
+    // Points are mostly set up button after button: offer the next one.
+    buttons.select(m_buttonBeforeAdd < 0 ? -1 : m_buttonBeforeAdd + 1);
+}
+
+int KeypadEditor::deletePage(int page) {
+    const int index = page - 1;
+    const int count = pageCount();
+    if (count == 1 || index == count - 1) {
+        clearRecord(index);
+        return page - 1;
+    }
+    removePoint(index);
+    return page;
 }
 
 void KeypadEditor::fillModules() {
@@ -227,76 +226,15 @@ void KeypadEditor::fillModules() {
 
 void KeypadEditor::updateTargetButtons() {
     const bool current = currentRecord().has_value();
-    const bool hasTarget = !outputs.items.empty();
-    addTargetEnabled = current && !hasTarget && !modules.items.empty();
-    removeTargetEnabled = current && hasTarget;
+    const bool hasTarget = !results.items.empty();
+    addOutputEnabled = current && !hasTarget && !modules.items.empty();
+    removeOutputEnabled = current && hasTarget;
     fieldDeviceEnabled = current && !hasTarget;
-}
-
-void KeypadEditor::goToPage(int page) {
-    storePage();
-    m_record = page - 1;
-    showPage();
-}
-
-void KeypadEditor::pressTo() {
-    if (!leaveAllowed()) {
-        return;
-    }
-    if (const auto page = paging::typedPage(toText, pointCount())) {
-        goToPage(*page);
-    }
-}
-
-void KeypadEditor::pressLastPage() {
-    if (leaveAllowed() && page() > 1) {
-        goToPage(page() - 1);
-    }
-}
-
-void KeypadEditor::pressNextPage() {
-    if (leaveAllowed() && page() >= 1 && page() < pointCount()) {
-        goToPage(page() + 1);
-    }
-}
-
-void KeypadEditor::pressAdd() {
-    if (!firstFreeRecord()) {
-        m_prompter.inform(kPointLimit, kProgramName);
-        return;
-    }
-    if (!leaveAllowed()) {
-        return;
-    }
-    const int previousButton = buttons.selected;
-    storePage();
-    beginPoint(*firstFreeRecord());
-    showPage();
-    // Points are mostly set up button after button: offer the next one.
-    buttons.select(previousButton < 0 ? -1 : previousButton + 1);
-}
-
-void KeypadEditor::pressDel() {
-    const auto index = currentRecord();
-    if (!index) {
-        return;
-    }
-    const int count = pointCount();
-    if (count == 1) {
-        clearRecord(*index);
-        beginPoint(*firstFreeRecord());
-    } else if (*index == count - 1) {
-        clearRecord(*index);
-        m_record = *index - 1;
-    } else {
-        removePoint(*index);
-    }
-    showPage();
 }
 
 void KeypadEditor::removePoint(int index) {
     // The used records must stay together from the first: close the gap.
-    const int count = pointCount();
+    const int count = pageCount();
     auto& data = m_store.keypad.working.data;
     const auto size = static_cast<std::ptrdiff_t>(KeypadTable::kRecordSize);
     std::copy(data.begin() + (index + 1) * size, data.begin() + count * size,
@@ -323,13 +261,13 @@ void KeypadEditor::chooseBoard(int index) {
     updateTargetButtons();
 }
 
-void KeypadEditor::pressAddTarget() {
+void KeypadEditor::pressAddOutput() {
     const auto index = currentRecord();
-    if (!index || !outputs.items.empty()) {
+    if (!index || !results.items.empty()) {
         return;
     }
     if (!modules.chosen()) {
-        m_prompter.inform(kNoModule, kProgramName);
+        prompter().inform(kNoModule, kProgramName);
         return;
     }
     const std::u16string& entry = modules.text();
@@ -344,21 +282,21 @@ void KeypadEditor::pressAddTarget() {
         bytes[kLoop] = static_cast<std::uint8_t>(loop);
         le::writeU16(bytes, kAddress,
                      static_cast<std::uint16_t>(leadingInteger(entry.substr(0, 3))));
-        outputs.items = {numberText(board, 2) + u"-" + numberText(loop) + u"-" + entry};
+        results.items = {numberText(board, 2) + u"-" + numberText(loop) + u"-" + entry};
     } else {
         const long zone =
             leadingInteger(entry.substr(std::min(kZonePrefix.size(), entry.size()), 2));
         bytes[kTarget] = static_cast<std::uint8_t>(zone);
         le::writeU16(bytes, kAddress, kNoAddress);
-        outputs.items = {entry};
+        results.items = {entry};
     }
-    outputs.selected = -1;
+    results.selected = -1;
     updateTargetButtons();
 }
 
-void KeypadEditor::pressRemoveTarget() {
-    if (!outputs.chosen()) {
-        m_prompter.inform(kNoTarget, kProgramName);
+void KeypadEditor::pressRemoveOutput() {
+    if (!results.chosen()) {
+        prompter().inform(kNoTarget, kProgramName);
         return;
     }
     const auto index = currentRecord();
@@ -370,32 +308,8 @@ void KeypadEditor::pressRemoveTarget() {
     // A zone target put in its place writes no loop: a kept loop would outlive its device.
     bytes[kLoop] = kFree;
     le::writeU16(bytes, kAddress, kNoAddress);
-    outputs = {{}, -1};
+    results = {{}, -1};
     updateTargetButtons();
-}
-
-bool KeypadEditor::pressOk() {
-    switch (pageState()) {
-    case PageState::Empty:
-        // The untouched first point goes away. Points behind it move up: a free first record
-        // would hide them all, since the used records must lie together from the first.
-        if (const auto index = currentRecord()) {
-            if (pointCount() > 1) {
-                removePoint(*index);
-            } else {
-                clearRecord(*index);
-            }
-        }
-        showEmpty();
-        return true;
-    case PageState::Complete:
-        storePage();
-        return true;
-    case PageState::Incomplete:
-        m_prompter.inform(kNotComplete, kProgramName);
-        return false;
-    }
-    return false;
 }
 
 void KeypadEditor::pressExit() {

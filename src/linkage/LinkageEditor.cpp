@@ -32,14 +32,10 @@ int boardNumber(const std::u16string& text) {
 } // namespace
 
 LinkageEditor::LinkageEditor(ConfigStore& store, Prompter& prompter, int kind)
-    : m_store(store), m_prompter(prompter), m_kind(kind) {}
+    : PagedEditor(prompter, {}), m_store(store), m_kind(kind) {}
 
-int LinkageEditor::ruleCount() const {
+int LinkageEditor::pageCount() const {
     return countRules(m_store.linkageInputs.working, m_kind);
-}
-
-std::u16string LinkageEditor::pageLabel() const {
-    return paging::label(m_page, ruleCount());
 }
 
 bool LinkageEditor::freeOutputExists() const {
@@ -70,44 +66,20 @@ void LinkageEditor::open() {
     }
     loops.items = {u"01", u"02"};
     fillKindLists();
-
-    m_page = 0;
     m_record.reset();
-    LinkageInputTable& inputs = m_store.linkageInputs.working;
-    if (countRules(inputs, m_kind) == 0) {
-        if (const auto rule = appendRule(inputs, m_store.linkageResults.working, m_kind)) {
-            m_record = *rule;
-            m_page = countRules(inputs, m_kind);
-        }
-    } else {
-        m_record = recordAtPage(inputs, m_kind, 1);
-        m_page = 1;
-    }
-    if (m_record) {
-        showPage();
-    } else {
-        showEmpty();
-    }
+    openPages();
 }
 
 LinkageEditor::PageState LinkageEditor::pageState() const {
-    if (m_page == 0) {
+    if (page() == 0) {
         return PageState::Complete;
     }
     const bool hasOutputs = !results.items.empty();
     if (!delay.chosen()) {
-        return m_page == 1 && conditionEmpty() && !hasOutputs ? PageState::Empty
+        return page() == 1 && conditionEmpty() && !hasOutputs ? PageState::Empty
                                                               : PageState::Incomplete;
     }
     return conditionComplete() && hasOutputs ? PageState::Complete : PageState::Incomplete;
-}
-
-bool LinkageEditor::leaveAllowed() {
-    if (pageState() == PageState::Complete) {
-        return true;
-    }
-    m_prompter.inform(kNotComplete, kProgramName);
-    return false;
 }
 
 void LinkageEditor::storePage() {
@@ -126,18 +98,12 @@ void LinkageEditor::storePage() {
 }
 
 void LinkageEditor::showPage() {
+    m_record = recordAtPage(m_store.linkageInputs.working, m_kind, page());
     const auto record = currentRecord();
     if (!record) {
-        showEmpty();
+        showNoPage();
         return;
     }
-    const int count = ruleCount();
-    toText.clear();
-    prevEnabled = m_page != 1;
-    nextEnabled = m_page != count;
-    delEnabled = count >= 1;
-    addEnabled = freeConditionExists();
-
     const auto bytes = m_store.linkageInputs.working.record(*record);
     delay.selected = -1;
     for (std::size_t i = 0; i < kDelaySeconds.size(); ++i) {
@@ -165,12 +131,8 @@ void LinkageEditor::showPage() {
     addOutputEnabled = false;
 }
 
-void LinkageEditor::showEmpty() {
-    m_page = 0;
+void LinkageEditor::showNoPage() {
     m_record.reset();
-    toText.clear();
-    prevEnabled = nextEnabled = delEnabled = false;
-    addEnabled = freeConditionExists();
     delay.selected = -1;
     reg = false;
     clearKindParts();
@@ -181,71 +143,28 @@ void LinkageEditor::showEmpty() {
     addOutputEnabled = removeOutputEnabled = false;
 }
 
-void LinkageEditor::goToPage(int page) {
-    storePage();
-    m_page = page;
-    m_record = recordAtPage(m_store.linkageInputs.working, m_kind, page);
-    showPage();
+bool LinkageEditor::canAppend() const {
+    return freeConditionExists();
 }
 
-void LinkageEditor::pressTo() {
-    if (!leaveAllowed()) {
-        return;
-    }
-    if (const auto page = paging::typedPage(toText, ruleCount())) {
-        goToPage(*page);
-    }
-}
-
-void LinkageEditor::pressPrev() {
-    if (leaveAllowed() && m_page > 1) {
-        goToPage(m_page - 1);
-    }
-}
-
-void LinkageEditor::pressNext() {
-    if (leaveAllowed() && m_page >= 1 && m_page < ruleCount()) {
-        goToPage(m_page + 1);
-    }
-}
-
-void LinkageEditor::pressAdd() {
-    if (!leaveAllowed()) {
-        return;
-    }
-    storePage();
+std::optional<int> LinkageEditor::appendPage() {
     LinkageInputTable& inputs = m_store.linkageInputs.working;
-    if (const auto rule = appendRule(inputs, m_store.linkageResults.working, m_kind)) {
-        m_record = *rule;
-        m_page = countRules(inputs, m_kind);
+    if (!appendRule(inputs, m_store.linkageResults.working, m_kind)) {
+        return std::nullopt;
     }
-    if (m_record) {
-        showPage();
-    } else {
-        showEmpty();
-    }
+    return countRules(inputs, m_kind);
 }
 
-void LinkageEditor::pressDel() {
-    if (m_page == 0 || !currentRecord()) {
-        return;
-    }
-    const int count = ruleCount();
-    const int page =
-        deleteRule(m_store.linkageInputs.working, m_store.linkageResults.working, m_kind, m_page);
-    if (count <= 1 || page == 0) {
-        showEmpty();
-        pressAdd();
-        return;
-    }
-    m_page = page;
-    m_record = recordAtPage(m_store.linkageInputs.working, m_kind, page);
-    showPage();
+int LinkageEditor::deletePage(int page) {
+    const int count = pageCount();
+    const int next =
+        deleteRule(m_store.linkageInputs.working, m_store.linkageResults.working, m_kind, page);
+    return count <= 1 ? 0 : next;
 }
 
 void LinkageEditor::chooseBoard(int index) {
     boards.select(index);
-    if (m_page > 0) {
+    if (page() > 0) {
         loops.selected = -1;
         modules = {{}, -1};
         addOutputEnabled = false;
@@ -254,7 +173,7 @@ void LinkageEditor::chooseBoard(int index) {
 }
 
 void LinkageEditor::chooseLoop(int index) {
-    if (m_page == 0) {
+    if (page() == 0) {
         return;
     }
     loops.select(index);
@@ -278,7 +197,7 @@ void LinkageEditor::fillModules() {
 
 void LinkageEditor::pressAddOutput() {
     if (!modules.chosen()) {
-        m_prompter.inform("Please select in the list of module !", kProgramName);
+        prompter().inform("Please select in the list of module !", kProgramName);
         return;
     }
     const auto record = currentRecord();
@@ -307,7 +226,7 @@ void LinkageEditor::pressAddOutput() {
 
 void LinkageEditor::pressRemoveOutput() {
     if (!results.chosen()) {
-        m_prompter.inform("Please select in the list of output results !", kProgramName);
+        prompter().inform("Please select in the list of output results !", kProgramName);
         return;
     }
     const auto record = currentRecord();
@@ -324,23 +243,6 @@ void LinkageEditor::pressRemoveOutput() {
     }
     addOutputEnabled = !modules.items.empty();
     removeOutputEnabled = !results.items.empty();
-}
-
-bool LinkageEditor::pressOk() {
-    switch (pageState()) {
-    case PageState::Empty:
-        // An untouched page 1 goes away. Only that rule: later pages stay as they are.
-        deleteRule(m_store.linkageInputs.working, m_store.linkageResults.working, m_kind, 1);
-        showEmpty();
-        return true;
-    case PageState::Complete:
-        storePage();
-        return true;
-    case PageState::Incomplete:
-        m_prompter.inform(kNotComplete, kProgramName);
-        return false;
-    }
-    return false;
 }
 
 void LinkageEditor::pressExit() {

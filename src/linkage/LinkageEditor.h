@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/EditorControls.h"
+#include "base/PagedEditor.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,18 +13,12 @@ class ConfigStore;
 class Prompter;
 
 // The paging rule editor shared by the general, zone and specific linkage editors: one rule of
-// the kind list per page, "Cond. p/n", "To", "Prev", "Next", "Add", "Del", delay and "Reg", the
-// module side ("Loop-B", the hidden loop list, "Module List", "<<") and the "Result List" with
-// ">>". It works on the working copies of the linkage tables; Exit restores their saved copies.
-class LinkageEditor {
+// the kind list per page, with delay and "Reg", the module side ("Loop-B", the hidden loop list,
+// "Module List", "<<") and the "Result List" with ">>". It works on the working copies of the
+// linkage tables; Exit restores their saved copies.
+class LinkageEditor : public PagedEditor {
 public:
-    // What leaving the page would find.
-    enum class PageState { Complete, Empty, Incomplete };
-
-    static constexpr const char* kNotComplete = "The Page content not complete!";
-
     LinkageEditor(ConfigStore& store, Prompter& prompter, int kind);
-    virtual ~LinkageEditor() = default;
 
     virtual std::u16string caption() const = 0;
     // "Exit", or "Cancel" for the zone editor.
@@ -34,38 +28,18 @@ public:
     void open();
 
     int kind() const { return m_kind; }
-    int page() const { return m_page; }
-    int ruleCount() const;
-    std::u16string pageLabel() const; // "Cond. %ld/%ld"
-    PageState pageState() const;
+    int pageCount() const override;
+    PageState pageState() const override;
 
     // Controls.
-    std::u16string toText;
     ListControl delay; // "000s" .. "150s"
     bool reg = false;
-    ListControl boards;  // "Loop-B"
-    ListControl loops;   // hidden: "01", "02"
-    ListControl modules; // "Module List"
-    ListControl results; // "Result List"
-    bool prevEnabled = false;
-    bool nextEnabled = false;
-    bool addEnabled = false;
-    bool delEnabled = false;
-    bool addOutputEnabled = false;    // "<<"
-    bool removeOutputEnabled = false; // ">>"
 
     // Actions.
-    void pressTo();
-    void pressPrev();
-    void pressNext();
-    void pressAdd();
-    void pressDel();
     void chooseBoard(int index);
     void chooseLoop(int index);
     void pressAddOutput();
     void pressRemoveOutput();
-    // True when the dialog ends with OK (the caller then writes the linkage files).
-    bool pressOk();
     // "Exit" / "Cancel" / the close box: everything since the last write, load or export is
     // undone.
     void pressExit();
@@ -82,23 +56,23 @@ protected:
 
     ConfigStore& store() { return m_store; }
     const ConfigStore& store() const { return m_store; }
-    Prompter& prompter() { return m_prompter; }
+    using PagedEditor::prompter;
 
 private:
-    bool leaveAllowed();
-    void storePage();
-    void showPage();
-    void showEmpty();
-    void goToPage(int page);
+    void storePage() override;
+    void showPage() override;
+    void showNoPage() override;
+    bool canAppend() const override;
+    std::optional<int> appendPage() override;
+    int deletePage(int page) override;
+
     void fillModules();
     bool freeOutputExists() const;
     bool freeConditionExists() const;
     std::optional<int> currentRecord() const;
 
     ConfigStore& m_store;
-    Prompter& m_prompter;
     const int m_kind;
-    int m_page = 0;
     std::optional<int> m_record;
 };
 

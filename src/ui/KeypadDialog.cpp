@@ -50,8 +50,8 @@ public:
             const QSignalBlocker block(m_to);
             m_to->setText(qs(m_editor.toText));
         }
-        m_lastPage->setEnabled(m_editor.lastPageEnabled);
-        m_nextPage->setEnabled(m_editor.nextPageEnabled);
+        m_lastPage->setEnabled(m_editor.prevEnabled);
+        m_nextPage->setEnabled(m_editor.nextEnabled);
         m_add->setEnabled(m_editor.addEnabled);
         m_del->setEnabled(m_editor.delEnabled);
         mirrorCheck(m_reg, m_editor.reg, true);
@@ -60,9 +60,9 @@ public:
         mirrorList(m_loopBoards, m_editor.boards);
         m_loopBoards->setEnabled(m_editor.boardsEnabled());
         mirrorList(m_modules, m_editor.modules);
-        mirrorList(m_outputs, m_editor.outputs);
-        m_addTarget->setEnabled(m_editor.addTargetEnabled);
-        m_removeTarget->setEnabled(m_editor.removeTargetEnabled);
+        mirrorList(m_outputs, m_editor.results);
+        m_addTarget->setEnabled(m_editor.addOutputEnabled);
+        m_removeTarget->setEnabled(m_editor.removeOutputEnabled);
     }
 
     // "Exit", Escape and the close box: the dialog ends without OK; whoever ran it restores the
@@ -123,9 +123,9 @@ private:
         connect(m_to, &QLineEdit::returnPressed, this,
                 [this] { act([this] { m_editor.pressTo(); }); });
         connect(m_lastPage, &QPushButton::clicked, this,
-                [this] { act([this] { m_editor.pressLastPage(); }); });
+                [this] { act([this] { m_editor.pressPrev(); }); });
         connect(m_nextPage, &QPushButton::clicked, this,
-                [this] { act([this] { m_editor.pressNextPage(); }); });
+                [this] { act([this] { m_editor.pressNext(); }); });
         connect(m_add, &QPushButton::clicked, this,
                 [this] { act([this] { m_editor.pressAdd(); }); });
         connect(m_del, &QPushButton::clicked, this,
@@ -153,11 +153,11 @@ private:
         connect(m_modules, &QListWidget::currentRowChanged, this,
                 [this](int row) { act([&] { m_editor.modules.select(row); }); });
         connect(m_outputs, &QListWidget::currentRowChanged, this,
-                [this](int row) { act([&] { m_editor.outputs.select(row); }); });
+                [this](int row) { act([&] { m_editor.results.select(row); }); });
         connect(m_addTarget, &QPushButton::clicked, this,
-                [this] { act([this] { m_editor.pressAddTarget(); }); });
+                [this] { act([this] { m_editor.pressAddOutput(); }); });
         connect(m_removeTarget, &QPushButton::clicked, this,
-                [this] { act([this] { m_editor.pressRemoveTarget(); }); });
+                [this] { act([this] { m_editor.pressRemoveOutput(); }); });
         return picker.group;
     }
 

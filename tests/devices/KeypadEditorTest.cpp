@@ -65,7 +65,7 @@ protected:
         editor.reg = registered;
         editor.modules.selectText(zone);
         ASSERT_TRUE(editor.modules.chosen());
-        editor.pressAddTarget();
+        editor.pressAddOutput();
     }
     // Fills the shown page with the module of board 5 at that entry.
     void modulePoint(int button, const std::u16string& entry) {
@@ -76,7 +76,7 @@ protected:
         editor.chooseBoard(editor.boards.selected);
         editor.modules.selectText(entry);
         ASSERT_TRUE(editor.modules.chosen());
-        editor.pressAddTarget();
+        editor.pressAddOutput();
     }
     // `n` stored zone points on buttons 1..n, the last one shown.
     void points(int n) {
@@ -111,25 +111,25 @@ TEST_F(KeypadTest, OpeningAnEmptyTableBeginsPointOne) {
     EXPECT_EQ(editor.loops.items, (std::vector<std::u16string>{u"01", u"02"}));
     EXPECT_EQ(editor.modules.items,
               (std::vector<std::u16string>{u"Zone 01", u"Zone 07", u"Zone 12"}));
-    EXPECT_TRUE(editor.outputs.items.empty());
+    EXPECT_TRUE(editor.results.items.empty());
     EXPECT_FALSE(editor.reg);
     EXPECT_FALSE(editor.fieldDevice);
     EXPECT_FALSE(editor.boardsEnabled());
-    EXPECT_FALSE(editor.lastPageEnabled);
-    EXPECT_FALSE(editor.nextPageEnabled);
+    EXPECT_FALSE(editor.prevEnabled);
+    EXPECT_FALSE(editor.nextEnabled);
     EXPECT_TRUE(editor.addEnabled);
     EXPECT_TRUE(editor.delEnabled);
-    EXPECT_TRUE(editor.addTargetEnabled);
-    EXPECT_FALSE(editor.removeTargetEnabled);
+    EXPECT_TRUE(editor.addOutputEnabled);
+    EXPECT_FALSE(editor.removeOutputEnabled);
     EXPECT_EQ(editor.pageState(), KeypadEditor::PageState::Empty);
 }
 
 TEST_F(KeypadTest, ZonePointBytes) {
     editor.open();
     zonePoint(3, u"Zone 07");
-    EXPECT_EQ(editor.outputs.items, std::vector<std::u16string>{u"Zone 07"});
-    EXPECT_FALSE(editor.addTargetEnabled);
-    EXPECT_TRUE(editor.removeTargetEnabled);
+    EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"Zone 07"});
+    EXPECT_FALSE(editor.addOutputEnabled);
+    EXPECT_TRUE(editor.removeOutputEnabled);
     ASSERT_TRUE(editor.pressOk());
     EXPECT_EQ(record(0), (Bytes{1, 0, 3, 7, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(record(1), kFree);
@@ -148,11 +148,11 @@ TEST_F(KeypadTest, FieldDevicePointBytes) {
     editor.setFieldDevice(true);
     EXPECT_TRUE(editor.boardsEnabled());
     EXPECT_TRUE(editor.modules.items.empty()); // no board chosen yet
-    EXPECT_FALSE(editor.addTargetEnabled);
+    EXPECT_FALSE(editor.addOutputEnabled);
     modulePoint(1, u"012SmkFan");
     EXPECT_EQ(editor.loops.text(), u"01");
     EXPECT_EQ(editor.modules.items, (std::vector<std::u16string>{u"012SmkFan", u"030SmkFan"}));
-    EXPECT_EQ(editor.outputs.items, std::vector<std::u16string>{u"05-1-012SmkFan"});
+    EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"05-1-012SmkFan"});
     ASSERT_TRUE(editor.pressOk());
     const Bytes stored = record(0);
     EXPECT_EQ(Bytes(stored.begin() + 1, stored.end()), (Bytes{1, 1, 5, 1, 0xFF, 12, 0}));
@@ -172,16 +172,16 @@ TEST_F(KeypadTest, StoredPointsShowAsTheyWereStored) {
     EXPECT_EQ(again.buttons.text(), u"Button No.03");
     EXPECT_TRUE(again.reg);
     EXPECT_FALSE(again.fieldDevice);
-    EXPECT_EQ(again.outputs.items, std::vector<std::u16string>{u"Zone 07"});
+    EXPECT_EQ(again.results.items, std::vector<std::u16string>{u"Zone 07"});
     EXPECT_FALSE(again.fieldDeviceEnabled);
-    again.pressNextPage();
+    again.pressNext();
     EXPECT_EQ(again.pageLabel(), u"Cond. 2/2");
     EXPECT_EQ(again.buttons.text(), u"Button No.09");
     EXPECT_TRUE(again.fieldDevice);
     EXPECT_TRUE(again.boardsEnabled());
-    EXPECT_EQ(again.outputs.items, std::vector<std::u16string>{u"05-1-030SmkFan"});
-    EXPECT_TRUE(again.removeTargetEnabled);
-    EXPECT_FALSE(again.addTargetEnabled);
+    EXPECT_EQ(again.results.items, std::vector<std::u16string>{u"05-1-030SmkFan"});
+    EXPECT_TRUE(again.removeOutputEnabled);
+    EXPECT_FALSE(again.addOutputEnabled);
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -189,7 +189,7 @@ class KeypadTargetTest : public KeypadTest {};
 
 TEST_F(KeypadTargetTest, AddingWithoutAnEntryAsksForOne) {
     editor.open();
-    editor.pressAddTarget();
+    editor.pressAddOutput();
     EXPECT_EQ(prompter.texts(), Texts{"Please select in the list of module !"});
     EXPECT_EQ(record(0), kBegun);
 }
@@ -198,8 +198,8 @@ TEST_F(KeypadTargetTest, ASecondTargetIsRefusedSilently) {
     editor.open();
     zonePoint(3, u"Zone 07");
     editor.modules.selectText(u"Zone 12");
-    editor.pressAddTarget();
-    EXPECT_EQ(editor.outputs.items, std::vector<std::u16string>{u"Zone 07"});
+    editor.pressAddOutput();
+    EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"Zone 07"});
     EXPECT_EQ(record(0)[3], 7);
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -207,15 +207,15 @@ TEST_F(KeypadTargetTest, ASecondTargetIsRefusedSilently) {
 TEST_F(KeypadTargetTest, RemovingNeedsASelectedLineAndClearsTheTargetBytes) {
     editor.open();
     modulePoint(2, u"012SmkFan");
-    editor.pressRemoveTarget();
+    editor.pressRemoveOutput();
     EXPECT_EQ(prompter.texts(), Texts{"Please select in the list of output results !"});
     EXPECT_EQ(record(0)[3], 5);
 
-    editor.outputs.select(0);
-    editor.pressRemoveTarget();
-    EXPECT_TRUE(editor.outputs.items.empty());
-    EXPECT_TRUE(editor.addTargetEnabled);
-    EXPECT_FALSE(editor.removeTargetEnabled);
+    editor.results.select(0);
+    editor.pressRemoveOutput();
+    EXPECT_TRUE(editor.results.items.empty());
+    EXPECT_TRUE(editor.addOutputEnabled);
+    EXPECT_FALSE(editor.removeOutputEnabled);
     // Target, loop and address are cleared; a zone put in its place leaves no stale loop.
     EXPECT_EQ(record(0), (Bytes{0xFF, 0xFF, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(prompter.messages.size(), 1u);
@@ -251,9 +251,9 @@ TEST_F(KeypadPagingTest, AddStoresThePageAndOffersTheNextButton) {
     EXPECT_EQ(editor.pageLabel(), u"Cond. 2/2");
     EXPECT_EQ(editor.buttons.text(), u"Button No.04");
     EXPECT_FALSE(editor.reg);
-    EXPECT_TRUE(editor.outputs.items.empty());
-    EXPECT_TRUE(editor.lastPageEnabled);
-    EXPECT_FALSE(editor.nextPageEnabled);
+    EXPECT_TRUE(editor.results.items.empty());
+    EXPECT_TRUE(editor.prevEnabled);
+    EXPECT_FALSE(editor.nextEnabled);
     // A button alone does not make a page: it cannot be left.
     EXPECT_EQ(editor.pageState(), KeypadEditor::PageState::Incomplete);
 }
@@ -264,8 +264,8 @@ TEST_F(KeypadPagingTest, AnIncompletePageCannotBeLeft) {
     editor.toText = u"1";
     editor.pressAdd();
     editor.pressTo();
-    editor.pressNextPage();
-    editor.pressLastPage();
+    editor.pressNext();
+    editor.pressPrev();
     EXPECT_FALSE(editor.pressOk());
     EXPECT_EQ(prompter.texts(), Texts(5, "The Page content not complete!"));
     EXPECT_EQ(record(0), kBegun);
@@ -283,7 +283,7 @@ TEST_F(KeypadPagingTest, AnIncompletePageCannotBeLeft) {
 TEST_F(KeypadPagingTest, ATargetWithoutAButtonIsIncomplete) {
     editor.open();
     editor.modules.select(0);
-    editor.pressAddTarget();
+    editor.pressAddOutput();
     EXPECT_EQ(editor.pageState(), KeypadEditor::PageState::Incomplete);
     EXPECT_FALSE(editor.pressOk());
     EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!"});
@@ -292,11 +292,11 @@ TEST_F(KeypadPagingTest, ATargetWithoutAButtonIsIncomplete) {
 TEST_F(KeypadPagingTest, MovingStoresTheLeftPage) {
     editor.open();
     points(3);
-    editor.pressLastPage();
+    editor.pressPrev();
     EXPECT_EQ(editor.pageLabel(), u"Cond. 2/3");
     editor.reg = false;
     editor.buttons.select(19);
-    editor.pressNextPage();
+    editor.pressNext();
     EXPECT_EQ(record(1), (Bytes{0, 0, 20, 7, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(editor.pageLabel(), u"Cond. 3/3");
 
@@ -304,8 +304,8 @@ TEST_F(KeypadPagingTest, MovingStoresTheLeftPage) {
     editor.pressTo();
     EXPECT_EQ(editor.pageLabel(), u"Cond. 1/3");
     EXPECT_TRUE(editor.toText.empty());
-    EXPECT_FALSE(editor.lastPageEnabled);
-    EXPECT_TRUE(editor.nextPageEnabled);
+    EXPECT_FALSE(editor.prevEnabled);
+    EXPECT_TRUE(editor.nextEnabled);
     EXPECT_EQ(editor.buttons.text(), u"Button No.02");
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -355,8 +355,8 @@ TEST_F(KeypadDeleteTest, TheOnlyPointMakesWayForANewOne) {
     EXPECT_EQ(record(0), kBegun);
     EXPECT_EQ(editor.pageLabel(), u"Cond. 1/1");
     EXPECT_FALSE(editor.buttons.chosen());
-    EXPECT_TRUE(editor.outputs.items.empty());
-    EXPECT_TRUE(editor.addTargetEnabled);
+    EXPECT_TRUE(editor.results.items.empty());
+    EXPECT_TRUE(editor.addOutputEnabled);
 }
 
 TEST_F(KeypadDeleteTest, TheLastPointShowsThePreviousOne) {
@@ -381,7 +381,7 @@ TEST_F(KeypadDeleteTest, AMiddlePointClosesTheGap) {
     EXPECT_EQ(count(), 2);
     EXPECT_EQ(editor.pageLabel(), u"Cond. 2/2");
     EXPECT_EQ(editor.buttons.text(), u"Button No.04");
-    EXPECT_FALSE(editor.nextPageEnabled);
+    EXPECT_FALSE(editor.nextEnabled);
 }
 
 TEST_F(KeypadDeleteTest, TheFirstOfFiftyMovesEveryOtherUp) {
@@ -436,25 +436,25 @@ TEST_F(KeypadDamagedTableTest, OutOfRangeFieldsShowWithoutLookUps) {
     editor.open();
     EXPECT_FALSE(editor.buttons.chosen());
     EXPECT_FALSE(editor.reg);
-    EXPECT_EQ(editor.outputs.items, std::vector<std::u16string>{u"200-9-65535"});
+    EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"200-9-65535"});
     // The page has no button: it cannot be left, but the target can be taken off.
-    editor.outputs.select(0);
-    editor.pressRemoveTarget();
+    editor.results.select(0);
+    editor.pressRemoveOutput();
     editor.buttons.select(0);
     editor.setFieldDevice(true);
     editor.chooseBoard(1);
     editor.modules.select(0);
-    editor.pressAddTarget();
-    editor.pressNextPage();
+    editor.pressAddOutput();
+    editor.pressNext();
     EXPECT_EQ(record(0), (Bytes{0, 1, 1, 5, 1, 0xFF, 12, 0}));
-    EXPECT_EQ(editor.outputs.items, std::vector<std::u16string>{u"05-1-400"});
+    EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"05-1-400"});
     EXPECT_TRUE(editor.reg);
-    editor.pressNextPage(); // a target without a button
+    editor.pressNext(); // a target without a button
     EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!"});
     editor.buttons.select(5);
-    editor.pressNextPage();
+    editor.pressNext();
     EXPECT_EQ(record(1), (Bytes{1, 1, 6, 5, 1, 0xFF, 0x90, 0x01}));
-    EXPECT_EQ(editor.outputs.items, std::vector<std::u16string>{u"Zone 00"});
+    EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"Zone 00"});
     EXPECT_EQ(editor.buttons.text(), u"Button No.02");
 }
 
@@ -481,10 +481,10 @@ TEST_F(KeypadDamagedTableTest, AnyBytesSurviveEveryAction) {
                 e.pressDel();
                 break;
             case 2:
-                e.pressNextPage();
+                e.pressNext();
                 break;
             case 3:
-                e.pressLastPage();
+                e.pressPrev();
                 break;
             case 4:
                 e.toText = numberText(pick % 60);
@@ -498,11 +498,11 @@ TEST_F(KeypadDamagedTableTest, AnyBytesSurviveEveryAction) {
                 break;
             case 7:
                 e.modules.select(pick % 4);
-                e.pressAddTarget();
+                e.pressAddOutput();
                 break;
             case 8:
-                e.outputs.select(0);
-                e.pressRemoveTarget();
+                e.results.select(0);
+                e.pressRemoveOutput();
                 break;
             case 9:
                 e.buttons.select(pick % 34);
@@ -514,8 +514,8 @@ TEST_F(KeypadDamagedTableTest, AnyBytesSurviveEveryAction) {
                 e.pressOk();
                 break;
             }
-            ASSERT_LE(e.page(), e.pointCount());
-            ASSERT_LE(e.outputs.items.size(), 1u);
+            ASSERT_LE(e.page(), e.pageCount());
+            ASSERT_LE(e.results.items.size(), 1u);
             ASSERT_LE(e.modules.items.size(), static_cast<std::size_t>(kAddressesPerLoop));
         }
         e.pressExit();
@@ -532,7 +532,7 @@ TEST_F(KeypadCommandTest, OkWritesTheFileAndTakesTheSavedCopy) {
         e.buttons.select(2);
         e.reg = true;
         e.modules.selectText(u"Zone 07");
-        e.pressAddTarget();
+        e.pressAddOutput();
         return e.pressOk();
     };
     w.prompter.messages.clear();
@@ -555,7 +555,7 @@ TEST_F(KeypadCommandTest, ExitWritesNothingAndKeepsTheTable) {
     w.dialogs.keypadEditor = [](KeypadEditor& e) {
         e.buttons.select(0);
         e.modules.select(0);
-        e.pressAddTarget();
+        e.pressAddOutput();
         e.pressAdd();
         return false;
     };

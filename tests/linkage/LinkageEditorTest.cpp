@@ -90,7 +90,7 @@ TEST_F(LinkageEditorTest, APageWithoutOutputCannotBeLeft) {
     editor.pressTo();
     EXPECT_FALSE(editor.pressOk());
     EXPECT_EQ(prompter.messages.size(), 5u);
-    EXPECT_EQ(editor.ruleCount(), 1);
+    EXPECT_EQ(editor.pageCount(), 1);
 }
 
 TEST_F(LinkageEditorTest, AGeneralRuleIsStoredInItsLayout) {

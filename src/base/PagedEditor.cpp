@@ -1,0 +1,121 @@
+#include "PagedEditor.h"
+
+#include "Prompter.h"
+
+namespace qb {
+
+std::u16string PagedEditor::pageLabel() const {
+    return paging::label(m_page, pageCount());
+}
+
+void PagedEditor::openPages() {
+    if (pageCount() > 0) {
+        show(1);
+    } else if (const auto page = appendPage()) {
+        show(*page);
+    } else {
+        show(0);
+    }
+}
+
+void PagedEditor::show(int page) {
+    m_page = page >= 1 && page <= pageCount() ? page : 0;
+    toText.clear();
+    addEnabled = canAppend();
+    prevEnabled = m_page > 1;
+    nextEnabled = m_page >= 1 && m_page < pageCount();
+    delEnabled = m_page >= 1;
+    if (m_page == 0) {
+        showNoPage();
+    } else {
+        showPage();
+    }
+}
+
+bool PagedEditor::leaveAllowed() {
+    if (m_page == 0 || pageState() == PageState::Complete) {
+        return true;
+    }
+    m_prompter.inform(kNotComplete, kProgramName);
+    return false;
+}
+
+void PagedEditor::goTo(int page) {
+    storePage();
+    show(page);
+}
+
+void PagedEditor::pressTo() {
+    if (!leaveAllowed()) {
+        return;
+    }
+    if (const auto page = paging::typedPage(toText, pageCount())) {
+        goTo(*page);
+    }
+}
+
+void PagedEditor::pressPrev() {
+    if (leaveAllowed() && m_page > 1) {
+        goTo(m_page - 1);
+    }
+}
+
+void PagedEditor::pressNext() {
+    if (leaveAllowed() && m_page >= 1 && m_page < pageCount()) {
+        goTo(m_page + 1);
+    }
+}
+
+void PagedEditor::pressAdd() {
+    if (!canAppend() && m_rules.fullMessage) {
+        m_prompter.inform(m_rules.fullMessage, kProgramName);
+        return;
+    }
+    if (!leaveAllowed()) {
+        return;
+    }
+    storePage();
+    if (const auto page = appendPage()) {
+        show(*page);
+        pageAdded();
+    } else {
+        show(m_page);
+    }
+}
+
+void PagedEditor::pressDel() {
+    if (m_page == 0) {
+        return;
+    }
+    const int next = deletePage(m_page);
+    if (next >= 1) {
+        show(next);
+        return;
+    }
+    // With no page left a new one is begun at once.
+    show(0);
+    if (const auto page = appendPage()) {
+        show(*page);
+    }
+}
+
+bool PagedEditor::pressOk() {
+    if (m_page == 0) {
+        return true;
+    }
+    switch (pageState()) {
+    case PageState::Empty:
+        deletePage(m_page);
+        show(0);
+        return true;
+    case PageState::Complete:
+        storePage();
+        return true;
+    case PageState::Incomplete:
+        m_prompter.inform(kNotComplete, kProgramName);
+        return false;
+    }
+    return false;
+}
+
+} // namespace qb

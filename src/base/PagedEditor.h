@@ -1,0 +1,92 @@
+#pragma once
+
+#include "EditorControls.h"
+
+#include <optional>
+#include <string>
+
+namespace qb {
+
+class Prompter;
+
+// The paging that every one-point-per-page editor shares: the page label, "To", the previous
+// and next page, "Add", "Del", the completeness check before a page is left, storing the page
+// on leave, OK; and the module side and result list beside the page. An editor supplies its
+// own fields through the hooks below; where editors page differently, `PagingRules` says how.
+class PagedEditor {
+public:
+    // What leaving the page would find.
+    enum class PageState { Complete, Empty, Incomplete };
+
+    static constexpr const char* kNotComplete = "The Page content not complete!";
+
+    struct PagingRules {
+        // "Add" with no room says this and does nothing else; without it "Add" goes on and
+        // shows the current page again.
+        const char* fullMessage = nullptr;
+    };
+
+    virtual ~PagedEditor() = default;
+
+    // 1-based number of the page shown; 0 while none is.
+    int page() const { return m_page; }
+    virtual int pageCount() const = 0;
+    std::u16string pageLabel() const; // "Cond. %ld/%ld"
+    virtual PageState pageState() const = 0;
+
+    // Paging controls.
+    std::u16string toText;
+    bool prevEnabled = false;
+    bool nextEnabled = false;
+    bool addEnabled = false;
+    bool delEnabled = false;
+
+    // The module side and the result list.
+    ListControl boards;               // "Loop-B" / "IO-Board"
+    ListControl loops;                // "01", "02"
+    ListControl modules;              // "Module List"
+    ListControl results;              // "Result List" / "Outputs"
+    bool addOutputEnabled = false;    // "<<"
+    bool removeOutputEnabled = false; // ">>"
+
+    void pressTo();
+    void pressPrev();
+    void pressNext();
+    void pressAdd();
+    void pressDel();
+    // True when the dialog ends with OK (the caller then writes the editor's files): an empty
+    // first page is dropped, a complete page stored, an incomplete one refused.
+    bool pressOk();
+
+protected:
+    PagedEditor(Prompter& prompter, PagingRules rules) : m_prompter(prompter), m_rules(rules) {}
+
+    // Shows page 1, or begins the first page when there is none.
+    void openPages();
+    // Shows `page` (0 or a page that no longer exists: none) with the navigation it allows.
+    void show(int page);
+
+    // The editor's own fields.
+    virtual void storePage() = 0;  // the shown page into the table; nothing when none is shown
+    virtual void showPage() = 0;   // the controls from page `page()`
+    virtual void showNoPage() = 0; // the controls while no page is shown
+    virtual bool canAppend() const = 0;
+    // A new page after the last one; its number, or nothing when the table is full.
+    virtual std::optional<int> appendPage() = 0;
+    // Removes page `page`; the page to show afterwards, 0 for none.
+    virtual int deletePage(int page) = 0;
+    // Called once a page begun by "Add" is shown.
+    virtual void pageAdded() {}
+
+    Prompter& prompter() { return m_prompter; }
+
+private:
+    bool leaveAllowed();
+    void goTo(int page);
+
+    Prompter& m_prompter;
+    const PagingRules m_rules;
+    int m_page = 0;
+};
+
+} // namespace qb

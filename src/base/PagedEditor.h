@@ -54,6 +54,9 @@ public:
     void pressNext();
     void pressAdd();
     void pressDel();
+    virtual void chooseBoard(int index) = 0;
+    virtual void pressAddOutput() = 0;    // "<<"
+    virtual void pressRemoveOutput() = 0; // ">>"
     // True when the dialog ends with OK (the caller then writes the editor's files): an empty
     // first page is dropped, a complete page stored, an incomplete one refused.
     bool pressOk();

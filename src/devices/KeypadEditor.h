@@ -45,9 +45,9 @@ public:
 
     // Actions.
     void setFieldDevice(bool on);
-    void chooseBoard(int index);
-    void pressAddOutput();    // "<<"
-    void pressRemoveOutput(); // ">>"
+    void chooseBoard(int index) override;
+    void pressAddOutput() override;    // "<<"
+    void pressRemoveOutput() override; // ">>"
     // "Exit" and the close box: the saved copy comes back.
     void pressExit();
 

@@ -36,10 +36,10 @@ public:
     bool reg = false;
 
     // Actions.
-    void chooseBoard(int index);
+    void chooseBoard(int index) override;
     void chooseLoop(int index);
-    void pressAddOutput();
-    void pressRemoveOutput();
+    void pressAddOutput() override;
+    void pressRemoveOutput() override;
     // "Exit" / "Cancel" / the close box: everything since the last write, load or export is
     // undone.
     void pressExit();

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -67,29 +66,12 @@ LinkageDialog::LinkageDialog(LinkageEditor& editor, QWidget* parent)
 
 QGroupBox* LinkageDialog::buildCondition() {
     auto* group = new QGroupBox("Condition", this);
-    m_pageLabel = new QLabel(group);
-    m_pageLabel->setObjectName("pageLabel");
-    m_pageLabel->setMinimumWidth(m_pageLabel->fontMetrics().horizontalAdvance("Cond. 0000/0000"));
-    auto* to = button(group, "To", "to");
-    m_to = digitsBox(group, "toPage", kPageDigits);
-    m_prev = button(group, "Prev", "prev");
-    m_next = button(group, "Next", "next");
-    m_add = button(group, "Add", "add");
-    m_del = button(group, "Del", "del");
+    m_pager = std::make_unique<PagerBar>(
+        group, PagerBar::Labels{"Prev", "prev", "Next", "next", kPageDigits});
     m_delay = dropDown(group, "delay");
     m_reg = new QCheckBox("Reg", group);
     m_reg->setObjectName("reg");
 
-    auto* paging = new QHBoxLayout;
-    paging->addWidget(m_pageLabel);
-    paging->addStretch();
-    paging->addWidget(to);
-    paging->addWidget(m_to);
-    paging->addWidget(new QLabel("Page", group));
-    auto* moving = new QHBoxLayout;
-    for (QPushButton* b : {m_prev, m_next, m_add, m_del}) {
-        moving->addWidget(b);
-    }
     auto* timing = new QHBoxLayout;
     timing->addWidget(new QLabel("Delay", group));
     timing->addWidget(m_delay);
@@ -97,16 +79,11 @@ QGroupBox* LinkageDialog::buildCondition() {
     timing->addWidget(m_reg);
     timing->addStretch();
     auto* layout = new QVBoxLayout(group);
-    layout->addLayout(paging);
-    layout->addLayout(moving);
+    layout->addLayout(m_pager->pagingRow());
+    layout->addLayout(m_pager->movingRow());
     layout->addLayout(timing);
 
-    connect(to, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressTo(); }); });
-    connect(m_to, &QLineEdit::returnPressed, this, [this] { act([this] { m_editor.pressTo(); }); });
-    connect(m_prev, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressPrev(); }); });
-    connect(m_next, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressNext(); }); });
-    connect(m_add, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressAdd(); }); });
-    connect(m_del, &QPushButton::clicked, this, [this] { act([this] { m_editor.pressDel(); }); });
+    m_pager->connectTo(m_editor, this, [this](const std::function<void()>& a) { act(a); });
     connect(m_delay, &QComboBox::activated, this,
             [this](int index) { act([&] { m_editor.delay.select(index); }); });
     connect(m_reg, &QCheckBox::clicked, this,
@@ -189,25 +166,9 @@ QGroupBox* LinkageDialog::buildSpecificRows(SpecificLinkageEditor& specific) {
 }
 
 QGroupBox* LinkageDialog::buildOutputs() {
-    const ModulePicker picker =
-        modulePicker(this, "Output", "Result List", "results", "addOutput", "removeOutput");
-    m_loopBoards = picker.boards;
-    m_modules = picker.modules;
-    m_results = picker.targets;
-    m_addOutput = picker.add;
-    m_removeOutput = picker.remove;
-
-    connect(m_loopBoards, &QComboBox::activated, this,
-            [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
-    connect(m_modules, &QListWidget::currentRowChanged, this,
-            [this](int row) { act([&] { m_editor.modules.select(row); }); });
-    connect(m_results, &QListWidget::currentRowChanged, this,
-            [this](int row) { act([&] { m_editor.results.select(row); }); });
-    connect(m_addOutput, &QPushButton::clicked, this,
-            [this] { act([this] { m_editor.pressAddOutput(); }); });
-    connect(m_removeOutput, &QPushButton::clicked, this,
-            [this] { act([this] { m_editor.pressRemoveOutput(); }); });
-    return picker.group;
+    m_picker = modulePicker(this, "Output", "Result List", "results", "addOutput", "removeOutput");
+    connectPicker(m_picker, m_editor, this, [this](const std::function<void()>& a) { act(a); });
+    return m_picker.group;
 }
 
 QLayout* LinkageDialog::buildButtons() {
@@ -232,7 +193,7 @@ void LinkageDialog::act(const std::function<void()>& action) {
 }
 
 void LinkageDialog::takeTexts() {
-    m_editor.toText = u16(m_to->text());
+    m_pager->takeText(m_editor);
     if (m_specific) {
         for (std::size_t i = 0; i < m_addresses.size(); ++i) {
             m_specific->rows[i].address = u16(m_addresses[i]->text());
@@ -241,12 +202,7 @@ void LinkageDialog::takeTexts() {
 }
 
 void LinkageDialog::refresh() {
-    m_pageLabel->setText(qs(m_editor.pageLabel()));
-    mirrorText(m_to, m_editor.toText);
-    m_prev->setEnabled(m_editor.prevEnabled);
-    m_next->setEnabled(m_editor.nextEnabled);
-    m_add->setEnabled(m_editor.addEnabled);
-    m_del->setEnabled(m_editor.delEnabled);
+    m_pager->mirror(m_editor);
     mirrorList(m_delay, m_editor.delay);
     mirrorCheck(m_reg, m_editor.reg);
 
@@ -270,11 +226,7 @@ void LinkageDialog::refresh() {
         }
     }
 
-    mirrorList(m_loopBoards, m_editor.boards);
-    mirrorList(m_modules, m_editor.modules);
-    mirrorList(m_results, m_editor.results);
-    m_addOutput->setEnabled(m_editor.addOutputEnabled);
-    m_removeOutput->setEnabled(m_editor.removeOutputEnabled);
+    mirrorPicker(m_picker, m_editor);
 }
 
 void LinkageDialog::pressOk() {

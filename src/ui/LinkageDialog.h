@@ -1,11 +1,13 @@
 #pragma once
 
+#include "PagedEditorView.h"
 #include "linkage/LinkageEditors.h"
 
 #include <QDialog>
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -56,12 +58,7 @@ private:
     bool m_finished = false;
     bool m_leaving = false;
 
-    QLabel* m_pageLabel = nullptr;
-    QLineEdit* m_to = nullptr;
-    QPushButton* m_prev = nullptr;
-    QPushButton* m_next = nullptr;
-    QPushButton* m_add = nullptr;
-    QPushButton* m_del = nullptr;
+    std::unique_ptr<PagerBar> m_pager;
     QComboBox* m_delay = nullptr;
     QCheckBox* m_reg = nullptr;
 
@@ -74,11 +71,7 @@ private:
     std::array<QComboBox*, SpecificLinkageEditor::kRows> m_boards{};
     std::array<QLineEdit*, SpecificLinkageEditor::kRows> m_addresses{};
 
-    QComboBox* m_loopBoards = nullptr;
-    QListWidget* m_modules = nullptr;
-    QListWidget* m_results = nullptr;
-    QPushButton* m_addOutput = nullptr;
-    QPushButton* m_removeOutput = nullptr;
+    ModulePicker m_picker{};
     QPushButton* m_exit = nullptr;
 };
 

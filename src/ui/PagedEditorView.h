@@ -1,0 +1,64 @@
+#pragma once
+
+#include "DialogWidgets.h"
+
+#include <QString>
+
+#include <functional>
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QObject;
+
+namespace qb {
+class PagedEditor;
+}
+
+namespace qb::ui {
+
+// How a dialog hands one of the installer's actions to its editor: take the typed texts, run
+// the action, mirror the editor back.
+using EditorAction = std::function<void(const std::function<void()>&)>;
+
+// The paging controls of a paged editor's dialog: the page label, "To" with its box and "Page",
+// then the previous and next page, "Add" and "Del".
+class PagerBar {
+public:
+    struct Labels {
+        QString prev; // "Prev" or "LastPage"
+        QString prevName;
+        QString next;
+        QString nextName;
+        int pageDigits; // the most a page number can have
+    };
+
+    PagerBar(QWidget* parent, const Labels& labels);
+
+    QHBoxLayout* pagingRow() const { return m_pagingRow; }
+    QHBoxLayout* movingRow() const { return m_movingRow; }
+
+    void connectTo(PagedEditor& editor, QObject* context, const EditorAction& act);
+    // The typed page number, for the editor to go to.
+    void takeText(PagedEditor& editor) const;
+    void mirror(const PagedEditor& editor);
+
+private:
+    QLabel* m_label = nullptr;
+    QPushButton* m_to = nullptr;
+    QLineEdit* m_page = nullptr;
+    QPushButton* m_prev = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_del = nullptr;
+    QHBoxLayout* m_pagingRow = nullptr;
+    QHBoxLayout* m_movingRow = nullptr;
+};
+
+// The module side of a paged editor's dialog: the board choice, the module and result lists
+// and "<<" / ">>".
+void connectPicker(const ModulePicker& picker, PagedEditor& editor, QObject* context,
+                   const EditorAction& act);
+void mirrorPicker(const ModulePicker& picker, const PagedEditor& editor);
+
+} // namespace qb::ui

@@ -20,7 +20,13 @@ std::u16string label(int page, int count) {
     return std::u16string(text, text + std::strlen(text));
 }
 
-std::optional<int> typedPage(const std::u16string& text, int count) {
+std::u16string plainLabel(int page, int count) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d/%d", page, count);
+    return std::u16string(text, text + std::strlen(text));
+}
+
+std::optional<int> typedPage(const std::u16string& text, int last, int first) {
     if (text.empty() || text.size() > 9 ||
         !std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
         return std::nullopt;
@@ -29,7 +35,7 @@ std::optional<int> typedPage(const std::u16string& text, int count) {
     for (char16_t c : text) {
         page = page * 10 + (c - u'0');
     }
-    if (page < 1 || page > count) {
+    if (page < first || page > last) {
         return std::nullopt;
     }
     return page;

@@ -28,9 +28,11 @@ namespace paging {
 
 // "Cond. %ld/%ld": the page shown and the number of pages.
 std::u16string label(int page, int count);
+// "%d/%d", as the broadcast and hydrant editors show it.
+std::u16string plainLabel(int page, int count);
 
-// The page "To" goes to: the number typed, when it is all digits and names an existing page.
-std::optional<int> typedPage(const std::u16string& text, int count);
+// The page "To" goes to: the number typed, when it is all digits and lies in `first`..`last`.
+std::optional<int> typedPage(const std::u16string& text, int last, int first = 1);
 
 } // namespace paging
 

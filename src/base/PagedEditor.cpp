@@ -1,11 +1,13 @@
 #include "PagedEditor.h"
 
+#include "CellText.h"
 #include "Prompter.h"
 
 namespace qb {
 
 std::u16string PagedEditor::pageLabel() const {
-    return paging::label(m_page, pageCount());
+    return m_rules.plainLabel ? paging::plainLabel(m_page, pageCount())
+                              : paging::label(m_page, pageCount());
 }
 
 void PagedEditor::openPages() {
@@ -20,7 +22,7 @@ void PagedEditor::openPages() {
 
 void PagedEditor::show(int page) {
     m_page = page >= 1 && page <= pageCount() ? page : 0;
-    toText.clear();
+    toText = m_rules.toCountsFromZero ? numberText(m_page >= 1 ? m_page - 1 : 0) : u"";
     addEnabled = canAppend();
     prevEnabled = m_page > 1;
     nextEnabled = m_page >= 1 && m_page < pageCount();
@@ -41,7 +43,9 @@ bool PagedEditor::leaveAllowed() {
 }
 
 void PagedEditor::goTo(int page) {
-    storePage();
+    if (m_rules.storeWhenMoving) {
+        storePage();
+    }
     show(page);
 }
 
@@ -49,8 +53,9 @@ void PagedEditor::pressTo() {
     if (!leaveAllowed()) {
         return;
     }
-    if (const auto page = paging::typedPage(toText, pageCount())) {
-        goTo(*page);
+    const int offset = m_rules.toCountsFromZero ? 1 : 0;
+    if (const auto page = paging::typedPage(toText, pageCount() - offset, 1 - offset)) {
+        goTo(*page + offset);
     }
 }
 

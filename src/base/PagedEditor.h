@@ -24,6 +24,12 @@ public:
         // "Add" with no room says this and does nothing else; without it "Add" goes on and
         // shows the current page again.
         const char* fullMessage = nullptr;
+        // The page label reads "%d/%d" instead of "Cond. %ld/%ld".
+        bool plainLabel = false;
+        // The "To" box shows the page shown counted from 0, and takes numbers counted so.
+        bool toCountsFromZero = false;
+        // Moving to another page stores the page left; without it only "Add" and OK store.
+        bool storeWhenMoving = true;
     };
 
     virtual ~PagedEditor() = default;

@@ -130,6 +130,21 @@ void MainWindowLogic::writeKeypadFile() {
     }
 }
 
+template <class Editor, class Table>
+void MainWindowLogic::runPanelEditor(bool (DialogRunner::*run)(Editor&), std::string_view name,
+                                     Versioned<Table>& table) {
+    Editor editor(m_store, m_prompter.immediate());
+    editor.open();
+    if (!(m_dialogs.*run)(editor)) {
+        table.revert();
+        return;
+    }
+    const auto path = filePath(m_store.dataFolder(), m_store.hostIndex(), name);
+    if (writePageFile(path, buildImageFile(table.working, FileVariant::PageSave), m_prompter)) {
+        table.takeSavePoint();
+    }
+}
+
 bool MainWindowLogic::runCommand(int command) {
     const auto found = m_commands.find(command);
     if (found == m_commands.end()) {

@@ -7,9 +7,11 @@
 #include "NetPage.h"
 #include "WindowState.h"
 #include "ZonePage.h"
+#include "store/Versioned.h"
 
 #include <functional>
 #include <map>
+#include <string_view>
 
 namespace qb {
 
@@ -59,6 +61,11 @@ private:
     void runLinkageEditor(LinkageEditor& editor);
     void writeLinkageFiles();
     void writeKeypadFile();
+    // Runs a panel editor (hand control, broadcast, hydrant) over its table: OK writes the
+    // table's file with its header as held and takes the saved copy; anything else restores it.
+    template <class Editor, class Table>
+    void runPanelEditor(bool (DialogRunner::*run)(Editor&), std::string_view name,
+                        Versioned<Table>& table);
     void dispatch(int command);
 
     ConfigStore& m_store;

@@ -28,6 +28,10 @@ public:
     bool runLinkageEditor(qb::LinkageEditor&) override { return false; }
     bool runKeypadEditor(qb::KeypadEditor&) override { return false; }
     bool runMimicLedEditor(qb::MimicLedEditor&) override { return false; }
+    bool runHandControlEditor(qb::HandControlEditor&) override { return false; }
+    bool runHydrantEditor(qb::HydrantEditor&) override { return false; }
+    bool runBroadcastControllerEditor(qb::BroadcastControllerEditor&) override { return false; }
+    bool runBroadcastPointEditor(qb::BroadcastPointEditor&) override { return false; }
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {

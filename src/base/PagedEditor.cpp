@@ -42,15 +42,33 @@ bool PagedEditor::leaveAllowed() {
     return false;
 }
 
+bool PagedEditor::moveAllowed() {
+    return !m_rules.completeBeforeMoving || droppedWhenMoving() || leaveAllowed();
+}
+
+bool PagedEditor::droppedWhenMoving() const {
+    return m_rules.dropEmptyWhenMoving && m_page >= 1 && pageState() == PageState::Empty;
+}
+
 void PagedEditor::goTo(int page) {
+    if (page != m_page && droppedWhenMoving()) {
+        const int left = m_page;
+        deletePage(left);
+        show(page > left ? page - 1 : page);
+        return;
+    }
     if (m_rules.storeWhenMoving) {
+        if (!admitPage()) {
+            show(m_page);
+            return;
+        }
         storePage();
     }
     show(page);
 }
 
 void PagedEditor::pressTo() {
-    if (!leaveAllowed()) {
+    if (!moveAllowed()) {
         return;
     }
     const int offset = m_rules.toCountsFromZero ? 1 : 0;
@@ -60,13 +78,13 @@ void PagedEditor::pressTo() {
 }
 
 void PagedEditor::pressPrev() {
-    if (leaveAllowed() && m_page > 1) {
+    if (moveAllowed() && m_page > 1) {
         goTo(m_page - 1);
     }
 }
 
 void PagedEditor::pressNext() {
-    if (leaveAllowed() && m_page >= 1 && m_page < pageCount()) {
+    if (moveAllowed() && m_page >= 1 && m_page < pageCount()) {
         goTo(m_page + 1);
     }
 }
@@ -77,6 +95,10 @@ void PagedEditor::pressAdd() {
         return;
     }
     if (!leaveAllowed()) {
+        return;
+    }
+    if (!admitPage()) {
+        show(m_page);
         return;
     }
     storePage();
@@ -97,8 +119,11 @@ void PagedEditor::pressDel() {
         show(next);
         return;
     }
-    // With no page left a new one is begun at once.
     show(0);
+    if (!m_rules.newPageWhenNoneLeft) {
+        return;
+    }
+    // With no page left a new one is begun at once.
     if (const auto page = appendPage()) {
         show(*page);
     }

@@ -30,6 +30,15 @@ public:
         bool toCountsFromZero = false;
         // Moving to another page stores the page left; without it only "Add" and OK store.
         bool storeWhenMoving = true;
+        // Deleting the only page begins a new one at once; without it no page is shown until
+        // "Add" begins one.
+        bool newPageWhenNoneLeft = true;
+        // Moving to another page asks the page left to be complete first; without it the page
+        // is left as it stands (for editors whose pages reach the table only by "Add" and OK).
+        bool completeBeforeMoving = true;
+        // Moving off a page that holds nothing drops that page instead of asking for it to be
+        // complete.
+        bool dropEmptyWhenMoving = false;
     };
 
     virtual ~PagedEditor() = default;
@@ -64,8 +73,9 @@ public:
     virtual void pressAddOutput() = 0;    // "<<"
     virtual void pressRemoveOutput() = 0; // ">>"
     // True when the dialog ends with OK (the caller then writes the editor's files): an empty
-    // first page is dropped, a complete page stored, an incomplete one refused.
-    bool pressOk();
+    // first page is dropped, a complete page stored, an incomplete one refused. An editor that
+    // holds its pages apart from its table puts them there once this allows it.
+    virtual bool pressOk();
 
 protected:
     PagedEditor(Prompter& prompter, PagingRules rules) : m_prompter(prompter), m_rules(rules) {}
@@ -86,11 +96,16 @@ protected:
     virtual int deletePage(int page) = 0;
     // Called once a page begun by "Add" is shown.
     virtual void pageAdded() {}
+    // A complete page about to be stored by "Add" or by moving on: false keeps it out of the
+    // table (the editor has said why) and it stays shown.
+    virtual bool admitPage() { return true; }
 
     Prompter& prompter() { return m_prompter; }
 
 private:
     bool leaveAllowed();
+    bool moveAllowed();
+    bool droppedWhenMoving() const;
     void goTo(int page);
 
     Prompter& m_prompter;

@@ -1,11 +1,23 @@
 #include "PanelTables.h"
 
+#include "store/LittleEndian.h"
+
 namespace qb {
 
 HandControlTable HandControlTable::defaults(const FileHeader& headerTemplate) {
     HandControlTable table;
     table.reset(headerTemplate, tags::kHandControl, 0xFF);
     return table;
+}
+
+int HandControlTable::pointCount() const {
+    for (int slot = 0; slot < kSlots; ++slot) {
+        if (le::readU16(data, kSlotSize * static_cast<std::size_t>(slot) + kInputAddress) ==
+            0xFFFF) {
+            return slot;
+        }
+    }
+    return kSlots;
 }
 
 BroadcastTable BroadcastTable::defaults(const FileHeader& headerTemplate) {
@@ -18,10 +30,38 @@ BroadcastTable BroadcastTable::defaults(const FileHeader& headerTemplate) {
     return table;
 }
 
+int BroadcastTable::points(int n) const {
+    if (registration(n) != 1) {
+        return 30;
+    }
+    switch (sizeCode(n)) {
+    case 1:
+        return 60;
+    case 2:
+        return 90;
+    default:
+        return 30;
+    }
+}
+
 BroadcastPointTable BroadcastPointTable::defaults(const FileHeader& headerTemplate) {
     BroadcastPointTable table;
     table.reset(headerTemplate, tags::kBroadcastPoints, 0xFF);
     return table;
+}
+
+BroadcastPointTable::Slot BroadcastPointTable::slot(int index) const {
+    Slot bytes{};
+    for (std::size_t i = 0; i < kSlotSize; ++i) {
+        bytes[i] = data.at(kSlotSize * static_cast<std::size_t>(index) + i);
+    }
+    return bytes;
+}
+
+void BroadcastPointTable::setSlot(int index, const Slot& bytes) {
+    for (std::size_t i = 0; i < kSlotSize; ++i) {
+        data.at(kSlotSize * static_cast<std::size_t>(index) + i) = bytes[i];
+    }
 }
 
 HydrantTable HydrantTable::defaults(const FileHeader& headerTemplate) {

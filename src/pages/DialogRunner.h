@@ -2,7 +2,11 @@
 
 namespace qb {
 
+class BroadcastControllerEditor;
+class BroadcastPointEditor;
 class ColumnBatchDialog;
+class HandControlEditor;
+class HydrantEditor;
 class KeypadEditor;
 class LinkageEditor;
 class MimicLedEditor;
@@ -23,6 +27,13 @@ public:
     // The same for the keypad editor (OK / Exit) and the mimic LED editor (Save / Cancel).
     virtual bool runKeypadEditor(KeypadEditor& editor) = 0;
     virtual bool runMimicLedEditor(MimicLedEditor& editor) = 0;
+    // The hand control point editor (OK / Exit).
+    virtual bool runHandControlEditor(HandControlEditor& editor) = 0;
+    // The four-wire hydrant editor (OK / Exit).
+    virtual bool runHydrantEditor(HydrantEditor& editor) = 0;
+    // The broadcast controller editor (OK / Cancel) and the broadcast point editor (OK / "Eixt").
+    virtual bool runBroadcastControllerEditor(BroadcastControllerEditor& editor) = 0;
+    virtual bool runBroadcastPointEditor(BroadcastPointEditor& editor) = 0;
 };
 
 } // namespace qb

@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 18> kMenu{{
+constexpr std::array<MenuEntry, 22> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -27,6 +27,10 @@ constexpr std::array<MenuEntry, 18> kMenu{{
     {u"About", u"Version", kVersion},
     {u"About", u"About Quillbarrow", kAboutBox},
     {u"Tools", u"Controller Version Note", kControllerVersionNote},
+    {u"Tools", u"Manual Control Panel Setup", kHandControlSetup},
+    {u"Tools", u"Broadcast Controller Setup", kBroadcastControllerSetup},
+    {u"Tools", u"Broadcast Point Setup", kBroadcastPointSetup},
+    {u"Tools", u"Hydrant Setup", kHydrantSetup},
 }};
 
 } // namespace

@@ -24,6 +24,10 @@ inline constexpr int kLoadData = 32784;
 inline constexpr int kDataExport = 32785;
 inline constexpr int kVersion = 32800;
 inline constexpr int kControllerVersionNote = 32818;
+inline constexpr int kBroadcastControllerSetup = 32802;
+inline constexpr int kBroadcastPointSetup = 32803;
+inline constexpr int kHandControlSetup = 32794;
+inline constexpr int kHydrantSetup = 32804;
 // The About box, which the window system's own menu offered; here the About menu does.
 inline constexpr int kAboutBox = 16;
 } // namespace commands

@@ -5,6 +5,10 @@
 #include "PageFileWriter.h"
 #include "base/CellText.h"
 #include "base/Prompter.h"
+#include "devices/BroadcastControllerEditor.h"
+#include "devices/BroadcastPointEditor.h"
+#include "devices/HandControlEditor.h"
+#include "devices/HydrantEditor.h"
 #include "devices/KeypadEditor.h"
 #include "devices/MimicLedEditor.h"
 #include "files/DataExport.h"
@@ -94,6 +98,25 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kAboutBox, [this] { m_dialogs.showAbout(); }},
         {kControllerVersionNote,
          [this] { m_prompter.inform(kControllerVersionNoteText, kProgramName); }},
+        {kBroadcastControllerSetup,
+         [this] {
+             runPanelEditor(&DialogRunner::runBroadcastControllerEditor, names::kBroadcast,
+                            m_store.broadcast);
+         }},
+        {kBroadcastPointSetup,
+         [this] {
+             runPanelEditor(&DialogRunner::runBroadcastPointEditor, names::kBroadcastPoints,
+                            m_store.broadcastPoints);
+         }},
+        {kHandControlSetup,
+         [this] {
+             runPanelEditor(&DialogRunner::runHandControlEditor, names::kHandControl,
+                            m_store.handControl);
+         }},
+        {kHydrantSetup,
+         [this] {
+             runPanelEditor(&DialogRunner::runHydrantEditor, names::kHydrant, m_store.hydrant);
+         }},
     };
 }
 

@@ -58,13 +58,19 @@ bool isOutputModule(const DeviceRecord& device) {
 
 std::vector<std::u16string> outputModuleEntries(const DeviceTableEntry& entry, int loop,
                                                 const DeviceTypeTable& table) {
+    return moduleEntries(entry, loop, table, isOutputModule);
+}
+
+std::vector<std::u16string> moduleEntries(const DeviceTableEntry& entry, int loop,
+                                          const DeviceTypeTable& table,
+                                          bool (*wanted)(const DeviceRecord&)) {
     std::vector<std::u16string> entries;
     if (loop < 1 || loop > kLoopsPerBoard) {
         return entries;
     }
     for (int address = 1; address <= kAddressesPerLoop; ++address) {
         const DeviceRecord& device = entry.device(loop, address);
-        if (isOutputModule(device)) {
+        if (wanted(device)) {
             char number[8];
             std::snprintf(number, sizeof number, "%03d", address);
             const std::string_view digits(number);

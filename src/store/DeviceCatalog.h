@@ -32,6 +32,10 @@ bool isOutputModule(const DeviceRecord& device);
 // its equipment names, in address order.
 std::vector<std::u16string> outputModuleEntries(const DeviceTableEntry& entry, int loop,
                                                 const DeviceTypeTable& table);
+// The same for the devices that `wanted` accepts.
+std::vector<std::u16string> moduleEntries(const DeviceTableEntry& entry, int loop,
+                                          const DeviceTypeTable& table,
+                                          bool (*wanted)(const DeviceRecord&));
 
 inline constexpr std::u16string_view kNoTypeName = u"none";
 

@@ -64,7 +64,9 @@ ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& 
     picker.remove = button(group, ">>", removeName);
 
     auto* boardRow = new QHBoxLayout;
-    boardRow->addWidget(new QLabel("Loop-B", group));
+    picker.boardRow = boardRow;
+    picker.boardLabel = new QLabel("Loop-B", group);
+    boardRow->addWidget(picker.boardLabel);
     boardRow->addWidget(picker.boards);
     boardRow->addStretch();
     auto* targets = new QVBoxLayout;

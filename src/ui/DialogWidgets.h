@@ -5,6 +5,8 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -33,6 +35,10 @@ struct ModulePicker {
     QListWidget* targets; // `targetsName`
     QPushButton* add;     // "<<", `addName`
     QPushButton* remove;  // ">>", `removeName`
+    // The row of the board choice and its caption, for a dialog that names the board otherwise
+    // or chooses more than the board there (a host, a loop).
+    QHBoxLayout* boardRow;
+    QLabel* boardLabel;
 };
 ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& targetsLabel,
                           const QString& targetsName, const QString& addName,

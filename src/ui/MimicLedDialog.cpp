@@ -1,5 +1,6 @@
 #include "ColumnDialogs.h"
 #include "DialogWidgets.h"
+#include "GridCellList.h"
 #include "Mirror.h"
 #include "devices/MimicLedEditor.h"
 #include "pages/MimicColumnBatch.h"
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-#include <tuple>
 
 namespace qb::ui {
 
@@ -61,11 +60,10 @@ public:
         m_grid->horizontalHeader()->setHighlightSections(false);
         m_grid->setMinimumSize(820, 420);
 
-        // The cell list floats over the cell it edits.
-        m_cellList = new QComboBox(m_grid->viewport());
-        m_cellList->setObjectName("cellList");
-        m_cellList->hide();
-        m_cellList->installEventFilter(this);
+        m_cellList = new GridCellList(m_grid, [this](int index) {
+            m_editor.commitList(index);
+            refresh();
+        });
 
         auto* save = button(this, "Save", "save");
         auto* cancel = button(this, "Cancel", "cancel");
@@ -90,7 +88,7 @@ public:
         connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this](int column) { columnBatch(column); });
         connect(save, &QPushButton::clicked, this, [this] {
-            commitCellList();
+            m_cellList->commit();
             if (m_editor.pressSave()) {
                 accept();
             } else {
@@ -106,23 +104,20 @@ public:
     ~MimicLedDialog() override {
         // A list losing the focus while the dialog goes away must not commit into it.
         m_closing = true;
+        m_cellList->close();
     }
 
     void reject() override {
         m_closing = true;
+        m_cellList->close();
         m_editor.pressCancel();
         QDialog::reject();
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_cellList && event->type() == QEvent::FocusOut) {
-            // Opening the list's own pop-up is no loss of focus.
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-                commitCellList();
-            }
-        } else if ((watched == m_mimic || watched == m_board) && event->type() == QEvent::FocusIn &&
-                   byInstaller(static_cast<QFocusEvent*>(event)) && !m_closing) {
+        if ((watched == m_mimic || watched == m_board) && event->type() == QEvent::FocusIn &&
+            byInstaller(static_cast<QFocusEvent*>(event)) && !m_closing) {
             act([this] { m_editor.focusOnLists(); });
         }
         return QDialog::eventFilter(watched, event);
@@ -138,43 +133,11 @@ private:
         mirrorItems(m_mimic, m_editor.modules.items, m_editor.modules.selected);
         mirrorItems(m_board, m_editor.boards.items, m_editor.boards.selected);
         mirrorGrid(m_grid, m_editor.grid());
-        mirrorCellList();
-    }
-
-    void mirrorCellList() {
-        const CellEditor& editor = m_editor.cellEditor();
-        const auto placed = std::make_tuple(editor.kind, editor.row, editor.column);
-        if (placed == m_placed) {
-            return; // still open where it was, with what the installer picked
-        }
-        m_placed = placed;
-        m_committing = true;
-        if (editor.kind == CellEditor::Kind::List) {
-            mirrorItems(m_cellList, editor.items, editor.selected);
-            const QRect cell =
-                m_grid->visualRect(m_grid->model()->index(editor.row - 1, editor.column));
-            m_cellList->setGeometry(cell);
-            m_cellList->show();
-            m_cellList->raise();
-            m_cellList->setFocus(Qt::MouseFocusReason);
-        } else {
-            m_cellList->hide();
-        }
-        m_committing = false;
-    }
-
-    void commitCellList() {
-        if (m_committing || m_closing || !m_editor.cellEditor().open()) {
-            return;
-        }
-        m_committing = true;
-        m_editor.commitList(m_cellList->currentIndex());
-        m_committing = false;
-        refresh();
+        m_cellList->mirror(m_editor.cellEditor());
     }
 
     void columnBatch(int column) {
-        commitCellList();
+        m_cellList->commit();
         WidgetDialogRunner dialogs(this);
         act([&] {
             mimicbatch::run(m_editor, column, [&](ColumnBatchDialog& dialog) {
@@ -187,9 +150,7 @@ private:
     QComboBox* m_mimic;
     QComboBox* m_board;
     QTableWidget* m_grid;
-    QComboBox* m_cellList;
-    std::tuple<CellEditor::Kind, int, int> m_placed{CellEditor::Kind::None, 0, 0};
-    bool m_committing = false;
+    GridCellList* m_cellList;
     bool m_closing = false;
 };
 

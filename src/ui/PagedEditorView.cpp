@@ -28,9 +28,14 @@ PagerBar::PagerBar(QWidget* parent, const Labels& labels) {
     m_pagingRow = new QHBoxLayout;
     m_pagingRow->addWidget(m_label);
     m_pagingRow->addStretch();
-    m_pagingRow->addWidget(m_to);
-    m_pagingRow->addWidget(m_page);
-    m_pagingRow->addWidget(new QLabel("Page", parent));
+    if (labels.withTo) {
+        m_pagingRow->addWidget(m_to);
+        m_pagingRow->addWidget(m_page);
+        m_pagingRow->addWidget(new QLabel("Page", parent));
+    } else {
+        m_to->hide();
+        m_page->hide();
+    }
     m_movingRow = new QHBoxLayout;
     for (QPushButton* b : {m_prev, m_next, m_add, m_del}) {
         m_movingRow->addWidget(b);

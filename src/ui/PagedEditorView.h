@@ -31,6 +31,8 @@ public:
         QString next;
         QString nextName;
         int pageDigits; // the most a page number can have
+        // "To" with its box and "Page"; a dialog without them only shows the page label.
+        bool withTo = true;
     };
 
     PagerBar(QWidget* parent, const Labels& labels);

@@ -65,6 +65,22 @@ public:
         ++mimicLedRuns;
         return mimicLedEditor ? mimicLedEditor(editor) : false;
     }
+    bool runHandControlEditor(HandControlEditor& editor) override {
+        ++handControlRuns;
+        return handControlEditor ? handControlEditor(editor) : false;
+    }
+    bool runHydrantEditor(HydrantEditor& editor) override {
+        ++hydrantRuns;
+        return hydrantEditor ? hydrantEditor(editor) : false;
+    }
+    bool runBroadcastControllerEditor(BroadcastControllerEditor& editor) override {
+        ++broadcastControllerRuns;
+        return broadcastControllerEditor ? broadcastControllerEditor(editor) : false;
+    }
+    bool runBroadcastPointEditor(BroadcastPointEditor& editor) override {
+        ++broadcastPointRuns;
+        return broadcastPointEditor ? broadcastPointEditor(editor) : false;
+    }
     bool runLinkageEditor(LinkageEditor& editor) override {
         ++linkageRuns;
         return linkageEditor ? linkageEditor(editor) : false;
@@ -77,7 +93,15 @@ public:
     std::function<bool(KeypadEditor&)> keypadEditor;
     std::function<bool(MimicLedEditor&)> mimicLedEditor;
     int keypadRuns = 0;
+    std::function<bool(HandControlEditor&)> handControlEditor;
+    int handControlRuns = 0;
     int mimicLedRuns = 0;
+    std::function<bool(HydrantEditor&)> hydrantEditor;
+    int hydrantRuns = 0;
+    std::function<bool(BroadcastControllerEditor&)> broadcastControllerEditor;
+    int broadcastControllerRuns = 0;
+    std::function<bool(BroadcastPointEditor&)> broadcastPointEditor;
+    int broadcastPointRuns = 0;
     int columnBatchRuns = 0;
     int positionRuns = 0;
     int aboutShown = 0;

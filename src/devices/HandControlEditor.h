@@ -1,0 +1,87 @@
+#pragma once
+
+#include "base/PagedEditor.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace qb {
+
+class ConfigStore;
+class Prompter;
+
+// "Manual Control Panel Setting": the hand control points, one per page. Each point ties a
+// ManualCtrl module of this host to one output module, on this host or on another host of the
+// network. The editor works on the working copy of the hand control table: the output bytes are
+// written as soon as "<<" or ">>" is pressed, the input module and "Reg" when the page is left.
+// Whoever runs the dialog restores the saved copy unless it ends with OK.
+class HandControlEditor : public PagedEditor {
+public:
+    static constexpr const char* kTableFull = "The maximum number of hand control points is 3601!";
+    static constexpr const char* kNoModule = "Please select in the list of module !";
+    static constexpr const char* kNoOutput = "Please select in the list of output results !";
+
+    HandControlEditor(ConfigStore& store, Prompter& prompter);
+
+    // Fills the lists and shows point 1, beginning a new point when the table has none.
+    void open();
+
+    int pageCount() const override;
+    PageState pageState() const override;
+
+    // The point's input module and "Reg".
+    bool reg = false;
+    ListControl inputBoards; // the fitted IO boards, "01".."40"
+    ListControl inputLoops;  // "01", "02"
+    ListControl manualCtrls; // "Addr+Produc Type": "%03d ManualCtrl"
+
+    // The module side: "Host", then the base's boards ("IO-Board"), loops ("Loop") and modules
+    // ("Module List"); `results` is the "Result List" with the point's one output.
+    ListControl hosts;
+
+    // Actions.
+    void chooseInputBoard(int index);
+    void chooseInputLoop(int index);
+    void chooseHost(int index);
+    void chooseBoard(int index) override;
+    void chooseLoop(int index);
+    void pressAddOutput() override;    // "<<"
+    void pressRemoveOutput() override; // ">>"
+
+private:
+    void storePage() override;
+    void showPage() override;
+    void showNoPage() override;
+    bool canAppend() const override;
+    std::optional<int> appendPage() override;
+    int deletePage(int page) override;
+    void pageAdded() override;
+
+    std::span<std::uint8_t> slot(int index);
+    std::span<const std::uint8_t> slot(int index) const;
+    std::optional<int> currentSlot() const;
+    void clearSlot(int index);
+
+    bool ownHostChosen() const;
+    void fillManualCtrls();
+    void fillBoards();
+    void fillModules();
+    void updateOutputButtons();
+
+    ConfigStore& m_store;
+    // The number behind each entry of `boards`: 1..40, 41 for "V1", 42 for "V2".
+    std::vector<int> m_boardNumbers;
+
+    // The input side as "Add" found it: the new point starts from it.
+    struct InputChoice {
+        int board = -1;
+        int loop = -1;
+        ListControl manualCtrls;
+    };
+    InputChoice m_inputBeforeAdd;
+};
+
+} // namespace qb

@@ -1,0 +1,72 @@
+#include "HydrantDevices.h"
+
+#include "base/CellText.h"
+#include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
+
+#include <cstdio>
+
+namespace qb::hydrant {
+
+bool isHydrantInput(const DeviceRecord& device) {
+    return device.registration == 1 && device.productType >= 57 && device.productType <= 61;
+}
+
+bool isHydrantModule(const DeviceRecord& device) {
+    constexpr std::uint8_t kHydrantEquipment = 14;
+    return device.registration == 1 && device.equipType == kHydrantEquipment;
+}
+
+bool hydrantInputAt(const ConfigStore& store, int file, int loop, int address) {
+    return file >= 1 && file <= kDeviceFileCount && loop >= 1 && loop <= kLoopsPerBoard &&
+           address >= 1 && address <= kAddressesPerLoop &&
+           isHydrantInput(store.devices(file).working.device(loop, address));
+}
+
+std::vector<std::u16string> inputEntries(const DeviceTableEntry& devices, int loop) {
+    std::vector<std::u16string> entries;
+    for (int address = 1; loop >= 1 && loop <= kLoopsPerBoard && address <= kAddressesPerLoop;
+         ++address) {
+        const DeviceRecord& d = devices.device(loop, address);
+        if (isHydrantInput(d)) {
+            entries.push_back(numberText(address, 3) + u" " + productTypeName(d.productType));
+        }
+    }
+    return entries;
+}
+
+std::vector<std::u16string> moduleEntries(const DeviceTableEntry& devices, int loop,
+                                          const DeviceTypeTable& types) {
+    return qb::moduleEntries(devices, loop, types, isHydrantModule);
+}
+
+std::uint16_t entryAddress(const std::u16string& entry) {
+    return static_cast<std::uint16_t>(leadingInteger(entry.substr(0, 3)));
+}
+
+std::vector<Output> modulesOfBoards(const ConfigStore& store, const std::vector<int>& boards) {
+    std::vector<Output> found;
+    for (int board : boards) {
+        const DeviceTableEntry& devices = store.devices(board).working;
+        for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
+            for (int address = 1; address <= kAddressesPerLoop; ++address) {
+                if (isHydrantModule(devices.device(loop, address))) {
+                    found.push_back({static_cast<std::uint8_t>(board),
+                                     static_cast<std::uint8_t>(loop),
+                                     static_cast<std::uint16_t>(address)});
+                }
+            }
+        }
+    }
+    return found;
+}
+
+std::u16string resultLine(int number, const Output& output) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%d  %02ld-%ld-%03ld Hydrant", number,
+                  static_cast<long>(output.board), static_cast<long>(output.loop),
+                  static_cast<long>(output.address));
+    return ascii(text);
+}
+
+} // namespace qb::hydrant

@@ -70,6 +70,8 @@ public:
     void pressAdd();
     void pressDel();
     virtual void chooseBoard(int index) = 0;
+    // A loop the dialog shows beside the board; editors that keep it hidden just hold it.
+    virtual void chooseLoop(int index) { loops.select(index); }
     virtual void pressAddOutput() = 0;    // "<<"
     virtual void pressRemoveOutput() = 0; // ">>"
     // True when the dialog ends with OK (the caller then writes the editor's files): an empty

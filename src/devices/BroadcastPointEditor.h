@@ -47,7 +47,7 @@ public:
     void chooseController(int index);
     void choosePoint(int index);
     void chooseBoard(int index) override;
-    void chooseLoop(int index);
+    void chooseLoop(int index) override;
     void pressAddOutput() override;    // "<<"
     void pressRemoveOutput() override; // ">>"
     // Ends with the pages in the working table; refused while the shown page is incomplete.

@@ -47,7 +47,7 @@ public:
     void chooseInputLoop(int index);
     void chooseHost(int index);
     void chooseBoard(int index) override;
-    void chooseLoop(int index);
+    void chooseLoop(int index) override;
     void pressAddOutput() override;    // "<<"
     void pressRemoveOutput() override; // ">>"
 

@@ -53,7 +53,7 @@ public:
     void chooseInput(int index);
     void chooseBatch(int index);
     void chooseBoard(int index) override;
-    void chooseLoop(int index);
+    void chooseLoop(int index) override;
     void pressAddOutput() override;    // "<<"
     void pressRemoveOutput() override; // ">>"
 

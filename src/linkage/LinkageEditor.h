@@ -37,7 +37,7 @@ public:
 
     // Actions.
     void chooseBoard(int index) override;
-    void chooseLoop(int index);
+    void chooseLoop(int index) override;
     void pressAddOutput() override;
     void pressRemoveOutput() override;
     // "Exit" / "Cancel" / the close box: everything since the last write, load or export is

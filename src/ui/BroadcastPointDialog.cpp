@@ -38,7 +38,6 @@ public:
         mirrorCheck(m_reg, m_editor.reg());
         mirrorList(m_controllers, m_editor.controllers);
         mirrorList(m_points, m_editor.points);
-        mirrorList(m_loops, m_editor.loops);
         mirrorPicker(m_picker, m_editor);
     }
 
@@ -79,24 +78,15 @@ private:
     QGroupBox* buildModules() {
         m_picker =
             modulePicker(this, "B-module", "Result List", "results", "addOutput", "removeOutput");
-        QGroupBox* group = m_picker.group;
-        m_picker.boardLabel->setText("IO-Board");
-        m_loops = dropDown(group, "loops");
-        QHBoxLayout* row = m_picker.boardRow;
-        row->insertWidget(row->indexOf(m_picker.boards) + 1, new QLabel("Loop", group));
-        row->insertWidget(row->indexOf(m_picker.boards) + 2, m_loops);
-
+        addLoopChoice(m_picker);
         connectPicker(m_picker, m_editor, this, forward());
-        connect(m_loops, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseLoop(index); }); });
-        return group;
+        return m_picker.group;
     }
 
     BroadcastPointEditor& m_editor;
     QCheckBox* m_reg = nullptr;
     QComboBox* m_controllers = nullptr;
     QComboBox* m_points = nullptr;
-    QComboBox* m_loops = nullptr;
     ModulePicker m_picker{};
 };
 

@@ -88,4 +88,12 @@ ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& 
     return picker;
 }
 
+void addLoopChoice(ModulePicker& picker) {
+    picker.boardLabel->setText("IO-Board");
+    picker.loops = dropDown(picker.group, "loops");
+    QHBoxLayout* row = picker.boardRow;
+    row->insertWidget(row->indexOf(picker.boards) + 1, new QLabel("Loop", picker.group));
+    row->insertWidget(row->indexOf(picker.boards) + 2, picker.loops);
+}
+
 } // namespace qb::ui

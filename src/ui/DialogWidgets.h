@@ -39,9 +39,13 @@ struct ModulePicker {
     // or chooses more than the board there (a host, a loop).
     QHBoxLayout* boardRow;
     QLabel* boardLabel;
+    // "Loop" beside the board, once addLoopChoice() has put it there.
+    QComboBox* loops = nullptr;
 };
 ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& targetsLabel,
                           const QString& targetsName, const QString& addName,
                           const QString& removeName);
+// The board choice reads "IO-Board" and the "Loop" choice ("loops") stands beside it.
+void addLoopChoice(ModulePicker& picker);
 
 } // namespace qb::ui

@@ -36,45 +36,21 @@ public:
 
     void refresh() override {
         pager().mirror(m_editor);
-        mirrorCheck(m_reg, m_editor.reg);
-        mirrorList(m_inputBoards, m_editor.inputBoards);
-        mirrorList(m_inputLoops, m_editor.inputLoops);
-        mirrorList(m_manualCtrls, m_editor.manualCtrls);
+        mirrorInputSide(m_input, m_editor.reg, m_editor.inputBoards, m_editor.inputLoops,
+                        m_editor.manualCtrls);
         mirrorList(m_hosts, m_editor.hosts);
-        mirrorList(m_loops, m_editor.loops);
         mirrorPicker(m_picker, m_editor);
     }
 
 private:
     QGroupBox* buildPoint() {
         auto* group = new QGroupBox("Point", this);
-        m_reg = checkBox(group, "Reg", "reg");
-        m_inputBoards = dropDown(group, "inputBoards");
-        m_inputLoops = dropDown(group, "inputLoops");
-        m_manualCtrls = listBox(group, "manualCtrls");
-
-        auto* inputRow = new QHBoxLayout;
-        inputRow->addWidget(new QLabel("IO-Board", group));
-        inputRow->addWidget(m_inputBoards);
-        inputRow->addWidget(new QLabel("Loop", group));
-        inputRow->addWidget(m_inputLoops);
-        inputRow->addStretch();
-        auto* layout = new QVBoxLayout(group);
-        layout->addLayout(pager().pagingRow());
-        layout->addLayout(pager().movingRow());
-        layout->addWidget(m_reg);
-        layout->addLayout(inputRow);
-        layout->addWidget(new QLabel("Addr+Produc Type", group));
-        layout->addWidget(m_manualCtrls, 1);
-
-        connect(m_reg, &QCheckBox::clicked, this,
-                [this](bool checked) { act([&] { m_editor.reg = checked; }); });
-        connect(m_inputBoards, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseInputBoard(index); }); });
-        connect(m_inputLoops, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseInputLoop(index); }); });
-        connect(m_manualCtrls, &QListWidget::currentRowChanged, this,
-                [this](int row) { act([&] { m_editor.manualCtrls.select(row); }); });
+        m_input = inputSide(group, pager(), "Addr+Produc Type", "manualCtrls");
+        HandControlEditor& e = m_editor;
+        connectInputSide(m_input, this, forward(),
+                         {[&e](bool on) { e.reg = on; }, [&e](int i) { e.chooseInputBoard(i); },
+                          [&e](int i) { e.chooseInputLoop(i); },
+                          [&e](int i) { e.manualCtrls.select(i); }});
         return group;
     }
 
@@ -83,30 +59,20 @@ private:
         m_picker =
             modulePicker(this, "Output", "Result List", "results", "addOutput", "removeOutput");
         QGroupBox* group = m_picker.group;
-        m_picker.boardLabel->setText("IO-Board");
+        addLoopChoice(m_picker);
         m_hosts = dropDown(group, "hosts");
-        m_loops = dropDown(group, "loops");
-        QHBoxLayout* row = m_picker.boardRow;
-        row->insertWidget(0, new QLabel("Host", group));
-        row->insertWidget(1, m_hosts);
-        row->insertWidget(row->indexOf(m_picker.boards) + 1, new QLabel("Loop", group));
-        row->insertWidget(row->indexOf(m_picker.boards) + 2, m_loops);
+        m_picker.boardRow->insertWidget(0, new QLabel("Host", group));
+        m_picker.boardRow->insertWidget(1, m_hosts);
 
         connectPicker(m_picker, m_editor, this, forward());
         connect(m_hosts, &QComboBox::activated, this,
                 [this](int index) { act([&] { m_editor.chooseHost(index); }); });
-        connect(m_loops, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseLoop(index); }); });
         return group;
     }
 
     HandControlEditor& m_editor;
-    QCheckBox* m_reg = nullptr;
-    QComboBox* m_inputBoards = nullptr;
-    QComboBox* m_inputLoops = nullptr;
-    QListWidget* m_manualCtrls = nullptr;
+    InputSide m_input{};
     QComboBox* m_hosts = nullptr;
-    QComboBox* m_loops = nullptr;
     ModulePicker m_picker{};
 };
 

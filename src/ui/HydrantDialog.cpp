@@ -37,46 +37,22 @@ public:
 
     void refresh() override {
         pager().mirror(m_editor);
-        mirrorCheck(m_reg, m_editor.reg);
-        mirrorList(m_inputBoards, m_editor.inputBoards);
-        mirrorList(m_inputLoops, m_editor.inputLoops);
-        mirrorList(m_inputs, m_editor.inputs);
+        mirrorInputSide(m_input, m_editor.reg, m_editor.inputBoards, m_editor.inputLoops,
+                        m_editor.inputs);
         mirrorList(m_batch, m_editor.batch);
-        mirrorList(m_loops, m_editor.loops);
         mirrorPicker(m_picker, m_editor);
     }
 
 private:
     QGroupBox* buildInput() {
         auto* group = new QGroupBox("Input", this);
-        m_reg = checkBox(group, "Reg", "reg");
-        m_inputBoards = dropDown(group, "inputBoards");
-        m_inputLoops = dropDown(group, "inputLoops");
-        m_inputs = listBox(group, "inputs");
-
-        auto* inputRow = new QHBoxLayout;
-        inputRow->addWidget(new QLabel("IO-Board", group));
-        inputRow->addWidget(m_inputBoards);
-        inputRow->addWidget(new QLabel("Loop", group));
-        inputRow->addWidget(m_inputLoops);
-        inputRow->addStretch();
-        auto* layout = new QVBoxLayout(group);
-        layout->addLayout(pager().pagingRow());
-        layout->addLayout(pager().movingRow());
-        layout->addWidget(m_reg);
-        layout->addLayout(inputRow);
-        layout->addWidget(new QLabel("Addr + Produc Type", group));
-        layout->addWidget(m_inputs, 1);
-        layout->addWidget(buildBatch(group));
-
-        connect(m_reg, &QCheckBox::clicked, this,
-                [this](bool checked) { act([&] { m_editor.reg = checked; }); });
-        connect(m_inputBoards, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseInputBoard(index); }); });
-        connect(m_inputLoops, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseInputLoop(index); }); });
-        connect(m_inputs, &QListWidget::currentRowChanged, this,
-                [this](int row) { act([&] { m_editor.chooseInput(row); }); });
+        m_input = inputSide(group, pager(), "Addr + Produc Type", "inputs");
+        group->layout()->addWidget(buildBatch(group));
+        HydrantEditor& e = m_editor;
+        connectInputSide(m_input, this, forward(),
+                         {[&e](bool on) { e.reg = on; }, [&e](int i) { e.chooseInputBoard(i); },
+                          [&e](int i) { e.chooseInputLoop(i); },
+                          [&e](int i) { e.chooseInput(i); }});
         return group;
     }
 
@@ -96,26 +72,14 @@ private:
     QGroupBox* buildOutputs() {
         m_picker =
             modulePicker(this, "Output", "Result List", "results", "addOutput", "removeOutput");
-        QGroupBox* group = m_picker.group;
-        m_picker.boardLabel->setText("IO-Board");
-        m_loops = dropDown(group, "loops");
-        QHBoxLayout* row = m_picker.boardRow;
-        row->insertWidget(row->indexOf(m_picker.boards) + 1, new QLabel("Loop", group));
-        row->insertWidget(row->indexOf(m_picker.boards) + 2, m_loops);
-
+        addLoopChoice(m_picker);
         connectPicker(m_picker, m_editor, this, forward());
-        connect(m_loops, &QComboBox::activated, this,
-                [this](int index) { act([&] { m_editor.chooseLoop(index); }); });
-        return group;
+        return m_picker.group;
     }
 
     HydrantEditor& m_editor;
-    QCheckBox* m_reg = nullptr;
-    QComboBox* m_inputBoards = nullptr;
-    QComboBox* m_inputLoops = nullptr;
-    QListWidget* m_inputs = nullptr;
+    InputSide m_input{};
     QComboBox* m_batch = nullptr;
-    QComboBox* m_loops = nullptr;
     ModulePicker m_picker{};
 };
 

@@ -3,12 +3,15 @@
 #include "Mirror.h"
 #include "base/PagedEditor.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qb::ui {
 
@@ -74,6 +77,11 @@ void connectPicker(const ModulePicker& picker, PagedEditor& editor, QObject* con
     QObject::connect(picker.boards, &QComboBox::activated, context, [&editor, act](int index) {
         act([&editor, index] { editor.chooseBoard(index); });
     });
+    if (picker.loops) {
+        QObject::connect(picker.loops, &QComboBox::activated, context, [&editor, act](int index) {
+            act([&editor, index] { editor.chooseLoop(index); });
+        });
+    }
     QObject::connect(
         picker.modules, &QListWidget::currentRowChanged, context,
         [&editor, act](int row) { act([&editor, row] { editor.modules.select(row); }); });
@@ -88,10 +96,53 @@ void connectPicker(const ModulePicker& picker, PagedEditor& editor, QObject* con
 
 void mirrorPicker(const ModulePicker& picker, const PagedEditor& editor) {
     mirrorList(picker.boards, editor.boards);
+    if (picker.loops) {
+        mirrorList(picker.loops, editor.loops);
+    }
     mirrorList(picker.modules, editor.modules);
     mirrorList(picker.targets, editor.results);
     picker.add->setEnabled(editor.addOutputEnabled);
     picker.remove->setEnabled(editor.removeOutputEnabled);
+}
+
+InputSide inputSide(QGroupBox* group, PagerBar& pager, const QString& caption,
+                    const QString& inputsName) {
+    InputSide side{checkBox(group, "Reg", "reg"), dropDown(group, "inputBoards"),
+                   dropDown(group, "inputLoops"), listBox(group, inputsName)};
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel("IO-Board", group));
+    row->addWidget(side.boards);
+    row->addWidget(new QLabel("Loop", group));
+    row->addWidget(side.loops);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(pager.pagingRow());
+    layout->addLayout(pager.movingRow());
+    layout->addWidget(side.reg);
+    layout->addLayout(row);
+    layout->addWidget(new QLabel(caption, group));
+    layout->addWidget(side.inputs, 1);
+    return side;
+}
+
+void connectInputSide(const InputSide& side, QObject* context, const EditorAction& act,
+                      const InputActions& actions) {
+    QObject::connect(side.reg, &QCheckBox::clicked, context,
+                     [act, actions](bool on) { act([&] { actions.reg(on); }); });
+    QObject::connect(side.boards, &QComboBox::activated, context,
+                     [act, actions](int index) { act([&] { actions.board(index); }); });
+    QObject::connect(side.loops, &QComboBox::activated, context,
+                     [act, actions](int index) { act([&] { actions.loop(index); }); });
+    QObject::connect(side.inputs, &QListWidget::currentRowChanged, context,
+                     [act, actions](int row) { act([&] { actions.input(row); }); });
+}
+
+void mirrorInputSide(const InputSide& side, bool reg, const ListControl& boards,
+                     const ListControl& loops, const ListControl& inputs) {
+    mirrorCheck(side.reg, reg);
+    mirrorList(side.boards, boards);
+    mirrorList(side.loops, loops);
+    mirrorList(side.inputs, inputs);
 }
 
 } // namespace qb::ui

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QCheckBox;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -13,7 +15,8 @@ class QObject;
 
 namespace qb {
 class PagedEditor;
-}
+struct ListControl;
+} // namespace qb
 
 namespace qb::ui {
 
@@ -62,5 +65,28 @@ private:
 void connectPicker(const ModulePicker& picker, PagedEditor& editor, QObject* context,
                    const EditorAction& act);
 void mirrorPicker(const ModulePicker& picker, const PagedEditor& editor);
+
+// The page side of the editors whose page names an input device (hand control, hydrant): the
+// pager, "Reg", "IO-Board" and "Loop" on one row, then the inputs of that board and loop under
+// their caption. Laid out in `group`, whose layout the caller may extend.
+struct InputSide {
+    QCheckBox* reg;
+    QComboBox* boards;   // "inputBoards"
+    QComboBox* loops;    // "inputLoops"
+    QListWidget* inputs; // `inputsName`
+};
+InputSide inputSide(QGroupBox* group, PagerBar& pager, const QString& caption,
+                    const QString& inputsName);
+// The editor's answers to a tick of "Reg" and to a chosen board, loop or input.
+struct InputActions {
+    std::function<void(bool)> reg;
+    std::function<void(int)> board;
+    std::function<void(int)> loop;
+    std::function<void(int)> input;
+};
+void connectInputSide(const InputSide& side, QObject* context, const EditorAction& act,
+                      const InputActions& actions);
+void mirrorInputSide(const InputSide& side, bool reg, const ListControl& boards,
+                     const ListControl& loops, const ListControl& inputs);
 
 } // namespace qb::ui

@@ -19,6 +19,9 @@ public:
     enum class PageState { Complete, Empty, Incomplete };
 
     static constexpr const char* kNotComplete = "The Page content not complete!";
+    // "<<" without a chosen module, ">>" without a chosen result line.
+    static constexpr const char* kNoModule = "Please select in the list of module !";
+    static constexpr const char* kNoResult = "Please select in the list of output results !";
 
     struct PagingRules {
         // "Add" with no room says this and does nothing else; without it "Add" goes on and

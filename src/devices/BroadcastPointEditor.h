@@ -19,7 +19,6 @@ class Prompter;
 class BroadcastPointEditor : public PagedEditor {
 public:
     static constexpr const char* kNoBoard = "Please choose the IO-board!";
-    static constexpr const char* kNoModule = "Please select in the list of module !";
     static constexpr const char* kNoControllerPoint =
         "Please select a broadcast control panel or broadcast control hand control options!";
     static constexpr const char* kModuleAdded = "The module has been added!";

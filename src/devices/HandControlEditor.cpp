@@ -342,7 +342,7 @@ void HandControlEditor::pressAddOutput() {
 
 void HandControlEditor::pressRemoveOutput() {
     if (!results.chosen()) {
-        prompter().inform(kNoOutput, kProgramName);
+        prompter().inform(kNoResult, kProgramName);
         return;
     }
     const auto index = currentSlot();

@@ -21,8 +21,6 @@ class Prompter;
 class HandControlEditor : public PagedEditor {
 public:
     static constexpr const char* kTableFull = "The maximum number of hand control points is 3601!";
-    static constexpr const char* kNoModule = "Please select in the list of module !";
-    static constexpr const char* kNoOutput = "Please select in the list of output results !";
 
     HandControlEditor(ConfigStore& store, Prompter& prompter);
 

@@ -23,7 +23,6 @@ class HydrantEditor : public PagedEditor {
 public:
     static constexpr const char* kChooseBoard = "Please choose the IO-board!";
     static constexpr const char* kChooseLoop = "First select a number loop!";
-    static constexpr const char* kNoModule = "Please select in the list of module !";
     static constexpr const char* kModuleAdded = "The hydrant module has been added!";
     static constexpr const char* kNoResult = "Please choose to remove the output results need!";
     static constexpr const char* kNoHydrant =

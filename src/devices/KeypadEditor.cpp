@@ -296,7 +296,7 @@ void KeypadEditor::pressAddOutput() {
 
 void KeypadEditor::pressRemoveOutput() {
     if (!results.chosen()) {
-        prompter().inform(kNoTarget, kProgramName);
+        prompter().inform(kNoResult, kProgramName);
         return;
     }
     const auto index = currentRecord();

@@ -20,8 +20,6 @@ class Prompter;
 class KeypadEditor : public PagedEditor {
 public:
     static constexpr const char* kPointLimit = "The maximum number of hand control points is 50!";
-    static constexpr const char* kNoModule = "Please select in the list of module !";
-    static constexpr const char* kNoTarget = "Please select in the list of output results !";
     static constexpr int kButtons = 32;
 
     KeypadEditor(ConfigStore& store, Prompter& prompter);

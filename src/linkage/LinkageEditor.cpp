@@ -197,7 +197,7 @@ void LinkageEditor::fillModules() {
 
 void LinkageEditor::pressAddOutput() {
     if (!modules.chosen()) {
-        prompter().inform("Please select in the list of module !", kProgramName);
+        prompter().inform(kNoModule, kProgramName);
         return;
     }
     const auto record = currentRecord();
@@ -226,7 +226,7 @@ void LinkageEditor::pressAddOutput() {
 
 void LinkageEditor::pressRemoveOutput() {
     if (!results.chosen()) {
-        prompter().inform("Please select in the list of output results !", kProgramName);
+        prompter().inform(kNoResult, kProgramName);
         return;
     }
     const auto record = currentRecord();

@@ -177,7 +177,7 @@ TEST_F(HandControlTest, APointHoldsOneOutputAndGivesItBack) {
     editor.modules.select(9);
     editor.pressAddOutput();
     editor.pressRemoveOutput();
-    EXPECT_EQ(prompter.texts().back(), HandControlEditor::kNoOutput);
+    EXPECT_EQ(prompter.texts().back(), HandControlEditor::kNoResult);
     EXPECT_EQ(slot(0)[8], 2); // neither changed the output
     editor.results.select(0);
     editor.pressRemoveOutput();

@@ -21,14 +21,6 @@ std::u16string threeDigits(long n) {
     return numberText(n, 3);
 }
 
-// Boards named in the "Loop-B" list: "V1" and "V2" stand for 41 and 42.
-int boardNumber(const std::u16string& text) {
-    if (!text.empty() && text[0] == u'V') {
-        return IoBoardRecord::kBoards + static_cast<int>(leadingInteger(text.substr(1)));
-    }
-    return static_cast<int>(leadingInteger(text));
-}
-
 } // namespace
 
 LinkageEditor::LinkageEditor(ConfigStore& store, Prompter& prompter, int kind)

@@ -3,6 +3,7 @@
 #include "base/CellText.h"
 #include "base/Prompter.h"
 #include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
 #include "store/LittleEndian.h"
 
 namespace qb {
@@ -47,24 +48,6 @@ constexpr std::size_t kSlotBoard = 1;
 constexpr std::size_t kSlotAddress = 2; // uint16
 constexpr std::size_t kSlotLoop = 4;    // 1 in a stored row; the loop entry under system code 0
 constexpr std::size_t kSlotClass = 5;
-
-// The virtual boards are stored as device file numbers 41 and 42.
-std::u16string boardText(int board) {
-    if (board == kVirtualBoard1) {
-        return u"V1";
-    }
-    return board == kVirtualBoard2 ? u"V2" : numberText(board, 2);
-}
-
-int boardNumber(const std::u16string& text) {
-    if (text.starts_with(u"V1")) {
-        return kVirtualBoard1;
-    }
-    if (text.starts_with(u"V2")) {
-        return kVirtualBoard2;
-    }
-    return static_cast<int>(leadingInteger(text));
-}
 
 // Selects the entry reading `text`. A stored value the list does not offer (a host or board no
 // longer registered) gets an entry of its own, so that the row shows it and keeps it until the

@@ -1,5 +1,7 @@
 #include "DeviceCatalog.h"
 
+#include "base/CellText.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -122,6 +124,23 @@ std::u16string equipmentNames(int code, const DeviceTypeTable& table) {
 std::u16string productTypeName(int code) {
     const CatalogEntry* entry = code == 0 ? nullptr : find(kProductTypes, code);
     return std::u16string(entry ? entry->name : kNoTypeName);
+}
+
+std::u16string boardText(int fileNumber) {
+    if (fileNumber == kVirtualBoard1) {
+        return u"V1";
+    }
+    return fileNumber == kVirtualBoard2 ? u"V2" : numberText(fileNumber, 2);
+}
+
+int boardNumber(std::u16string_view text) {
+    if (text.starts_with(u"V1")) {
+        return kVirtualBoard1;
+    }
+    if (text.starts_with(u"V2")) {
+        return kVirtualBoard2;
+    }
+    return static_cast<int>(leadingInteger(text));
 }
 
 } // namespace qb

@@ -48,4 +48,9 @@ std::u16string productTypeName(int code);
 // "none" would read as a device type).
 std::u16string equipmentNames(int code, const DeviceTypeTable& table);
 
+// A board of the board lists by its device file number: "01".."40", then "V1" and "V2" for the
+// virtual boards 41 and 42; and back from such an entry (anything after it is ignored).
+std::u16string boardText(int fileNumber);
+int boardNumber(std::u16string_view text);
+
 } // namespace qb

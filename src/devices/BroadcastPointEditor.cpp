@@ -86,12 +86,7 @@ void BroadcastPointEditor::open() {
             controllers.items.push_back(numberText(n));
         }
     }
-    boards = {};
-    for (int board = 1; board <= IoBoardRecord::kBoards; ++board) {
-        if (m_store.ioBoards.working.registration(board) == 1) {
-            boards.items.push_back(numberText(board, 2));
-        }
-    }
+    boards = {fittedBoardTexts(m_store.ioBoards.working), -1};
     boards.items.insert(boards.items.end(), {u"V1", u"V2"});
     loops = {{u"01", u"02"}, -1};
     modules = {};

@@ -95,12 +95,7 @@ void HandControlEditor::clearSlot(int index) {
 }
 
 void HandControlEditor::open() {
-    inputBoards.items.clear();
-    for (int board = 1; board <= IoBoardRecord::kBoards; ++board) {
-        if (m_store.ioBoards.working.registration(board) == 1) {
-            inputBoards.items.push_back(numberText(board, 2));
-        }
-    }
+    inputBoards.items = fittedBoardTexts(m_store.ioBoards.working);
     inputLoops.items = {u"01", u"02"};
     loops.items = {u"01", u"02"};
 

@@ -75,12 +75,7 @@ void KeypadEditor::open() {
     for (int n = 1; n <= kButtons; ++n) {
         buttons.items.push_back(u"Button No." + numberText(n, 2));
     }
-    boards.items.clear();
-    for (int board = 1; board <= IoBoardRecord::kBoards; ++board) {
-        if (m_store.ioBoards.working.registration(board) == 1) {
-            boards.items.push_back(numberText(board, 2));
-        }
-    }
+    boards.items = fittedBoardTexts(m_store.ioBoards.working);
     loops.items = {u"01", u"02"};
     openPages();
 }

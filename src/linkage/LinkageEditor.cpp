@@ -50,12 +50,7 @@ void LinkageEditor::open() {
     for (std::uint8_t seconds : kDelaySeconds) {
         delay.items.push_back(threeDigits(seconds) + u"s");
     }
-    boards.items.clear();
-    for (int i = 1; i <= IoBoardRecord::kBoards; ++i) {
-        if (m_store.ioBoards.working.registration(i) == kRegistered) {
-            boards.items.push_back(numberText(i, 2));
-        }
-    }
+    boards.items = fittedBoardTexts(m_store.ioBoards.working);
     loops.items = {u"01", u"02"};
     fillKindLists();
     m_record.reset();

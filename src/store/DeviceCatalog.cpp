@@ -143,4 +143,14 @@ int boardNumber(std::u16string_view text) {
     return static_cast<int>(leadingInteger(text));
 }
 
+std::vector<std::u16string> fittedBoardTexts(const IoBoardRecord& boards) {
+    std::vector<std::u16string> texts;
+    for (int board = 1; board <= IoBoardRecord::kBoards; ++board) {
+        if (boards.registration(board) == 1) {
+            texts.push_back(numberText(board, 2));
+        }
+    }
+    return texts;
+}
+
 } // namespace qb

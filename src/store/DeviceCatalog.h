@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceTypeTable.h"
+#include "IoBoardRecord.h"
 #include "LoopDeviceTable.h"
 
 #include <cstdint>
@@ -52,5 +53,8 @@ std::u16string equipmentNames(int code, const DeviceTypeTable& table);
 // virtual boards 41 and 42; and back from such an entry (anything after it is ignored).
 std::u16string boardText(int fileNumber);
 int boardNumber(std::u16string_view text);
+
+// The fitted IO boards, "01".."40", as every board list offers them.
+std::vector<std::u16string> fittedBoardTexts(const IoBoardRecord& boards);
 
 } // namespace qb

@@ -6,7 +6,7 @@
 #include "files/NetworkFile.h"
 #include "files/SystemSettingsFile.h"
 #include "files/ZoneFile.h"
-#include "store/LoopDeviceTable.h"
+#include "store/BoardDevices.h"
 
 #include <cstdlib>
 
@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readDisplayFile(file, displays);
     IoBoardRecord boards = IoBoardRecord::defaults(headerTemplate);
     readIoBoardFile(file, boards, code);
-    static DeviceTableEntry entry;
-    entry = DeviceTableEntry::defaults(headerTemplate, 7, code);
+    static BoardDevices entry;
+    entry = BoardDevices::defaults(headerTemplate, 7, code);
     CutPositions cut;
     readDeviceFile(file, entry, code, cut);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/FileNames.h"
-#include "store/LoopDeviceTable.h"
+#include "store/BoardDevices.h"
 #include "store/SystemCode.h"
 
 #include <cstdint>

@@ -1,7 +1,8 @@
 #include "Session.h"
 
+#include "base/platform/ProgramFolder.h"
+#include "base/platform/SingleInstanceLock.h"
 #include "store/ConfigStore.h"
-#include "store/SingleInstanceLock.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>

@@ -186,7 +186,7 @@ std::string boardName(int fileNumber) {
 Array devices(const ConfigStore& s) {
     Array list;
     for (int j = 1; j <= kDeviceFileCount; ++j) {
-        const DeviceTableEntry& entry = s.devices(j).working;
+        const BoardDevices& entry = s.devices(j).working;
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
             for (int address = 1; address <= kAddressesPerLoop; ++address) {
                 const DeviceRecord& d = entry.device(loop, address);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/PagedEditor.h"
-#include "devices/PanelTables.h"
+#include "store/PanelTables.h"
 
 #include <optional>
 #include <string>

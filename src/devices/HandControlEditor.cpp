@@ -233,7 +233,7 @@ void HandControlEditor::fillManualCtrls() {
     if (board < 1 || board > IoBoardRecord::kBoards) {
         return;
     }
-    const DeviceTableEntry& devices = m_store.devices(board).working;
+    const BoardDevices& devices = m_store.devices(board).working;
     for (int address = 1; address <= kAddressesPerLoop; ++address) {
         const DeviceRecord& d = devices.device(inputLoops.selected + 1, address);
         if (d.equipType == kManualCtrlEquipment && d.productType == kManualCtrlProduct) {

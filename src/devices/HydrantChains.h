@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanelTables.h"
+#include "store/PanelTables.h"
 
 #include <cstdint>
 #include <optional>

@@ -23,7 +23,7 @@ bool hydrantInputAt(const ConfigStore& store, int file, int loop, int address) {
            isHydrantInput(store.devices(file).working.device(loop, address));
 }
 
-std::vector<std::u16string> inputEntries(const DeviceTableEntry& devices, int loop) {
+std::vector<std::u16string> inputEntries(const BoardDevices& devices, int loop) {
     std::vector<std::u16string> entries;
     for (int address = 1; loop >= 1 && loop <= kLoopsPerBoard && address <= kAddressesPerLoop;
          ++address) {
@@ -35,7 +35,7 @@ std::vector<std::u16string> inputEntries(const DeviceTableEntry& devices, int lo
     return entries;
 }
 
-std::vector<std::u16string> moduleEntries(const DeviceTableEntry& devices, int loop,
+std::vector<std::u16string> moduleEntries(const BoardDevices& devices, int loop,
                                           const DeviceTypeTable& types) {
     return qb::moduleEntries(devices, loop, types, isHydrantModule);
 }
@@ -47,7 +47,7 @@ std::uint16_t entryAddress(const std::u16string& entry) {
 std::vector<Output> modulesOfBoards(const ConfigStore& store, const std::vector<int>& boards) {
     std::vector<Output> found;
     for (int board : boards) {
-        const DeviceTableEntry& devices = store.devices(board).working;
+        const BoardDevices& devices = store.devices(board).working;
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
             for (int address = 1; address <= kAddressesPerLoop; ++address) {
                 if (isHydrantModule(devices.device(loop, address))) {

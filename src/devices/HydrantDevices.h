@@ -8,7 +8,7 @@
 namespace qb {
 class ConfigStore;
 struct DeviceRecord;
-struct DeviceTableEntry;
+struct BoardDevices;
 struct DeviceTypeTable;
 } // namespace qb
 
@@ -25,9 +25,9 @@ bool isHydrantModule(const DeviceRecord& device);
 bool hydrantInputAt(const ConfigStore& store, int file, int loop, int address);
 
 // The "Addr + Produc Type" list of a loop: "003 HydrCP", in address order.
-std::vector<std::u16string> inputEntries(const DeviceTableEntry& devices, int loop);
+std::vector<std::u16string> inputEntries(const BoardDevices& devices, int loop);
 // The "Module List" of a loop: "012HydrCP", in address order.
-std::vector<std::u16string> moduleEntries(const DeviceTableEntry& devices, int loop,
+std::vector<std::u16string> moduleEntries(const BoardDevices& devices, int loop,
                                           const DeviceTypeTable& types);
 // The address an entry of either list begins with.
 std::uint16_t entryAddress(const std::u16string& entry);

@@ -5,7 +5,7 @@
 #include "base/CellText.h"
 #include "base/Prompter.h"
 #include "linkage/LinkageRules.h"
-#include "linkage/LinkageTables.h"
+#include "store/LinkageTables.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 
@@ -192,7 +192,7 @@ std::vector<std::u16string> MimicLedEditor::addressItems(const MimicLed& led) co
     if (file > kDeviceFileCount) {
         return items;
     }
-    const DeviceTableEntry& devices = m_store.devices(file).working;
+    const BoardDevices& devices = m_store.devices(file).working;
     for (int a = 1; a <= kAddressesPerLoop; ++a) {
         const DeviceRecord& device = devices.device(1, a);
         if (device.registration == 1) {

@@ -1,7 +1,7 @@
 #include "MimicLedRecords.h"
 
 #include "linkage/LinkageRules.h"
-#include "linkage/LinkageTables.h"
+#include "store/LinkageTables.h"
 
 #include <algorithm>
 #include <bitset>

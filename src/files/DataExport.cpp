@@ -9,8 +9,8 @@
 #include "NetworkFile.h"
 #include "ZoneFile.h"
 #include "base/Prompter.h"
-#include "linkage/LinkageRules.h"
 #include "store/ConfigStore.h"
+#include "store/LinkageTables.h"
 
 namespace qb {
 
@@ -181,7 +181,7 @@ void Exporter::exportDevices() {
     // is written, though every later position is still checked.
     bool valid = true;
     for (int j = 1; j <= last; ++j) {
-        Versioned<DeviceTableEntry>& entry = m_store.devices(j);
+        Versioned<BoardDevices>& entry = m_store.devices(j);
         const BuiltFile file = buildDeviceFile(entry.working, j, code, FileVariant::Export);
         valid = valid && file.writable();
         if (write(deviceFileName(j), file, valid)) {

@@ -41,13 +41,13 @@ void unpackFields(const PartialRecord& record, DeviceRecord& device) {
 
 } // namespace
 
-BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemCode code,
+BuiltFile buildDeviceFile(const BoardDevices& entry, int fileNumber, SystemCode code,
                           FileVariant variant) {
     const std::size_t recordSize = deviceRecordSize(code);
     const std::size_t limit = positionLimitBytes(code);
     BuiltFile file{startImage(entry.header, fileSize(code)), {}};
     std::span<std::uint8_t> data = std::span(file.bytes).subspan(FileHeader::kSize);
-    for (int n = 0; n < DeviceTableEntry::kRecords; ++n) {
+    for (int n = 0; n < BoardDevices::kRecords; ++n) {
         const DeviceRecord& device = entry.records[n];
         const auto record = data.subspan(recordSize * n, recordSize);
         packFields(device, record);
@@ -64,10 +64,10 @@ BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemC
     return file;
 }
 
-void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code,
+void readDeviceFile(std::span<const std::uint8_t> bytes, BoardDevices& entry, SystemCode code,
                     CutPositions& cut) {
     overlayHeader(bytes, entry.header);
-    forEachRecord(bytes, FileHeader::kSize, deviceRecordSize(code), DeviceTableEntry::kRecords,
+    forEachRecord(bytes, FileHeader::kSize, deviceRecordSize(code), BoardDevices::kRecords,
                   [&](int n, const PartialRecord& record) {
                       DeviceRecord& device = entry.records[n];
                       unpackFields(record, device);

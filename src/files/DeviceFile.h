@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BuiltFile.h"
-#include "store/LoopDeviceTable.h"
+#include "store/BoardDevices.h"
 #include "store/SystemCode.h"
 
 #include <cstddef>
@@ -27,20 +27,20 @@ inline constexpr std::size_t kReserved2 = 10; // 2 bytes
 inline constexpr std::size_t kPosition = 12;
 
 inline std::size_t fileSize(SystemCode code) {
-    return FileHeader::kSize + deviceRecordSize(code) * DeviceTableEntry::kRecords;
+    return FileHeader::kSize + deviceRecordSize(code) * BoardDevices::kRecords;
 }
 } // namespace device_file
 
 // Checks every position of both loops against the system code's limit; each that does not fit
 // gives one message (with the device file number and address for Data export, with the address
 // for the page's Save) and leaves its field empty.
-BuiltFile buildDeviceFile(const DeviceTableEntry& entry, int fileNumber, SystemCode code,
+BuiltFile buildDeviceFile(const BoardDevices& entry, int fileNumber, SystemCode code,
                           FileVariant variant);
 
 // Takes the header and the records as far as the bytes hold them, a cut last record included:
 // the twelve field bytes as they are and the position text, cut to 29 characters when longer.
 // `cut` tells, for each position read, whether it was cut.
-void readDeviceFile(std::span<const std::uint8_t> bytes, DeviceTableEntry& entry, SystemCode code,
+void readDeviceFile(std::span<const std::uint8_t> bytes, BoardDevices& entry, SystemCode code,
                     CutPositions& cut);
 
 } // namespace qb

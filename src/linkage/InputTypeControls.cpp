@@ -2,6 +2,7 @@
 
 #include "base/CellText.h"
 #include "store/DeviceCatalog.h"
+#include "store/LittleEndian.h"
 
 #include <algorithm>
 #include <optional>
@@ -126,6 +127,23 @@ void InputTypeControls::clear() {
         list.selected = 0;
     }
     fireSignals.selected = -1;
+}
+
+void InputTypeControls::storeCondition(std::span<std::uint8_t> record, const InputLayout& layout,
+                                       const DeviceTypeTable& table) const {
+    record[layout.zeroByte] = 0;
+    if (fireSignals.chosen()) {
+        record[layout.fireSignals] = static_cast<std::uint8_t>(fireSignals.selected + 1);
+    }
+    store(record.subspan(layout.inputTypes, kListBytes), table);
+    le::writeU16(record, layout.spareWord, 0xFFFF);
+}
+
+void InputTypeControls::showCondition(std::span<const std::uint8_t> record,
+                                      const InputLayout& layout) {
+    show(record.subspan(layout.inputTypes, kListBytes));
+    const int count = record[layout.fireSignals];
+    fireSignals.select(count >= 1 && count <= 99 ? count - 1 : -1);
 }
 
 } // namespace qb

@@ -11,6 +11,14 @@ namespace qb {
 
 struct DeviceTypeTable;
 
+// Where a kind keeps the bytes of its input type part within a condition record.
+struct InputLayout {
+    std::size_t inputTypes; // the 26-byte input type list
+    std::size_t fireSignals;
+    std::size_t zeroByte;
+    std::size_t spareWord;
+};
+
 // The input type part of the general and zone linkage editors: five check boxes, four input type
 // lists and the fire signal count.
 class InputTypeControls {
@@ -38,6 +46,12 @@ public:
     // Shows a stored list: box codes tick their box, the other input codes fill the lists top to
     // bottom as long as one shows "None"; anything else is skipped.
     void show(std::span<const std::uint8_t> list);
+    // The whole part within a condition record laid out as `layout`: the list, the fire signal
+    // count when one is chosen, and the bytes around them that the controller expects.
+    void storeCondition(std::span<std::uint8_t> record, const InputLayout& layout,
+                        const DeviceTypeTable& table) const;
+    void showCondition(std::span<const std::uint8_t> record, const InputLayout& layout);
+
     // Nothing ticked, every list on "None", no fire signal count.
     void clear();
     // The same with no list showing anything: a view without a rule.

@@ -14,49 +14,6 @@ namespace qb {
 
 namespace {
 
-struct KindFields {
-    std::size_t firstOutput;
-    std::size_t reg;
-    std::size_t delay;
-};
-
-// Kinds 1..7. The kinds carry different condition fields before these, so the fields shift.
-constexpr std::array<KindFields, kLinkageKinds> kKindFields{{
-    {32, 30, 31},
-    {34, 31, 32},
-    {36, 34, 35},
-    {36, 33, 34},
-    {38, 35, 36},
-    {46, 44, 45},
-    {34, 30, 31},
-}};
-
-const KindFields& fieldsOf(int kind) {
-    if (!isLinkageKind(kind)) {
-        throw std::out_of_range("linkage kind");
-    }
-    return kKindFields[static_cast<std::size_t>(kind - 1)];
-}
-
-// Follows a chain from `start`. The visited set bounds the walk by the pool size and turns a
-// cycle into an end, so a damaged chain from a file can neither hang a walk nor send it out of
-// the pool. The end markers lie outside every pool, so the index check also ends intact chains.
-template <class Table> std::vector<int> walk(const Table& table, std::uint32_t start) {
-    std::vector<int> chain;
-    std::bitset<Table::kRecords> seen;
-    std::uint32_t index = start;
-    while (Table::isRecordIndex(index) && !seen.test(index)) {
-        const std::uint16_t link = table.nextLink(static_cast<int>(index));
-        if (link == kFreeLink) {
-            break;
-        }
-        seen.set(index);
-        chain.push_back(static_cast<int>(index));
-        index = link;
-    }
-    return chain;
-}
-
 template <class Table> std::optional<int> lowestFree(const Table& table) {
     for (int i = 0; i < Table::kRecords; ++i) {
         if (table.nextLink(i) == kFreeLink) {
@@ -80,35 +37,6 @@ void setFirstOutput(LinkageInputTable& input, int record, int kind, std::uint16_
 }
 
 } // namespace
-
-std::size_t firstOutputOffset(int kind) {
-    return fieldsOf(kind).firstOutput;
-}
-std::size_t regOffset(int kind) {
-    return fieldsOf(kind).reg;
-}
-std::size_t delayOffset(int kind) {
-    return fieldsOf(kind).delay;
-}
-
-std::vector<int> ruleChain(const LinkageInputTable& input, int kind) {
-    if (!isLinkageKind(kind)) {
-        return {};
-    }
-    return walk(input, input.head(kind));
-}
-
-int countRules(const LinkageInputTable& input, int kind) {
-    return static_cast<int>(ruleChain(input, kind).size());
-}
-
-std::optional<int> recordAtPage(const LinkageInputTable& input, int kind, int page) {
-    const std::vector<int> chain = ruleChain(input, kind);
-    if (page < 1 || page > static_cast<int>(chain.size())) {
-        return std::nullopt;
-    }
-    return chain[static_cast<std::size_t>(page - 1)];
-}
 
 std::optional<int> lowestFreeCondition(const LinkageInputTable& input) {
     return lowestFree(input);
@@ -184,7 +112,7 @@ std::vector<int> outputChain(const LinkageInputTable& input, const LinkageResult
     if (!isRuleRecord(record, kind)) {
         return {};
     }
-    return walk(result, firstOutput(input, record, kind));
+    return result.chainFrom(firstOutput(input, record, kind));
 }
 
 void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record, int kind) {
@@ -279,19 +207,6 @@ std::u16string outputDisplayText(int sequence, std::uint8_t loopIndex, std::uint
         text += equipmentNames(device.equipType, store.deviceTypes);
     }
     return text;
-}
-
-std::uint16_t registeredRuleCount(const LinkageInputTable& input) {
-    std::uint16_t count = 0;
-    for (const int kind : {1, 2, 6}) {
-        for (const int record : ruleChain(input, kind)) {
-            const auto bytes = input.record(record);
-            if (bytes[regOffset(kind)] == 1 && bytes[delayOffset(kind)] != 0) {
-                ++count;
-            }
-        }
-    }
-    return count;
 }
 
 } // namespace qb

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkageTables.h"
+#include "store/LinkageTables.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,22 +24,6 @@ class ConfigStore;
 //
 // Functions given a kind outside 1..7 or a record index outside the pool change nothing and
 // report nothing found.
-
-inline bool isLinkageKind(int kind) {
-    return kind >= 1 && kind <= kLinkageKinds;
-}
-
-// Byte offsets within a condition record; each kind lays out its own fields. Kind 1..7; other
-// kinds are a programming error and throw std::out_of_range.
-std::size_t firstOutputOffset(int kind); // uint16 index into the result table, 0xFFFF = none
-std::size_t regOffset(int kind);         // 1 = the rule is registered
-std::size_t delayOffset(int kind);       // 0 = no delay
-
-// The records of a kind list, in page order.
-std::vector<int> ruleChain(const LinkageInputTable& input, int kind);
-int countRules(const LinkageInputTable& input, int kind);
-// The record index of the rule on page 1..countRules(kind).
-std::optional<int> recordAtPage(const LinkageInputTable& input, int kind, int page);
 
 std::optional<int> lowestFreeCondition(const LinkageInputTable& input);
 std::optional<int> lowestFreeOutput(const LinkageResultTable& result);
@@ -80,9 +64,5 @@ void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int reco
 // device, e.g. "001 03-1-005SmkFan" or "012 V1-2-120...". `sequence` is 1-based.
 std::u16string outputDisplayText(int sequence, std::uint8_t loopIndex, std::uint16_t address,
                                  const ConfigStore& store);
-
-// The number of registered rules with a delay in the general, zone and specific kinds, as the
-// controller expects it in the table's rule count field. Only computes; storing is the caller's.
-std::uint16_t registeredRuleCount(const LinkageInputTable& input);
 
 } // namespace qb

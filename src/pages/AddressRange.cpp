@@ -46,7 +46,7 @@ bool AddressRange::check(Prompter& prompter, Order order) {
     if (end() < 1) {
         return refuse("The end address cannot be less than 1!");
     }
-    if (order == Order::LimitFirst && aboveLimit()) {
+    if (order == Order::AddressLimitFirst && aboveLimit()) {
         return refuse(limitMessage);
     }
     if (end() < start()) {

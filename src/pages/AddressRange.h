@@ -9,8 +9,9 @@ class Prompter;
 // The "Start address:" and "End address:" boxes of the column dialogs.
 class AddressRange {
 public:
-    // Which comes first on OK: "end smaller than start" or "above the limit".
-    enum class Order { OrderFirst, LimitFirst };
+    // Which check OK makes first: that the end is not below the start, or that neither address
+    // is above the limit.
+    enum class Order { RangeOrderFirst, AddressLimitFirst };
 
     explicit AddressRange(int limit) : m_limit(limit) {}
 

@@ -33,7 +33,7 @@ public:
     void leaveEnd() { range.leaveEnd(m_prompter); }
 
     // Runs the checks; true when the dialog may close with OK.
-    bool pressOk() { return range.check(m_prompter, AddressRange::Order::OrderFirst); }
+    bool pressOk() { return range.check(m_prompter, AddressRange::Order::RangeOrderFirst); }
 
 private:
     int m_column;
@@ -57,7 +57,7 @@ public:
 
     void leaveStart() { range.leaveStart(m_prompter); }
     void leaveEnd() { range.leaveEnd(m_prompter); }
-    bool pressOk() { return range.check(m_prompter, AddressRange::Order::LimitFirst); }
+    bool pressOk() { return range.check(m_prompter, AddressRange::Order::AddressLimitFirst); }
 
 private:
     Prompter& m_prompter;

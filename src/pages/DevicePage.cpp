@@ -70,7 +70,7 @@ void DevicePage::fillGrid(WindowState& window) {
     CutPositions& cut = store().cutPositions(m_board);
     for (int address = 1; address <= kAddresses; ++address) {
         const DeviceRecord& d = device(address);
-        const int index = DeviceTableEntry::indexOf(m_loop, address);
+        const int index = BoardDevices::indexOf(m_loop, address);
         if (cut.test(index)) {
             // Cut to 29 characters when it was loaded; the installer hears of it here, once.
             prompter().inform(messages::format("The Position field information of device "

@@ -15,7 +15,9 @@
 #include "files/FileNames.h"
 #include "files/ImageFile.h"
 #include "files/LoadData.h"
-#include "linkage/LinkageEditors.h"
+#include "linkage/GeneralLinkageEditor.h"
+#include "linkage/SpecificLinkageEditor.h"
+#include "linkage/ZoneLinkageEditor.h"
 #include "store/ConfigStore.h"
 
 #include <algorithm>

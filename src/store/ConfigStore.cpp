@@ -32,7 +32,7 @@ void ConfigStore::loadDefaults() {
     reset(displays, DisplayTable::defaults(header));
     deviceTypes = DeviceTypeTable::defaults(header);
     for (int j = 1; j <= kDeviceFileCount; ++j) {
-        reset(devices(j), DeviceTableEntry::defaults(header, j, systemCode()));
+        reset(devices(j), BoardDevices::defaults(header, j, systemCode()));
         cutPositions(j).reset();
     }
     reset(linkageInputs, LinkageInputTable::defaults(header));

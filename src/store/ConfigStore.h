@@ -4,14 +4,14 @@
 #include "DeviceTypeTable.h"
 #include "DisplayTable.h"
 #include "IoBoardRecord.h"
-#include "LoopDeviceTable.h"
+#include "BoardDevices.h"
 #include "NetworkTable.h"
 #include "RunState.h"
 #include "SystemSettings.h"
 #include "Versioned.h"
 #include "ZoneTable.h"
-#include "devices/PanelTables.h"
-#include "linkage/LinkageTables.h"
+#include "PanelTables.h"
+#include "LinkageTables.h"
 
 #include <array>
 #include <cstdint>
@@ -64,8 +64,8 @@ public:
     Versioned<KeypadTable> keypad;
 
     // Device file number 1..42.
-    Versioned<DeviceTableEntry>& devices(int fileNumber) { return m_devices.at(fileNumber - 1); }
-    const Versioned<DeviceTableEntry>& devices(int fileNumber) const {
+    Versioned<BoardDevices>& devices(int fileNumber) { return m_devices.at(fileNumber - 1); }
+    const Versioned<BoardDevices>& devices(int fileNumber) const {
         return m_devices.at(fileNumber - 1);
     }
     // The positions of device file 1..42 that its last load cut and no page has reported yet.
@@ -75,7 +75,7 @@ private:
     explicit ConfigStore(RunState run);
 
     RunState m_run;
-    std::array<Versioned<DeviceTableEntry>, kDeviceFileCount> m_devices;
+    std::array<Versioned<BoardDevices>, kDeviceFileCount> m_devices;
     std::array<CutPositions, kDeviceFileCount> m_cutPositions{};
 };
 

@@ -2,7 +2,7 @@
 
 #include "DeviceTypeTable.h"
 #include "IoBoardRecord.h"
-#include "LoopDeviceTable.h"
+#include "BoardDevices.h"
 
 #include <cstdint>
 #include <span>
@@ -31,10 +31,10 @@ bool isOutputModule(const DeviceRecord& device);
 
 // The "Module List" of a loop: each output module as its address in three digits followed by
 // its equipment names, in address order.
-std::vector<std::u16string> outputModuleEntries(const DeviceTableEntry& entry, int loop,
+std::vector<std::u16string> outputModuleEntries(const BoardDevices& entry, int loop,
                                                 const DeviceTypeTable& table);
 // The same for the devices that `wanted` accepts.
-std::vector<std::u16string> moduleEntries(const DeviceTableEntry& entry, int loop,
+std::vector<std::u16string> moduleEntries(const BoardDevices& entry, int loop,
                                           const DeviceTypeTable& table,
                                           bool (*wanted)(const DeviceRecord&));
 

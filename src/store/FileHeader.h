@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileTags.h"
 #include "SystemCode.h"
 
 #include <array>
@@ -49,18 +50,5 @@ public:
 private:
     std::array<std::uint8_t, kSize> m_bytes{};
 };
-
-// Tags of the tables and files.
-namespace tags {
-inline constexpr std::string_view kZone = "ZONED";
-inline constexpr std::string_view kBuilding = "BLDDT";
-inline constexpr std::string_view kFloor = "FLRDT";
-inline constexpr std::string_view kNetwork = "NETWK";
-inline constexpr std::string_view kSystemSettings = "IOBDT";
-inline constexpr std::string_view kDisplay = "FSDDT";
-inline constexpr std::string_view kIoBoard = "IOBRG";
-inline constexpr std::string_view kDeviceType = "EQPEX";
-inline constexpr std::string_view kDevices = "IOBDT";
-} // namespace tags
 
 } // namespace qb

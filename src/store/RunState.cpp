@@ -1,6 +1,6 @@
 #include "RunState.h"
 
-#include <system_error>
+#include "base/platform/ProgramFolder.h"
 
 namespace qb {
 
@@ -12,24 +12,6 @@ RunState RunState::begin(SystemCode code, const fs::path& programFolder) {
     state.headerTemplate = FileHeader::makeTemplate(code);
     state.dataFolder = prepareDataFolder(programFolder);
     return state;
-}
-
-fs::path prepareDataFolder(const fs::path& programFolder) {
-    const fs::path folder = programFolder / "Data";
-    std::error_code error;
-    if (!fs::exists(fs::symlink_status(folder, error))) {
-        fs::create_directory(folder, error);
-    }
-    return folder;
-}
-
-fs::path executableFolder() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return fs::current_path(error);
-    }
-    return program.parent_path();
 }
 
 } // namespace qb

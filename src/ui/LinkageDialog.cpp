@@ -2,7 +2,7 @@
 
 #include "DialogWidgets.h"
 #include "Mirror.h"
-#include "linkage/LinkageTables.h"
+#include "store/LinkageTables.h"
 
 #include <QCheckBox>
 #include <QComboBox>

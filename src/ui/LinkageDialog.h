@@ -1,7 +1,9 @@
 #pragma once
 
 #include "PagedEditorView.h"
-#include "linkage/LinkageEditors.h"
+#include "linkage/GeneralLinkageEditor.h"
+#include "linkage/SpecificLinkageEditor.h"
+#include "linkage/ZoneLinkageEditor.h"
 
 #include <QDialog>
 

@@ -71,13 +71,13 @@ TEST_F(DamagedInput, AShortZoneOrDisplayFileGivesWhatItHoldsOfItsCutRecordAndHea
 }
 
 TEST_F(DamagedInput, AShortDeviceFileGivesWhatItHoldsOfItsCutRecordAndKeepsTheRest) {
-    DeviceTableEntry source = store->devices(2).working;
+    BoardDevices source = store->devices(2).working;
     source.device(1, 1).position.assign(u"first");
     source.device(1, 2).position.assign(u"second");
     source.device(1, 2).zone = 9;
     const Bytes full =
         buildDeviceFile(source, 2, SystemCode::TwoLoopSo3, FileVariant::Export).bytes;
-    DeviceTableEntry& entry = store->devices(2).working;
+    BoardDevices& entry = store->devices(2).working;
     entry.device(1, 2).position.assign(u"previous");
     entry.device(1, 3).position.assign(u"untouched");
     // Address 2 ends three letters into its position.

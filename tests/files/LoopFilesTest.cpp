@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_P(LoopFiles, DeviceFileHasOneRecordPerAddressOfBothLoops) {
-    DeviceTableEntry& entry = store->devices(5).working;
+    BoardDevices& entry = store->devices(5).working;
     DeviceRecord& d = entry.device(1, 7);
     d.registration = 1;
     d.zone = 30;
@@ -79,7 +79,7 @@ TEST_P(LoopFiles, DeviceFileHasOneRecordPerAddressOfBothLoops) {
 
 TEST_P(LoopFiles, PositionsAreCheckedAgainstTheSystemCodesLimit) {
     const std::size_t limit = GetParam().positionLimit;
-    DeviceTableEntry& entry = store->devices(3).working;
+    BoardDevices& entry = store->devices(3).working;
     entry.device(1, 5).position.assign(std::u16string(limit, u'P'));
     EXPECT_TRUE(buildDeviceFile(entry, 3, code(), FileVariant::Export).writable());
 
@@ -95,7 +95,7 @@ TEST_P(LoopFiles, PositionsAreCheckedAgainstTheSystemCodesLimit) {
 }
 
 TEST_P(LoopFiles, ExportSealsTheCrcOverTheDataArea) {
-    DeviceTableEntry& entry = store->devices(1).working;
+    BoardDevices& entry = store->devices(1).working;
     entry.header.setCrc(0xDEADBEEF);
     const Bytes saved = buildDeviceFile(entry, 1, code(), FileVariant::PageSave).bytes;
     EXPECT_EQ(u32At(saved, 28), 0xDEADBEEFu);
@@ -104,7 +104,7 @@ TEST_P(LoopFiles, ExportSealsTheCrcOverTheDataArea) {
 }
 
 TEST_P(LoopFiles, DeviceFileReadsBackWhatWasBuilt) {
-    DeviceTableEntry& entry = store->devices(40).working;
+    BoardDevices& entry = store->devices(40).working;
     entry.device(1, 1).position.assign(u"Büro");
     entry.device(2, 324).position.assign(u"火警");
     entry.device(2, 324).registration = 1;
@@ -112,10 +112,10 @@ TEST_P(LoopFiles, DeviceFileReadsBackWhatWasBuilt) {
     const Bytes b = buildDeviceFile(entry, 40, code(), FileVariant::Export).bytes;
 
     auto fresh = ConfigStore::create(RunState::begin(code(), folder.path()));
-    DeviceTableEntry& loaded = fresh->devices(40).working;
+    BoardDevices& loaded = fresh->devices(40).working;
     loaded.device(1, 1).position.assign(u"stale text that is long"); // longer than "Büro"
     readDeviceFile(b, loaded, code(), fresh->cutPositions(40));
-    DeviceTableEntry expected = entry;
+    BoardDevices expected = entry;
     expected.header.setCrc(u32At(b, 28));
     EXPECT_EQ(loaded, expected);
     EXPECT_EQ(buildDeviceFile(loaded, 40, code(), FileVariant::Export).bytes, b);

@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 #include "app/Session.h"
-#include "linkage/LinkageEditors.h"
+#include "linkage/GeneralLinkageEditor.h"
 #include "store/ConfigStore.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"

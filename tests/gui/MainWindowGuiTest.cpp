@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 #include "app/Session.h"
 #include "store/ConfigStore.h"
-#include "store/SingleInstanceLock.h"
+#include "base/platform/SingleInstanceLock.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
@@ -124,7 +124,7 @@ private slots:
         });
         doubleClickCaption(6);
         QVERIFY(seen);
-        const DeviceTableEntry& board = store().devices(1).working;
+        const BoardDevices& board = store().devices(1).working;
         QCOMPARE(board.device(1, 19).workMode, std::uint8_t(1));
         QCOMPARE(board.device(1, 20).workMode, std::uint8_t(2));
         QCOMPARE(board.device(1, 22).workMode, std::uint8_t(2));

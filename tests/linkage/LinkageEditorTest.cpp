@@ -1,5 +1,7 @@
-#include "linkage/LinkageEditors.h"
+#include "linkage/GeneralLinkageEditor.h"
 #include "linkage/LinkageRules.h"
+#include "linkage/SpecificLinkageEditor.h"
+#include "linkage/ZoneLinkageEditor.h"
 #include "store/ConfigStore.h"
 #include "support/WindowFixture.h"
 

@@ -115,7 +115,7 @@ TEST_F(DevicePageTest, ListsAndEditorsCommitIntoTheShownBoard) {
     w.window.doubleClickCell(10, 1);
     EXPECT_EQ(device(4, 1, 10).registration, 1);
     EXPECT_EQ(device(1, 1, 10),
-              DeviceTableEntry::defaults(w.store->headerTemplate(), 1, w.store->systemCode())
+              BoardDevices::defaults(w.store->headerTemplate(), 1, w.store->systemCode())
                   .device(1, 10));
 }
 

@@ -1,4 +1,5 @@
 #include "store/RunState.h"
+#include "base/platform/ProgramFolder.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

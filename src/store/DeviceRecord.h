@@ -1,11 +1,8 @@
 #pragma once
 
-#include "FileHeader.h"
 #include "FixedText.h"
-#include "SystemCode.h"
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 
 namespace qb {
@@ -42,32 +39,5 @@ inline constexpr int kAddressesPerLoop = 324;
 inline std::uint8_t loopIndexOf(int fileNumber, int loop) {
     return static_cast<std::uint8_t>((fileNumber - 1) * 2 + (loop - 1));
 }
-
-// Both loops of one board: loop 1 addresses 1..324, then loop 2 addresses 1..324.
-struct DeviceTableEntry {
-    static constexpr int kRecords = kLoopsPerBoard * kAddressesPerLoop;
-
-    FileHeader header;
-    std::array<DeviceRecord, kRecords> records{};
-
-    // Loop 1..2, address 1..324.
-    DeviceRecord& device(int loop, int address) { return records.at(indexOf(loop, address)); }
-    const DeviceRecord& device(int loop, int address) const {
-        return records.at(indexOf(loop, address));
-    }
-    static int indexOf(int loop, int address) {
-        return (loop - 1) * kAddressesPerLoop + (address - 1);
-    }
-
-    // The virtual boards start with a position per address that fits the system code's field.
-    static DeviceTableEntry defaults(const FileHeader& headerTemplate, int fileNumber,
-                                     SystemCode code);
-
-    bool operator==(const DeviceTableEntry&) const = default;
-};
-
-// One bit per record of an entry: the loaded positions that had to be cut to fit, which the
-// device page reports once. Not part of the records, so that no Cancel brings a report back.
-using CutPositions = std::bitset<DeviceTableEntry::kRecords>;
 
 } // namespace qb

@@ -1,4 +1,4 @@
-#include "LoopDeviceTable.h"
+#include "BoardDevices.h"
 
 #include <cstdio>
 #include <string>
@@ -6,13 +6,13 @@
 
 namespace qb {
 
-DeviceTableEntry DeviceTableEntry::defaults(const FileHeader& headerTemplate, int fileNumber,
-                                            SystemCode code) {
+BoardDevices BoardDevices::defaults(const FileHeader& headerTemplate, int fileNumber,
+                                    SystemCode code) {
     // "V1 L1 Addr100" is 13 bytes, one more than system code 0 stores: without the blank the
     // start-up set of that code could never be exported.
     const char* const pattern =
         code == SystemCode::TwoLoopSo12 ? "V%dL%d Addr%d" : "V%d L%d Addr%d";
-    DeviceTableEntry entry;
+    BoardDevices entry;
     entry.header = FileHeader::fromTemplate(headerTemplate, tags::kDevices);
     const bool isVirtual = fileNumber >= kVirtualBoard1;
     for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {

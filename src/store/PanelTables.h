@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileTags.h"
 #include "store/HeaderedImage.h"
 
 #include <array>
@@ -7,16 +8,6 @@
 #include <string_view>
 
 namespace qb {
-
-namespace tags {
-inline constexpr std::string_view kHandControl = "LDHND";
-inline constexpr std::string_view kBroadcast = "BRDDT";
-inline constexpr std::string_view kBroadcastPoints = "BCPDT";
-inline constexpr std::string_view kHydrant = "LDXHS";
-inline constexpr std::string_view kGasZones = "QMPDT";
-inline constexpr std::string_view kMimic = "MDMDT";
-inline constexpr std::string_view kKeypad = "KEPAD";
-} // namespace tags
 
 // Manual control points (LDMA.BIN): 3601 slots of 12 bytes, free slots all 0xFF. A slot is free
 // when its input address (bytes 2-3) is 0xFFFF, and the used ones lie together from the first.

@@ -1,4 +1,4 @@
-#include "LinkageEditors.h"
+#include "SpecificLinkageEditor.h"
 
 #include "base/CellText.h"
 #include "base/Prompter.h"
@@ -9,34 +9,6 @@
 namespace qb {
 
 namespace {
-
-// Where the general and zone kinds keep their condition bytes.
-struct InputLayout {
-    std::size_t inputTypes;
-    std::size_t fireSignals;
-    std::size_t zeroByte;
-    std::size_t spareWord;
-};
-constexpr InputLayout kGeneralLayout{4, 36, 37, 34};
-constexpr InputLayout kZoneLayout{5, 38, 39, 36};
-constexpr std::size_t kZoneByte = 4;
-
-void storeInputs(const InputTypeControls& inputs, const InputLayout& layout,
-                 std::span<std::uint8_t> record, const DeviceTypeTable& table) {
-    record[layout.zeroByte] = 0;
-    if (inputs.fireSignals.chosen()) {
-        record[layout.fireSignals] = static_cast<std::uint8_t>(inputs.fireSignals.selected + 1);
-    }
-    inputs.store(record.subspan(layout.inputTypes, InputTypeControls::kListBytes), table);
-    le::writeU16(record, layout.spareWord, 0xFFFF);
-}
-
-void showInputs(InputTypeControls& inputs, const InputLayout& layout,
-                std::span<const std::uint8_t> record) {
-    inputs.show(record.subspan(layout.inputTypes, InputTypeControls::kListBytes));
-    const int count = record[layout.fireSignals];
-    inputs.fireSignals.select(count >= 1 && count <= 99 ? count - 1 : -1);
-}
 
 // Specific input slot i (0..4): 8 bytes from byte 4.
 constexpr std::size_t kSlotBase = 4;
@@ -61,68 +33,6 @@ void selectStored(ListControl& list, const std::u16string& text) {
 }
 
 } // namespace
-
-// General.
-
-GeneralLinkageEditor::GeneralLinkageEditor(ConfigStore& store, Prompter& prompter)
-    : LinkageEditor(store, prompter, 1) {}
-
-bool GeneralLinkageEditor::conditionComplete() const {
-    return inputs.fireSignalsChosen() && inputs.anyInput();
-}
-
-bool GeneralLinkageEditor::conditionEmpty() const {
-    return !inputs.fireSignalsChosen() && !inputs.anyInput();
-}
-
-void GeneralLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
-    storeInputs(inputs, kGeneralLayout, record, store().deviceTypes);
-}
-
-void GeneralLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
-    showInputs(inputs, kGeneralLayout, record);
-}
-
-// Zone.
-
-ZoneLinkageEditor::ZoneLinkageEditor(ConfigStore& store, Prompter& prompter)
-    : LinkageEditor(store, prompter, 2) {}
-
-void ZoneLinkageEditor::fillKindLists() {
-    zones = {};
-    for (int z = 1; z <= ZoneTable::kZones; ++z) {
-        if (store().zones.working.zone(z).registration == 1) {
-            zones.items.push_back(numberText(z, 2));
-        }
-    }
-}
-
-bool ZoneLinkageEditor::conditionComplete() const {
-    return zones.chosen() && inputs.fireSignalsChosen() && inputs.anyInput();
-}
-
-bool ZoneLinkageEditor::conditionEmpty() const {
-    return !zones.chosen() && !inputs.fireSignalsChosen() && !inputs.anyInput();
-}
-
-void ZoneLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
-    if (zones.chosen()) {
-        record[kZoneByte] = static_cast<std::uint8_t>(leadingInteger(zones.text()) - 1);
-    }
-    storeInputs(inputs, kZoneLayout, record, store().deviceTypes);
-}
-
-void ZoneLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
-    zones.selectText(numberText(record[kZoneByte] + 1, 2));
-    showInputs(inputs, kZoneLayout, record);
-}
-
-void ZoneLinkageEditor::clearKindParts() {
-    zones.selected = -1;
-    inputs.blank();
-}
-
-// Specific.
 
 SpecificLinkageEditor::SpecificLinkageEditor(ConfigStore& store, Prompter& prompter)
     : LinkageEditor(store, prompter, 6) {}

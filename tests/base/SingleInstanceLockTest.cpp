@@ -1,4 +1,4 @@
-#include "store/SingleInstanceLock.h"
+#include "base/platform/SingleInstanceLock.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

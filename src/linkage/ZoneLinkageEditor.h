@@ -1,0 +1,27 @@
+#pragma once
+
+#include "InputTypeControls.h"
+#include "LinkageEditor.h"
+
+namespace qb {
+
+// "Zone Linkage Setting": kind 2, as the general editor but limited to one zone.
+class ZoneLinkageEditor : public LinkageEditor {
+public:
+    ZoneLinkageEditor(ConfigStore& store, Prompter& prompter);
+    std::u16string caption() const override { return u"Zone Linkage Setting"; }
+    std::u16string exitLabel() const override { return u"Cancel"; }
+
+    ListControl zones; // registered zones, "01" .. "32"
+    InputTypeControls inputs;
+
+protected:
+    void fillKindLists() override;
+    bool conditionComplete() const override;
+    bool conditionEmpty() const override;
+    void storeKindParts(std::span<std::uint8_t> record) override;
+    void showKindParts(std::span<const std::uint8_t> record) override;
+    void clearKindParts() override;
+};
+
+} // namespace qb

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "DeviceRecord.h"
+#include "FileHeader.h"
+#include "SystemCode.h"
+
+#include <array>
+#include <bitset>
+
+namespace qb {
+
+// The device block of one board (one device file): both loops, loop 1 addresses 1..324, then loop 2
+// addresses 1..324.
+struct BoardDevices {
+    static constexpr int kRecords = kLoopsPerBoard * kAddressesPerLoop;
+
+    FileHeader header;
+    std::array<DeviceRecord, kRecords> records{};
+
+    // Loop 1..2, address 1..324.
+    DeviceRecord& device(int loop, int address) { return records.at(indexOf(loop, address)); }
+    const DeviceRecord& device(int loop, int address) const {
+        return records.at(indexOf(loop, address));
+    }
+    static int indexOf(int loop, int address) {
+        return (loop - 1) * kAddressesPerLoop + (address - 1);
+    }
+
+    // The virtual boards start with a position per address that fits the system code's field.
+    static BoardDevices defaults(const FileHeader& headerTemplate, int fileNumber, SystemCode code);
+
+    bool operator==(const BoardDevices&) const = default;
+};
+
+// One bit per record of a board: the loaded positions that had to be cut to fit, which the
+// device page reports once. Not part of the records, so that no Cancel brings a report back.
+using CutPositions = std::bitset<BoardDevices::kRecords>;
+
+} // namespace qb

@@ -51,10 +51,11 @@ std::unique_ptr<qb::ConfigStore> fullConfiguration(const fs::path& folder) {
     }
     qb::LinkageInputTable& in = store->linkageInputs.working;
     qb::LinkageResultTable& out = store->linkageResults.working;
-    const int kinds[] = {1, 2, 6};
+    const qb::LinkageKind kinds[] = {qb::LinkageKind::General, qb::LinkageKind::Zone,
+                                     qb::LinkageKind::Specific};
     std::vector<int> rules;
     for (int n = 0; n < qb::LinkageInputTable::kRecords; ++n) {
-        const int kind = kinds[n % 3];
+        const qb::LinkageKind kind = kinds[n % 3];
         const auto rule = qb::appendRule(in, out, kind);
         in.record(*rule)[qb::regOffset(kind)] = 1;
         in.record(*rule)[qb::delayOffset(kind)] = 5;
@@ -62,7 +63,9 @@ std::unique_ptr<qb::ConfigStore> fullConfiguration(const fs::path& folder) {
     }
     for (int n = 0; n < qb::LinkageResultTable::kRecords; ++n) {
         const int rule = rules[static_cast<std::size_t>(n) % rules.size()];
-        const int kind = in.record(rule)[0] == 0xFF ? kinds[(n % rules.size()) % 3] : 1;
+        const qb::LinkageKind kind = in.record(rule)[qb::condition::kKind] == 0xFF
+                                         ? kinds[(n % rules.size()) % 3]
+                                         : qb::LinkageKind::General;
         qb::appendOutput(in, out, rule, kind, 0, static_cast<std::uint8_t>(n % 84),
                          static_cast<std::uint16_t>(n % 324 + 1));
     }

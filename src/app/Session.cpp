@@ -17,16 +17,14 @@ static void registerResources() {
 
 namespace qb {
 
-StartOptions StartOptions::fromArguments(const QStringList& arguments) {
+Result<StartOptions> StartOptions::fromArguments(const QStringList& arguments) {
     StartOptions options;
     options.programFolder = executableFolder();
     options.lockFolder = SingleInstanceLock::defaultFolder();
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--base-dir") {
             if (i + 1 >= arguments.size()) {
-                options.valid = false;
-                options.error = "--base-dir needs a folder";
-                break;
+                return Error{Cause::InvalidInput, {}, "--base-dir needs a folder"};
             }
             options.programFolder = arguments[++i].toStdString();
         } else if (arguments[i].startsWith("--base-dir=")) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Prompter.h"
+#include "base/Result.h"
 #include "store/SystemCode.h"
 
 #include <QStringList>
@@ -22,10 +23,9 @@ class MainWindow;
 struct StartOptions {
     std::filesystem::path programFolder; // "--base-dir DIR", else the executable's folder
     std::filesystem::path lockFolder;    // where the single-instance lock lives
-    bool valid = true;
-    std::string error;
 
-    static StartOptions fromArguments(const QStringList& arguments);
+    // The options of the command line; the error says what is wrong with it.
+    static Result<StartOptions> fromArguments(const QStringList& arguments);
 };
 
 inline const std::string kAlreadyRunning = "The application is already running!";

@@ -11,14 +11,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillbarrow");
 
-    const qb::StartOptions options = qb::StartOptions::fromArguments(app.arguments());
-    if (!options.valid) {
+    const auto options = qb::StartOptions::fromArguments(app.arguments());
+    if (!options) {
         std::fprintf(stderr, "quillbarrow: %s\nusage: quillbarrow [--base-dir DIR]\n",
-                     options.error.c_str());
+                     options.error().text.c_str());
         return 2;
     }
     qb::ui::MessageBoxPrompter prompter;
-    auto session = qb::Session::start(options, prompter, [] {
+    auto session = qb::Session::start(*options, prompter, [] {
         qb::ui::ModeSelectionDialog dialog;
         return dialog.choose();
     });

@@ -10,6 +10,10 @@ std::u16string PagedEditor::pageLabel() const {
                               : paging::label(m_page, pageCount());
 }
 
+bool PagedEditor::canAppend() const {
+    return pageCount() < m_rules.maxPages;
+}
+
 void PagedEditor::openPages() {
     if (pageCount() > 0) {
         show(1);

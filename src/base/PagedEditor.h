@@ -42,6 +42,9 @@ public:
         // Moving off a page that holds nothing drops that page instead of asking for it to be
         // complete.
         bool dropEmptyWhenMoving = false;
+        // The most pages the editor holds: "Add" has room while there are fewer. An editor
+        // whose room depends on more than its page count says so through canAppend().
+        int maxPages = 0;
     };
 
     virtual ~PagedEditor() = default;
@@ -94,7 +97,8 @@ protected:
     virtual void storePage() = 0;  // the shown page into the table; nothing when none is shown
     virtual void showPage() = 0;   // the controls from page `page()`
     virtual void showNoPage() = 0; // the controls while no page is shown
-    virtual bool canAppend() const = 0;
+    // Room for one more page.
+    virtual bool canAppend() const;
     // A new page after the last one; its number, or nothing when the table is full.
     virtual std::optional<int> appendPage() = 0;
     // Removes page `page`; the page to show afterwards, 0 for none.

@@ -2,6 +2,7 @@
 
 #include "ConfigDump.h"
 #include "StreamPrompter.h"
+#include "base/Result.h"
 #include "files/Crc.h"
 #include "files/DataExport.h"
 #include "files/FileIo.h"
@@ -30,7 +31,8 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
   inspect DIR [--host N]
       One line per file of the host's set: name, size, tag, format bytes and checksum
       ("ok", "mismatch" or "not computed"). Files every export writes are listed as
-      "missing" when absent.
+      "missing" when absent; a file that is there but cannot be read, as "unreadable" with
+      the reason.
   dump DIR --system-code C [--host N] [--json]
       The configuration loaded from DIR, readable: zones, hosts, displays, IO boards,
       registered devices, linkage rules with their outputs, mimic modules, keypads, and
@@ -51,20 +53,26 @@ struct Options {
     bool force = false;
 };
 
-std::optional<int> parseNumber(const std::string& text) {
+// A wrong command line, as the usage message words it.
+Error invalid(std::string text) {
+    return {Cause::InvalidInput, {}, std::move(text)};
+}
+
+Result<int> parseNumber(const std::string& text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
+        return invalid(text + " is no number");
     }
     return value;
 }
 
-// The options of the command line, or an error text.
-std::optional<std::string> parse(const std::vector<std::string>& arguments, Options& options) {
+// The options of the command line; the error says what is wrong with it.
+Result<Options> parse(const std::vector<std::string>& arguments) {
     if (arguments.size() < 2) {
-        return "a command and a folder are needed";
+        return invalid("a command and a folder are needed");
     }
+    Options options;
     options.command = arguments[0];
     options.folder = arguments[1];
     for (std::size_t i = 2; i < arguments.size(); ++i) {
@@ -73,13 +81,13 @@ std::optional<std::string> parse(const std::vector<std::string>& arguments, Opti
         if (a == "--system-code" && hasValue) {
             const auto value = parseNumber(arguments[++i]);
             if (!value || *value < 0 || *value > 2) {
-                return "--system-code takes 0, 1 or 2";
+                return invalid("--system-code takes 0, 1 or 2");
             }
             options.code = static_cast<SystemCode>(*value);
         } else if (a == "--host" && hasValue) {
             const auto value = parseNumber(arguments[++i]);
             if (!value || *value < 1 || *value > 254) {
-                return "--host takes a host number from 1 to 254";
+                return invalid("--host takes a host number from 1 to 254");
             }
             options.hostIndex = static_cast<std::uint8_t>(*value - 1);
         } else if (a == "--out" && hasValue) {
@@ -89,24 +97,24 @@ std::optional<std::string> parse(const std::vector<std::string>& arguments, Opti
         } else if (a == "--force") {
             options.force = true;
         } else {
-            return "unknown or incomplete option: " + a;
+            return invalid("unknown or incomplete option: " + a);
         }
     }
     const bool needsCode = options.command != "inspect";
     if (needsCode && !options.code) {
-        return options.command + " needs --system-code";
+        return invalid(options.command + " needs --system-code");
     }
-    return std::nullopt;
+    return options;
 }
 
 // A folder an export may empty: missing, or holding configuration files only.
-std::optional<std::string> checkTarget(const fs::path& folder, bool force) {
+Result<void> checkTarget(const fs::path& folder, bool force) {
     std::error_code error;
     if (force || !fs::exists(folder, error)) {
-        return std::nullopt;
+        return {};
     }
     if (!fs::is_directory(folder, error)) {
-        return folder.string() + " is not a folder";
+        return invalid(folder.string() + " is not a folder");
     }
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
@@ -114,11 +122,12 @@ std::optional<std::string> checkTarget(const fs::path& folder, bool force) {
                                 name.size() == 12 && name[0] == 'M' &&
                                 name.compare(8, 4, ".BIN") == 0;
         if (!configFile) {
-            return folder.string() + " holds " + name +
-                   ", which is no configuration file; use --force to empty it all the same";
+            return invalid(
+                folder.string() + " holds " + name +
+                ", which is no configuration file; use --force to empty it all the same");
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 std::unique_ptr<ConfigStore> storeFor(const Options& options, const fs::path& folder) {
@@ -189,31 +198,32 @@ int runInspect(const Options& options, std::ostream& out) {
         const std::string file = path.filename().string();
         // No file of a set is near this size; a larger one is read only this far.
         constexpr std::size_t kLargestRead = 1 << 20;
-        std::error_code error;
-        const auto size = fs::file_size(path, error);
-        const auto bytes = readFile(path, kLargestRead);
-        if (!bytes) {
-            if (alwaysExported(name)) {
+        const auto start = readFileStart(path, kLargestRead);
+        if (!start) {
+            if (start.error().cause != Cause::Missing) {
+                out << file << " unreadable: " << start.error().reason() << '\n';
+                status = 1;
+            } else if (alwaysExported(name)) {
                 out << file << " missing\n";
                 status = 1;
             }
             continue;
         }
-        const FileHeader header = FileHeader::fromBytes(*bytes);
+        const std::vector<std::uint8_t>& bytes = start->bytes;
+        const FileHeader header = FileHeader::fromBytes(bytes);
         const std::string_view tag = header.tag();
         std::string crc = "not computed";
-        if (bytes->size() < FileHeader::kSize || (!error && size > kLargestRead)) {
+        if (bytes.size() < FileHeader::kSize || start->size > kLargestRead) {
             crc = "mismatch";
         } else if (header.crc() != 0) {
-            const bool ok = header.crc() == configCrc(std::span(*bytes).subspan(FileHeader::kSize));
+            const bool ok = header.crc() == configCrc(std::span(bytes).subspan(FileHeader::kSize));
             crc = ok ? "ok" : "mismatch";
         }
         if (crc == "mismatch") {
             status = 1;
         }
-        out << file << ' ' << (error ? bytes->size() : size) << ' '
-            << (tag.empty() ? "-" : std::string(tag)) << ' ' << int(header.formatByte1()) << ' '
-            << int(header.formatByte2()) << ' ' << crc << '\n';
+        out << file << ' ' << start->size << ' ' << (tag.empty() ? "-" : std::string(tag)) << ' '
+            << int(header.formatByte1()) << ' ' << int(header.formatByte2()) << ' ' << crc << '\n';
     }
     return status;
 }
@@ -237,16 +247,17 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         out << kUsage;
         return 0;
     }
-    Options options;
-    if (const auto problem = parse(arguments, options)) {
-        err << "quillbarrow-cli: " << *problem << "\n\n" << kUsage;
+    const Result<Options> parsed = parse(arguments);
+    if (!parsed) {
+        err << "quillbarrow-cli: " << parsed.error().text << "\n\n" << kUsage;
         return 2;
     }
+    const Options& options = *parsed;
     if (options.command == "new" || options.command == "finalize") {
         const fs::path target =
             options.command == "new" ? options.folder : options.out.value_or(options.folder);
-        if (const auto problem = checkTarget(target, options.force)) {
-            err << "quillbarrow-cli: " << *problem << '\n';
+        if (const Result<void> checked = checkTarget(target, options.force); !checked) {
+            err << "quillbarrow-cli: " << checked.error().text << '\n';
             return 2;
         }
         return options.command == "new" ? runNew(options, err) : runFinalize(options, err);

@@ -6,6 +6,7 @@
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 #include "store/LittleEndian.h"
+#include "store/ModeNames.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -148,15 +149,18 @@ Object hosts(const ConfigStore& s) {
                   {"registered", std::move(registered)}};
 }
 
+std::string displayTypeText(std::uint8_t type) {
+    const std::u16string_view name = displayTypeName(type);
+    return name.empty() ? "unknown" : utf8(name);
+}
+
 Array displays(const ConfigStore& s) {
     Array list;
     for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
         const DisplayRecord& display = s.displays.working.display(d);
         if (display.registration != 0) {
             list.push_back(Object{{"display", d},
-                                  {"type", display.type == 1   ? "All-Disp"
-                                           : display.type == 2 ? "Zone-Disp"
-                                                               : "unknown"},
+                                  {"type", displayTypeText(display.type)},
                                   {"zone", display.zone + 1},
                                   {"name", utf8(display.name.view())}});
         }
@@ -174,15 +178,6 @@ Array boards(const ConfigStore& s) {
     return list;
 }
 
-// "01".."40", "V1", "V2".
-std::string boardName(int fileNumber) {
-    const bool isVirtual = fileNumber > IoBoardRecord::kBoards;
-    char text[8];
-    std::snprintf(text, sizeof text, isVirtual ? "V%d" : "%02d",
-                  (isVirtual ? fileNumber - IoBoardRecord::kBoards : fileNumber) % 100);
-    return text;
-}
-
 Array devices(const ConfigStore& s) {
     Array list;
     for (int j = 1; j <= kDeviceFileCount; ++j) {
@@ -193,20 +188,16 @@ Array devices(const ConfigStore& s) {
                 if (d.registration == 0) {
                     continue;
                 }
-                list.push_back(
-                    Object{{"board", boardName(j)},
-                           {"loop", loop},
-                           {"address", address},
-                           {"registration", d.registration},
-                           {"equip", utf8(deviceTypeName(d.equipType, s.deviceTypes))},
-                           {"productType", utf8(productTypeName(d.productType))},
-                           {"zone", d.zone + 1},
-                           {"output",
-                            d.outputMode == DeviceRecord::kOutputConstant ? "Constant" : "Pulse"},
-                           {"work", d.workMode == 2   ? "Slow"
-                                    : d.workMode == 0 ? "Normal"
-                                                      : "Fast"},
-                           {"position", utf8(d.position.view())}});
+                list.push_back(Object{{"board", utf8(boardText(j))},
+                                      {"loop", loop},
+                                      {"address", address},
+                                      {"registration", d.registration},
+                                      {"equip", utf8(deviceTypeName(d.equipType, s.deviceTypes))},
+                                      {"productType", utf8(productTypeName(d.productType))},
+                                      {"zone", d.zone + 1},
+                                      {"output", utf8(outputModeName(d.outputMode))},
+                                      {"work", utf8(workModeName(d.workMode))},
+                                      {"position", utf8(d.position.view())}});
             }
         }
     }
@@ -217,7 +208,7 @@ Array linkage(const ConfigStore& s) {
     const LinkageInputTable& in = s.linkageInputs.working;
     const LinkageResultTable& out = s.linkageResults.working;
     Array rules;
-    for (int kind = 1; kind <= kLinkageKinds; ++kind) {
+    for (const LinkageKind kind : kAllLinkageKinds) {
         const std::vector<int> chain = ruleChain(in, kind);
         for (std::size_t page = 0; page < chain.size(); ++page) {
             const int record = chain[page];
@@ -230,7 +221,7 @@ Array linkage(const ConfigStore& s) {
                     static_cast<int>(n + 1), output[LinkageResultTable::kLoopIndex],
                     le::readU16(output, LinkageResultTable::kAddress), s)));
             }
-            rules.push_back(Object{{"kind", kind},
+            rules.push_back(Object{{"kind", kindNumber(kind)},
                                    {"page", static_cast<int>(page + 1)},
                                    {"record", record},
                                    {"reg", bytes[regOffset(kind)]},
@@ -255,16 +246,14 @@ Array keypads(const ConfigStore& s) {
     Array list;
     const KeypadTable& keypad = s.keypad.working;
     for (int n = 0; n < keypad.pointCount(); ++n) {
-        const auto record =
-            std::span(keypad.data).subspan(KeypadTable::kRecordSize * n, KeypadTable::kRecordSize);
-        const bool device = record[1] == 1;
-        Object point{{"point", n + 1}, {"reg", record[0]}, {"button", record[2]}};
-        if (device) {
-            point.emplace_back("board", record[3]);
-            point.emplace_back("loop", record[4]);
-            point.emplace_back("address", le::readU16(record, 6));
+        const KeypadPoint p = keypad.point(n);
+        Object point{{"point", n + 1}, {"reg", p.registration}, {"button", p.button}};
+        if (p.fieldDevice()) {
+            point.emplace_back("board", p.target);
+            point.emplace_back("loop", p.loop);
+            point.emplace_back("address", p.address);
         } else {
-            point.emplace_back("zone", record[3]);
+            point.emplace_back("zone", p.target);
         }
         list.push_back(std::move(point));
     }
@@ -273,8 +262,8 @@ Array keypads(const ConfigStore& s) {
 
 // The records of a panel table that differ from its start-up contents, numbered from 1, with
 // their bytes in hex: enough to see what a set holds and to compare two sets.
-template <class Table>
-Array changedRecords(const Table& table, const FileHeader& headerTemplate, std::size_t recordSize) {
+template <class Table> Array changedRecords(const Table& table, const FileHeader& headerTemplate) {
+    constexpr std::size_t recordSize = Table::kRecordSize;
     const Table startUp = Table::defaults(headerTemplate);
     Array list;
     for (std::size_t at = 0; at + recordSize <= table.data.size(); at += recordSize) {
@@ -295,12 +284,11 @@ Array changedRecords(const Table& table, const FileHeader& headerTemplate, std::
 
 Object panels(const ConfigStore& s) {
     const FileHeader& headerTemplate = s.headerTemplate();
-    return Object{{"handControl", changedRecords(s.handControl.working, headerTemplate, 12)},
-                  {"broadcast", changedRecords(s.broadcast.working, headerTemplate, 4)},
-                  {"broadcastPoints", changedRecords(s.broadcastPoints.working, headerTemplate, 8)},
-                  {"hydrant", changedRecords(s.hydrant.working, headerTemplate, 8)},
-                  {"gasZones",
-                   changedRecords(s.gasZones.working, headerTemplate, GasZoneTable::kRecordSize)}};
+    return Object{{"handControl", changedRecords(s.handControl.working, headerTemplate)},
+                  {"broadcast", changedRecords(s.broadcast.working, headerTemplate)},
+                  {"broadcastPoints", changedRecords(s.broadcastPoints.working, headerTemplate)},
+                  {"hydrant", changedRecords(s.hydrant.working, headerTemplate)},
+                  {"gasZones", changedRecords(s.gasZones.working, headerTemplate)}};
 }
 
 Value document(const ConfigStore& s) {

@@ -75,7 +75,8 @@ BroadcastPointEditor::BroadcastPointEditor(ConfigStore& store, Prompter& prompte
     : PagedEditor(prompter, {.fullMessage = kTableFull,
                              .plainLabel = true,
                              .toCountsFromZero = true,
-                             .dropEmptyWhenMoving = true}),
+                             .dropEmptyWhenMoving = true,
+                             .maxPages = Table::kRecords}),
       m_store(store) {}
 
 void BroadcastPointEditor::open() {
@@ -92,7 +93,7 @@ void BroadcastPointEditor::open() {
     modules = {};
     m_pages.clear();
     const Table& table = m_store.broadcastPoints.working;
-    for (int index = 0; index < Table::kSlots; ++index) {
+    for (int index = 0; index < Table::kRecords; ++index) {
         if (table.used(index)) {
             m_pages.push_back(table.slot(index));
         }
@@ -206,10 +207,6 @@ void BroadcastPointEditor::updateOutputButtons() {
     const bool held = page() >= 1 && hasModule(shown());
     addOutputEnabled = page() >= 1 && !held;
     removeOutputEnabled = held;
-}
-
-bool BroadcastPointEditor::canAppend() const {
-    return pageCount() < Table::kSlots;
 }
 
 std::optional<int> BroadcastPointEditor::appendPage() {

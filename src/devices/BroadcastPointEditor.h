@@ -58,7 +58,6 @@ private:
     void storePage() override;
     void showPage() override;
     void showNoPage() override;
-    bool canAppend() const override;
     std::optional<int> appendPage() override;
     int deletePage(int page) override;
     void pageAdded() override;

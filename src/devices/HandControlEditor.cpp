@@ -4,7 +4,6 @@
 #include "base/Prompter.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
-#include "store/LittleEndian.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,18 +13,8 @@ namespace qb {
 
 namespace {
 
-// The fields of a slot beside the input address (HandControlTable::kInputAddress).
-constexpr std::size_t kRegistered = 0;
-constexpr std::size_t kInputBoard = 1;
-constexpr std::size_t kInputLoop = 4;
-constexpr std::size_t kOutputHost = 5;
-constexpr std::size_t kOutputBoard = 6;
-constexpr std::size_t kOutputLoop = 7;
-constexpr std::size_t kOutputAddress = 8; // 16-bit; 0xFFFF while no output is set
-
-constexpr std::uint8_t kUnset = 0xFF;
-constexpr std::uint16_t kNoAddress = 0xFFFF;
-constexpr std::uint16_t kBegunAddress = 0; // a begun point: not free, no module yet
+constexpr std::uint8_t kUnset = HandControlPoint::kUnset;
+constexpr std::uint16_t kNoAddress = HandControlPoint::kNoAddress;
 constexpr int kHighestHost = 255;
 
 // A ManualCtrl module: its registration does not matter.
@@ -63,35 +52,12 @@ std::uint16_t entryAddress(const std::u16string& entry) {
 } // namespace
 
 HandControlEditor::HandControlEditor(ConfigStore& store, Prompter& prompter)
-    : PagedEditor(prompter, {.fullMessage = kTableFull, .newPageWhenNoneLeft = false}),
+    : PackedPointEditor(prompter, {.fullMessage = kTableFull, .newPageWhenNoneLeft = false},
+                        store.handControl.working.data, HandControlTable::kRecordSize),
       m_store(store) {}
-
-std::span<std::uint8_t> HandControlEditor::slot(int index) {
-    return std::span(m_store.handControl.working.data)
-        .subspan(HandControlTable::kSlotSize * static_cast<std::size_t>(index),
-                 HandControlTable::kSlotSize);
-}
-
-std::span<const std::uint8_t> HandControlEditor::slot(int index) const {
-    return std::span(m_store.handControl.working.data)
-        .subspan(HandControlTable::kSlotSize * static_cast<std::size_t>(index),
-                 HandControlTable::kSlotSize);
-}
 
 int HandControlEditor::pageCount() const {
     return m_store.handControl.working.pointCount();
-}
-
-std::optional<int> HandControlEditor::currentSlot() const {
-    if (page() < 1 || page() > pageCount()) {
-        return std::nullopt;
-    }
-    return page() - 1;
-}
-
-void HandControlEditor::clearSlot(int index) {
-    const auto bytes = slot(index);
-    std::fill(bytes.begin(), bytes.end(), kUnset);
 }
 
 void HandControlEditor::open() {
@@ -116,44 +82,37 @@ void HandControlEditor::open() {
 }
 
 HandControlEditor::PageState HandControlEditor::pageState() const {
-    if (!currentSlot()) {
+    if (!currentRecord()) {
         return PageState::Complete;
     }
     const bool inputChosen = inputBoards.chosen() && inputLoops.chosen() && manualCtrls.chosen();
     return inputChosen && !results.items.empty() ? PageState::Complete : PageState::Incomplete;
 }
 
-void HandControlEditor::storePage() {
-    const auto index = currentSlot();
-    if (!index || !inputBoards.chosen() || !inputLoops.chosen() || !manualCtrls.chosen()) {
+void HandControlEditor::storeRecord(int index) {
+    if (!inputBoards.chosen() || !inputLoops.chosen() || !manualCtrls.chosen()) {
         return;
     }
-    const auto bytes = slot(*index);
-    bytes[kRegistered] = reg ? 1 : 0;
-    bytes[kInputBoard] = static_cast<std::uint8_t>(leadingInteger(inputBoards.text()));
-    bytes[kInputLoop] = static_cast<std::uint8_t>(inputLoops.selected + 1);
-    le::writeU16(bytes, HandControlTable::kInputAddress, entryAddress(manualCtrls.text()));
+    HandControlPoint point = m_store.handControl.working.point(index);
+    point.registration = reg ? 1 : 0;
+    point.inputBoard = static_cast<std::uint8_t>(leadingInteger(inputBoards.text()));
+    point.inputLoop = static_cast<std::uint8_t>(inputLoops.selected + 1);
+    point.inputAddress = entryAddress(manualCtrls.text());
+    m_store.handControl.working.setPoint(index, point);
 }
 
-void HandControlEditor::showPage() {
-    const auto index = currentSlot();
-    if (!index) {
-        showNoPage();
-        return;
-    }
-    const auto bytes = slot(*index);
-    reg = bytes[kRegistered] == 1;
-    inputBoards.selectText(numberText(bytes[kInputBoard], 2));
-    inputLoops.select(bytes[kInputLoop] - 1);
+void HandControlEditor::showRecord(int index) {
+    const HandControlPoint point = m_store.handControl.working.point(index);
+    reg = point.registration == 1;
+    inputBoards.selectText(numberText(point.inputBoard, 2));
+    inputLoops.select(point.inputLoop - 1);
     fillManualCtrls();
-    manualCtrls.selectText(numberText(le::readU16(bytes, HandControlTable::kInputAddress), 3) +
-                           u" ManualCtrl");
+    manualCtrls.selectText(numberText(point.inputAddress, 3) + u" ManualCtrl");
     results = {{}, -1};
-    const std::uint16_t address = le::readU16(bytes, kOutputAddress);
-    if (bytes[kOutputHost] != kUnset && bytes[kOutputBoard] != kUnset &&
-        bytes[kOutputLoop] != kUnset && address != kNoAddress) {
+    if (point.outputHost != kUnset && point.outputBoard != kUnset && point.outputLoop != kUnset &&
+        point.outputAddress != kNoAddress) {
         results.items.push_back(
-            outputLine(bytes[kOutputHost], bytes[kOutputBoard], bytes[kOutputLoop], address));
+            outputLine(point.outputHost, point.outputBoard, point.outputLoop, point.outputAddress));
     }
     updateOutputButtons();
 }
@@ -171,19 +130,11 @@ void HandControlEditor::showNoPage() {
     updateOutputButtons();
 }
 
-bool HandControlEditor::canAppend() const {
-    return pageCount() < HandControlTable::kSlots;
-}
-
-std::optional<int> HandControlEditor::appendPage() {
-    if (!canAppend()) {
-        return std::nullopt;
-    }
+void HandControlEditor::beginRecord(int index) {
     m_inputBeforeAdd = {inputBoards.selected, inputLoops.selected, manualCtrls};
-    const int index = pageCount();
-    clearSlot(index);
-    le::writeU16(slot(index), HandControlTable::kInputAddress, kBegunAddress);
-    return index + 1;
+    HandControlPoint begun;
+    begun.inputAddress = HandControlPoint::kBegunAddress;
+    m_store.handControl.working.setPoint(index, begun);
 }
 
 void HandControlEditor::pageAdded() {
@@ -195,22 +146,6 @@ void HandControlEditor::pageAdded() {
         manualCtrls.selected + 1 < static_cast<int>(manualCtrls.items.size())) {
         ++manualCtrls.selected;
     }
-}
-
-int HandControlEditor::deletePage(int page) {
-    const int index = page - 1;
-    const int count = pageCount();
-    if (count <= 1 || index == count - 1) {
-        clearSlot(index);
-        return page - 1;
-    }
-    // The used slots must stay together from the first: close the gap.
-    auto& data = m_store.handControl.working.data;
-    const auto size = static_cast<std::ptrdiff_t>(HandControlTable::kSlotSize);
-    std::copy(data.begin() + (index + 1) * size, data.begin() + count * size,
-              data.begin() + index * size);
-    clearSlot(count - 1);
-    return page;
 }
 
 void HandControlEditor::chooseInputBoard(int index) {
@@ -303,52 +238,30 @@ void HandControlEditor::fillModules() {
                                         m_store.deviceTypes);
 }
 
-void HandControlEditor::updateOutputButtons() {
-    const bool current = currentSlot().has_value();
-    const bool hasOutput = !results.items.empty();
-    addOutputEnabled = current && !hasOutput && !modules.items.empty();
-    removeOutputEnabled = current && hasOutput;
-}
-
-void HandControlEditor::pressAddOutput() {
-    const auto index = currentSlot();
-    if (!index || !results.items.empty()) {
-        return; // one output per point
-    }
-    if (!modules.chosen()) {
-        prompter().inform(kNoModule, kProgramName);
-        return;
-    }
+void HandControlEditor::addOutput(int index) {
     if (!hosts.chosen() || !boards.chosen() || !loops.chosen()) {
         return;
     }
     const long host = hostNumber(hosts);
     const int board = m_boardNumbers[static_cast<std::size_t>(boards.selected)];
     const int loop = loops.selected + 1;
-    const std::uint16_t address = entryAddress(modules.text());
-    const auto bytes = slot(*index);
-    bytes[kOutputHost] = static_cast<std::uint8_t>(host);
-    bytes[kOutputBoard] = static_cast<std::uint8_t>(board);
-    bytes[kOutputLoop] = static_cast<std::uint8_t>(loop);
-    le::writeU16(bytes, kOutputAddress, address);
-    results = {{outputLine(host, board, loop, address)}, -1};
+    HandControlPoint point = m_store.handControl.working.point(index);
+    point.outputHost = static_cast<std::uint8_t>(host);
+    point.outputBoard = static_cast<std::uint8_t>(board);
+    point.outputLoop = static_cast<std::uint8_t>(loop);
+    point.outputAddress = entryAddress(modules.text());
+    m_store.handControl.working.setPoint(index, point);
+    results = {{outputLine(host, board, loop, point.outputAddress)}, -1};
     updateOutputButtons();
 }
 
-void HandControlEditor::pressRemoveOutput() {
-    if (!results.chosen()) {
-        prompter().inform(kNoResult, kProgramName);
-        return;
-    }
-    const auto index = currentSlot();
-    if (!index) {
-        return;
-    }
-    const auto bytes = slot(*index);
-    bytes[kOutputHost] = kUnset;
-    bytes[kOutputBoard] = kUnset;
-    bytes[kOutputLoop] = kUnset;
-    le::writeU16(bytes, kOutputAddress, kNoAddress);
+void HandControlEditor::removeOutput(int index) {
+    HandControlPoint point = m_store.handControl.working.point(index);
+    point.outputHost = kUnset;
+    point.outputBoard = kUnset;
+    point.outputLoop = kUnset;
+    point.outputAddress = kNoAddress;
+    m_store.handControl.working.setPoint(index, point);
     results = {{}, -1};
     updateOutputButtons();
 }

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "base/PagedEditor.h"
+#include "PackedPointEditor.h"
 
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <string>
 #include <vector>
 
 namespace qb {
@@ -18,7 +14,7 @@ class Prompter;
 // network. The editor works on the working copy of the hand control table: the output bytes are
 // written as soon as "<<" or ">>" is pressed, the input module and "Reg" when the page is left.
 // Whoever runs the dialog restores the saved copy unless it ends with OK.
-class HandControlEditor : public PagedEditor {
+class HandControlEditor : public PackedPointEditor {
 public:
     static constexpr const char* kTableFull = "The maximum number of hand control points is 3601!";
 
@@ -46,28 +42,20 @@ public:
     void chooseHost(int index);
     void chooseBoard(int index) override;
     void chooseLoop(int index) override;
-    void pressAddOutput() override;    // "<<"
-    void pressRemoveOutput() override; // ">>"
 
 private:
-    void storePage() override;
-    void showPage() override;
+    void storeRecord(int index) override;
+    void showRecord(int index) override;
     void showNoPage() override;
-    bool canAppend() const override;
-    std::optional<int> appendPage() override;
-    int deletePage(int page) override;
+    void beginRecord(int index) override;
     void pageAdded() override;
-
-    std::span<std::uint8_t> slot(int index);
-    std::span<const std::uint8_t> slot(int index) const;
-    std::optional<int> currentSlot() const;
-    void clearSlot(int index);
+    void addOutput(int index) override;
+    void removeOutput(int index) override;
 
     bool ownHostChosen() const;
     void fillManualCtrls();
     void fillBoards();
     void fillModules();
-    void updateOutputButtons();
 
     ConfigStore& m_store;
     // The number behind each entry of `boards`: 1..40, 41 for "V1", 42 for "V2".

@@ -10,9 +10,6 @@ namespace qb::hydrant {
 
 namespace {
 
-constexpr std::size_t kRecordSize = 8;
-constexpr std::size_t kOutputsOffset = kInputs * kRecordSize;
-
 // Input record fields; bytes 6-7 are never written.
 constexpr std::size_t kRegistered = 0;
 constexpr std::size_t kInputBoard = 1;
@@ -30,27 +27,16 @@ constexpr std::uint8_t kFreeByte = 0xFF;
 constexpr std::uint16_t kEnd = 0xFFFE;
 constexpr std::uint16_t kFreeLink = 0xFFFF;
 
-static_assert(kOutputsOffset + kOutputs * kRecordSize == HydrantTable::kDataSize);
-
 bool validInput(int input) {
     return input >= 0 && input < kInputs;
 }
 
-std::span<std::uint8_t> inputRecord(HydrantTable& table, int input) {
-    return std::span(table.data)
-        .subspan(kRecordSize * static_cast<std::size_t>(input), kRecordSize);
-}
-std::span<const std::uint8_t> inputRecord(const HydrantTable& table, int input) {
-    return std::span(table.data)
-        .subspan(kRecordSize * static_cast<std::size_t>(input), kRecordSize);
-}
+// Output records follow the input records.
 std::span<std::uint8_t> outputRecord(HydrantTable& table, int output) {
-    return std::span(table.data)
-        .subspan(kOutputsOffset + kRecordSize * static_cast<std::size_t>(output), kRecordSize);
+    return table.record(kInputs + output);
 }
 std::span<const std::uint8_t> outputRecord(const HydrantTable& table, int output) {
-    return std::span(table.data)
-        .subspan(kOutputsOffset + kRecordSize * static_cast<std::size_t>(output), kRecordSize);
+    return table.record(kInputs + output);
 }
 
 std::uint16_t nextOf(const HydrantTable& table, int output) {
@@ -84,7 +70,7 @@ int freeFurtherCount(const HydrantTable& table) {
 } // namespace
 
 bool inputUsed(const HydrantTable& table, int input) {
-    return validInput(input) && inputRecord(table, input)[kRegistered] != kFreeByte;
+    return validInput(input) && table.record(input)[kRegistered] != kFreeByte;
 }
 
 std::vector<int> usedInputs(const HydrantTable& table) {
@@ -110,7 +96,7 @@ Input readInput(const HydrantTable& table, int input) {
     if (!validInput(input)) {
         return {};
     }
-    const auto bytes = inputRecord(table, input);
+    const auto bytes = table.record(input);
     return {bytes[kRegistered] == 1, bytes[kInputBoard], bytes[kInputLoop],
             le::readU16(bytes, kInputAddress), bytes[kRule]};
 }
@@ -161,7 +147,7 @@ bool storeInput(HydrantTable& table, int input, const Input& fields,
         clear(outputRecord(table, former[n]));
     }
 
-    const auto bytes = inputRecord(table, input);
+    const auto bytes = table.record(input);
     bytes[kRegistered] = fields.registered ? 1 : 0;
     bytes[kInputBoard] = fields.board;
     le::writeU16(bytes, kInputAddress, fields.address);
@@ -195,7 +181,7 @@ void freeInput(HydrantTable& table, int input) {
         clear(outputRecord(table, index));
     }
     clear(outputRecord(table, input));
-    clear(inputRecord(table, input));
+    clear(table.record(input));
 }
 
 } // namespace qb::hydrant

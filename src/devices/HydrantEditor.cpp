@@ -24,7 +24,8 @@ HydrantEditor::HydrantEditor(ConfigStore& store, Prompter& prompter)
     : PagedEditor(prompter, {.fullMessage = kInputsFull,
                              .plainLabel = true,
                              .storeWhenMoving = false,
-                             .completeBeforeMoving = false}),
+                             .completeBeforeMoving = false,
+                             .maxPages = hydrant::kInputs}),
       m_store(store) {}
 
 void HydrantEditor::open() {
@@ -118,10 +119,6 @@ void HydrantEditor::showNoPage() {
     reg = false;
     inputBoards.selected = inputLoops.selected = -1;
     mirrorPoint();
-}
-
-bool HydrantEditor::canAppend() const {
-    return pageCount() < hydrant::kInputs;
 }
 
 std::optional<int> HydrantEditor::appendPage() {

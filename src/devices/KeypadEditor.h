@@ -1,23 +1,21 @@
 #pragma once
 
-#include "base/PagedEditor.h"
+#include "PackedPointEditor.h"
 
-#include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 
 namespace qb {
 
 class ConfigStore;
 class Prompter;
+struct KeypadPoint;
 
 // "Manual Control Panel Setting": the zone control panel keypad points, one per page. Each point
 // ties one of the panel's 32 buttons to one target, an output module on loop 1 of a fitted IO
 // board or a zone. The editor works on the working copy of the keypad table; the target bytes
 // are written as soon as "<<" or ">>" is pressed, the button, kind and "Reg" when the page is
 // left. Exit restores the saved copy.
-class KeypadEditor : public PagedEditor {
+class KeypadEditor : public PackedPointEditor {
 public:
     static constexpr const char* kPointLimit = "The maximum number of hand control points is 50!";
     static constexpr int kButtons = 32;
@@ -44,32 +42,21 @@ public:
     // Actions.
     void setFieldDevice(bool on);
     void chooseBoard(int index) override;
-    void pressAddOutput() override;    // "<<"
-    void pressRemoveOutput() override; // ">>"
     // "Exit" and the close box: the saved copy comes back.
     void pressExit();
 
 private:
-    void storePage() override;
-    void showPage() override;
+    void storeRecord(int index) override;
+    void showRecord(int index) override;
     void showNoPage() override;
-    bool canAppend() const override;
-    std::optional<int> appendPage() override;
-    int deletePage(int page) override;
+    void beginRecord(int index) override;
     void pageAdded() override;
+    void addOutput(int index) override;
+    void removeOutput(int index) override;
 
-    std::span<std::uint8_t> record(int index);
-    std::span<const std::uint8_t> record(int index) const;
-    std::optional<int> currentRecord() const;
-    std::optional<int> firstFreeRecord() const;
-
-    void beginPoint(int index);
-    void clearRecord(int index);
-    // Takes point `index` out; the points after it move up one record.
-    void removePoint(int index);
     void fillModules();
     void updateTargetButtons();
-    std::u16string storedTargetLine(std::span<const std::uint8_t> bytes) const;
+    std::u16string storedTargetLine(const KeypadPoint& point) const;
 
     ConfigStore& m_store;
     // The button of the page left by "Add": the new point offers the next one.

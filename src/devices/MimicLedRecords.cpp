@@ -7,6 +7,7 @@
 #include <bitset>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace qb {
 
@@ -14,24 +15,28 @@ namespace {
 
 using namespace mimicrecords;
 
+// The one-byte settings of an LED and where its record keeps each; reading and writing both go
+// through this list, so the two cannot disagree.
+constexpr std::pair<std::size_t, std::uint8_t MimicLed::*> kByteFields[]{
+    {kReg, &MimicLed::reg},   {kIndication, &MimicLed::indication},
+    {kHost, &MimicLed::host}, {kCarried, &MimicLed::carried},
+    {kLoop, &MimicLed::loop}, {kCause, &MimicLed::cause},
+};
+
 bool isMimicRecord(std::span<const std::uint8_t, LinkageInputTable::kRecordSize> record) {
-    return record[kKindByte] == kKind && record[kMarker] == 1;
+    return condition::isMarkedAs(record, kKind);
 }
 
 void writeRecord(LinkageInputTable& input, int index, int module, int ledNumber,
                  const MimicLed& led) {
     const auto r = input.record(index);
     std::ranges::fill(r, 0xFF);
-    r[kKindByte] = kKind;
-    r[kMarker] = 1;
+    condition::mark(r, kKind);
     r[kModule] = static_cast<std::uint8_t>(module);
     r[kLed] = static_cast<std::uint8_t>(ledNumber);
-    r[kReg] = led.reg;
-    r[kIndication] = led.indication;
-    r[kHost] = led.host;
-    r[kCarried] = led.carried;
-    r[kLoop] = led.loop;
-    r[kCause] = led.cause;
+    for (const auto& [at, field] : kByteFields) {
+        r[at] = led.*field;
+    }
     le::writeU16(r, kNumber, led.number);
     le::writeU16(r, kNoOutput, kFreeLink);
     r[kZero] = 0;
@@ -78,13 +83,10 @@ Settings load(const LinkageInputTable& input) {
         // Every byte as the file holds it, known to the lists or not: the grid shows what it
         // cannot name as a bare number and asks the installer to choose.
         MimicLed& led = settings[module - 1][ledNumber - 1];
-        led.reg = r[kReg];
-        led.cause = r[kCause];
-        led.indication = r[kIndication];
-        led.host = r[kHost];
-        led.loop = r[kLoop];
+        for (const auto& [at, field] : kByteFields) {
+            led.*field = r[at];
+        }
         led.number = le::readU16(r, kNumber);
-        led.carried = r[kCarried];
     }
     return settings;
 }
@@ -96,7 +98,7 @@ bool store(LinkageInputTable& input, const Settings& settings) {
     // A damaged chain may run from kind list 5 into another kind's records; those stay where
     // they are and leave kind list 5.
     std::bitset<LinkageInputTable::kRecords> otherKinds;
-    for (int kind = 1; kind <= kLinkageKinds; ++kind) {
+    for (const LinkageKind kind : kAllLinkageKinds) {
         if (kind != kKind) {
             for (const int index : ruleChain(*table, kind)) {
                 otherKinds.set(static_cast<std::size_t>(index));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/LinkageKind.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -38,7 +40,7 @@ struct MimicLed {
 // The mimic LED records as they sit in kind list 5 of the linkage input table.
 namespace mimicrecords {
 
-inline constexpr int kKind = 5;
+inline constexpr LinkageKind kKind = LinkageKind::RoomAndMimic;
 inline constexpr int kModules = 32;
 inline constexpr int kBoards = 4;
 inline constexpr int kLedsPerBoard = 32;
@@ -46,9 +48,7 @@ inline constexpr int kLeds = kBoards * kLedsPerBoard;
 inline constexpr int kCauses = 5;      // "NULL" .. "NO Input to LED"
 inline constexpr int kIndications = 4; // "NULL" .. "Feedback"
 
-// Within a record.
-inline constexpr std::size_t kKindByte = 0;
-inline constexpr std::size_t kMarker = 1; // 1 for mimic records; room rules leave 0xFF
+// Within a record, after the kind and the marker (condition::mark).
 inline constexpr std::size_t kModule = 4;
 inline constexpr std::size_t kLed = 5;
 inline constexpr std::size_t kReg = 6;

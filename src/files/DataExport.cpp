@@ -1,70 +1,27 @@
 #include "DataExport.h"
 
 #include "DeviceFile.h"
+#include "DiskFolder.h"
 #include "DisplayFile.h"
-#include "FileIo.h"
-#include "FileNames.h"
 #include "ImageFile.h"
 #include "IoBoardFile.h"
 #include "NetworkFile.h"
+#include "SetCommand.h"
 #include "ZoneFile.h"
-#include "base/Prompter.h"
-#include "store/ConfigStore.h"
 #include "store/LinkageTables.h"
 
 namespace qb {
 
-namespace fs = std::filesystem;
-
-std::vector<std::string> emptyFolder(const fs::path& folder) {
-    std::vector<std::string> failures;
-    std::error_code error;
-    fs::directory_iterator entries(folder, error);
-    if (error) {
-        if (error != std::errc::no_such_file_or_directory) {
-            failures.push_back("Cannot empty " + folder.string() + ": " + error.message());
-        }
-        return failures;
-    }
-    // The whole listing first, so that removing entries cannot disturb the reading. A folder
-    // that fails half-way is still emptied as far as it was read.
-    std::vector<fs::path> found;
-    for (; entries != fs::directory_iterator(); entries.increment(error)) {
-        found.push_back(entries->path());
-    }
-    if (error) {
-        failures.push_back("Cannot read " + folder.string() + ": " + error.message());
-    }
-    for (const fs::path& entry : found) {
-        // remove_all takes a link away without touching what it points at.
-        fs::remove_all(entry, error);
-        if (error) {
-            failures.push_back("Cannot delete " + entry.filename().string() + ": " +
-                               error.message());
-        }
-    }
-    return failures;
-}
-
 namespace {
 
-class Exporter {
+class Exporter : public SetCommand {
 public:
-    Exporter(ConfigStore& store, Prompter& prompter)
-        : m_store(store), m_prompter(prompter), m_hostIndex(store.hostIndex()) {}
+    Exporter(ConfigStore& store, Folder& folder, Prompter& prompter)
+        : SetCommand(store, folder, prompter) {}
 
     void run();
-    SetOutcome outcome() const { return m_outcome; }
 
 private:
-    fs::path path(std::string_view name) const {
-        return filePath(m_store.dataFolder(), m_hostIndex, name);
-    }
-    void report(const std::string& text) {
-        ++m_outcome.problems;
-        m_prompter.inform(text, kProgramName);
-    }
-
     // Reports every too-long text of the file; writes it when there is none and `allowed`.
     // True when the file was written.
     bool write(std::string_view name, const BuiltFile& file, bool allowed = true);
@@ -83,11 +40,6 @@ private:
     void exportDevices();
     void exportLinkage();
     void exportPanels();
-
-    ConfigStore& m_store;
-    Prompter& m_prompter;
-    const std::uint8_t m_hostIndex;
-    SetOutcome m_outcome;
 };
 
 auto headerCrc() {
@@ -101,16 +53,16 @@ bool Exporter::write(std::string_view name, const BuiltFile& file, bool allowed)
     if (!file.writable() || !allowed) {
         return false;
     }
-    if (const FileResult result = writeFile(path(name), file.bytes); !result) {
-        report(result.error);
+    if (const Result<void> written = m_folder.write(fileOf(name), file.bytes); !written) {
+        report(written.error().text);
         return false;
     }
     return true;
 }
 
 void Exporter::run() {
-    for (const std::string& failure : emptyFolder(m_store.dataFolder())) {
-        report(failure);
+    for (const Error& failure : m_folder.clear()) {
+        report(failure.text);
     }
     ConfigStore& s = m_store;
     const FileHeader& headerTemplate = s.headerTemplate();
@@ -122,7 +74,8 @@ void Exporter::run() {
     writeTable(names::kNetwork,
                buildNetworkFile(s.network.working, headerTemplate, FileVariant::Export), s.network,
                headerCrc());
-    removeFile(path(names::kSystemSettings));
+    // Gone with the clearing; had it resisted, the clearing has said so.
+    static_cast<void>(m_folder.remove(fileOf(names::kSystemSettings)));
 
     writeTable(names::kDisplay, buildDisplayFile(s.displays.working, FileVariant::Export),
                s.displays, headerCrc());
@@ -210,13 +163,14 @@ void Exporter::exportLinkage() {
 
 } // namespace
 
+SetOutcome dataExport(ConfigStore& store, Folder& folder, Prompter& prompter) {
+    return SetCommand::runConfirmed<Exporter>(store, folder, prompter, kExportQuestion,
+                                              " warning!");
+}
+
 SetOutcome dataExport(ConfigStore& store, Prompter& prompter) {
-    if (!prompter.confirm(kExportQuestion, " warning!")) {
-        return {true, 0};
-    }
-    Exporter exporter(store, prompter);
-    exporter.run();
-    return exporter.outcome();
+    DiskFolder folder(store.dataFolder());
+    return dataExport(store, folder, prompter);
 }
 
 } // namespace qb

@@ -2,22 +2,18 @@
 
 #include "LoadData.h"
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 namespace qb {
 
 inline const char* const kExportQuestion =
     "Sure you want to export the data? This will overwrite the existing configuration file data, "
     "please click 'OK', otherwise click  'Cancel' ";
 
-// "Data export": empties the Data folder, then writes the current host's whole file set with
-// computed checksums. Each table written becomes its own saved copy.
-SetOutcome dataExport(ConfigStore& store, Prompter& prompter);
+// "Data export": empties the folder, then writes the current host's whole file set with
+// computed checksums. Each table written becomes its own saved copy; every file that could not
+// be deleted or written is reported.
+SetOutcome dataExport(ConfigStore& store, Folder& folder, Prompter& prompter);
 
-// Deletes everything inside the folder, depth first, and leaves the folder. Symbolic links are
-// removed themselves, never followed. Returns the entries that could not be removed, described.
-std::vector<std::string> emptyFolder(const std::filesystem::path& folder);
+// The same into the store's Data folder on disk.
+SetOutcome dataExport(ConfigStore& store, Prompter& prompter);
 
 } // namespace qb

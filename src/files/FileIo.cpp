@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,12 +12,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string describe(const fs::path& path, const char* action, int error) {
-    return "Cannot " + std::string(action) + " " + path.filename().string() + ": " +
-           std::strerror(error);
+Cause causeOf(std::error_code code) {
+    if (code == std::errc::no_such_file_or_directory || code == std::errc::not_a_directory) {
+        return Cause::Missing;
+    }
+    if (code == std::errc::permission_denied || code == std::errc::operation_not_permitted ||
+        code == std::errc::read_only_file_system) {
+        return Cause::NoAccess;
+    }
+    if (code == std::errc::is_a_directory) {
+        return Cause::NotAFile;
+    }
+    return Cause::IoFailure;
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+Error systemError(const fs::path& path, const char* action, int error) {
+    return fileError(path.filename().string(), action,
+                     std::error_code(error, std::system_category()));
+}
+
+// 0 when every byte was written, else the error.
+int writeAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -26,61 +40,83 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
             if (errno == EINTR) {
                 continue;
             }
-            return false;
+            return errno;
         }
         done += static_cast<std::size_t>(n);
     }
-    return true;
+    return 0;
 }
 
-// Opens an existing regular file for reading; -1 for anything else. O_NONBLOCK keeps a FIFO
-// or device of the same name from blocking the open.
-int openRegular(const fs::path& path, struct stat& info) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return -1;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-std::size_t readUpTo(int fd, std::uint8_t* buffer, std::size_t maxBytes) {
+// Up to `maxBytes`, fewer at the file's end; -1 with errno set when the reading failed.
+ssize_t readUpTo(int fd, std::uint8_t* buffer, std::size_t maxBytes) {
     std::size_t done = 0;
     while (done < maxBytes) {
         const ssize_t n = ::read(fd, buffer + done, maxBytes - done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n <= 0) {
+        if (n < 0) {
+            return -1;
+        }
+        if (n == 0) {
             break;
         }
         done += static_cast<std::size_t>(n);
     }
-    return done;
+    return static_cast<ssize_t>(done);
+}
+
+// Opens an existing regular file for reading. O_NONBLOCK keeps a FIFO or device of the same
+// name from blocking the open.
+Result<int> openRegular(const fs::path& path, struct stat& info) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return systemError(path, "read", errno);
+    }
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return systemError(path, "read", error);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode)) {
+            return systemError(path, "read", EISDIR);
+        }
+        return Error{Cause::NotAFile,
+                     {},
+                     "Cannot read " + path.filename().string() + ": Not a regular file"};
+    }
+    return fd;
 }
 
 } // namespace
 
-FileResult writeFile(const fs::path& path, std::span<const std::uint8_t> bytes) {
+Error fileError(std::string_view file, std::string_view action, std::error_code code) {
+    std::string text = "Cannot ";
+    text.append(action).append(" ").append(file).append(": ").append(code.message());
+    return {causeOf(code), code, std::move(text)};
+}
+
+Result<void> writeFile(const fs::path& path, std::span<const std::uint8_t> bytes) {
     std::string hidden = ".";
     hidden.append(path.filename().string()).append(".XXXXXX");
     std::string temp = (path.parent_path() / hidden).string();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        return FileResult::failure(describe(path, "create", errno));
+        return systemError(path, "create", errno);
     }
     const char* failedAction = nullptr;
+    int error = 0;
     if (::fchmod(fd, 0644) != 0) {
         failedAction = "create";
-    } else if (!writeAll(fd, bytes)) {
+        error = errno;
+    } else if ((error = writeAll(fd, bytes)) != 0) {
         failedAction = "write";
     } else if (::fsync(fd) != 0) {
         failedAction = "write";
+        error = errno;
     }
-    int error = failedAction ? errno : 0;
     if (::close(fd) != 0 && !failedAction) {
         failedAction = "write";
         error = errno;
@@ -91,29 +127,34 @@ FileResult writeFile(const fs::path& path, std::span<const std::uint8_t> bytes) 
     }
     if (failedAction) {
         ::unlink(temp.c_str());
-        return FileResult::failure(describe(path, failedAction, error));
+        return systemError(path, failedAction, error);
     }
     return {};
 }
 
-std::optional<std::vector<std::uint8_t>> readFile(const fs::path& path, std::size_t maxBytes) {
+Result<std::vector<std::uint8_t>> readFile(const fs::path& path, std::size_t maxBytes) {
     auto start = readFileStart(path, maxBytes);
     if (!start) {
-        return std::nullopt;
+        return start.error();
     }
     return std::move(start->bytes);
 }
 
-std::optional<FileStart> readFileStart(const fs::path& path, std::size_t maxBytes) {
+Result<FileStart> readFileStart(const fs::path& path, std::size_t maxBytes) {
     struct stat info {};
-    const int fd = openRegular(path, info);
-    if (fd < 0) {
-        return std::nullopt;
+    const Result<int> fd = openRegular(path, info);
+    if (!fd) {
+        return fd.error();
     }
     FileStart start;
     start.bytes.resize(maxBytes);
-    start.bytes.resize(readUpTo(fd, start.bytes.data(), maxBytes));
-    ::close(fd);
+    const ssize_t got = readUpTo(*fd, start.bytes.data(), maxBytes);
+    const int error = errno;
+    ::close(*fd);
+    if (got < 0) {
+        return systemError(path, "read", error);
+    }
+    start.bytes.resize(static_cast<std::size_t>(got));
     // Should the file change after it was opened, what the reading met has the last word.
     const auto opened = static_cast<std::uintmax_t>(info.st_size);
     start.size = start.bytes.size() < maxBytes ? start.bytes.size()
@@ -121,19 +162,48 @@ std::optional<FileStart> readFileStart(const fs::path& path, std::size_t maxByte
     return start;
 }
 
-std::optional<FileHeader> peekHeader(const fs::path& path) {
+Result<FileHeader> peekHeader(const fs::path& path) {
     const auto bytes = readFile(path, FileHeader::kSize);
     if (!bytes) {
-        return std::nullopt;
+        return bytes.error();
     }
     return FileHeader::fromBytes(*bytes);
 }
 
-FileResult removeFile(const fs::path& path) {
+Result<void> removeFile(const fs::path& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-        return FileResult::failure(describe(path, "delete", errno));
+        return systemError(path, "delete", errno);
     }
     return {};
+}
+
+std::vector<Error> emptyFolder(const fs::path& folder) {
+    std::vector<Error> failures;
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    if (error) {
+        if (error != std::errc::no_such_file_or_directory) {
+            failures.push_back(fileError(folder.string(), "empty", error));
+        }
+        return failures;
+    }
+    // The whole listing first, so that removing entries cannot disturb the reading. A folder
+    // that fails half-way is still emptied as far as it was read.
+    std::vector<fs::path> found;
+    for (; entries != fs::directory_iterator(); entries.increment(error)) {
+        found.push_back(entries->path());
+    }
+    if (error) {
+        failures.push_back(fileError(folder.string(), "read", error));
+    }
+    for (const fs::path& entry : found) {
+        // remove_all takes a link away without touching what it points at.
+        fs::remove_all(entry, error);
+        if (error) {
+            failures.push_back(fileError(entry.filename().string(), "delete", error));
+        }
+    }
+    return failures;
 }
 
 } // namespace qb

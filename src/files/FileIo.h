@@ -1,35 +1,33 @@
 #pragma once
 
+#include "base/Result.h"
 #include "store/FileHeader.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace qb {
 
-// Outcome of a write or removal; `error` names what failed, for the installer.
-struct FileResult {
-    bool ok = true;
-    std::string error;
+// The disk primitives under the Data folder. Every failure names the file and keeps its cause:
+// a file that is there but cannot be read is never taken for a missing one.
 
-    explicit operator bool() const { return ok; }
-    static FileResult failure(std::string error) { return {false, std::move(error)}; }
-};
+// "Cannot <action> <file>: <the system's wording>", with the cause the system's code stands for.
+Error fileError(std::string_view file, std::string_view action, std::error_code code);
 
 // Creates or replaces the whole file. The bytes go to a temporary file in the same folder that
 // is renamed over the target only once completely written, so no failure leaves a half-written
-// file behind.
-FileResult writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+// file behind; a symbolic link of the target's name is replaced, never its target written.
+Result<void> writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
-// Up to `maxBytes` of the file. Nothing when it does not exist or is no regular file; a short
-// file simply yields fewer bytes.
-std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path,
-                                                  std::size_t maxBytes);
+// Up to `maxBytes` of the file; a short file simply yields fewer bytes. A folder, a FIFO or a
+// device of that name is no file to read (and never blocks the reader).
+Result<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 // The start of a file and the file's whole length.
 struct FileStart {
@@ -39,13 +37,18 @@ struct FileStart {
 
 // As readFile, with the file's length beside the bytes, so that a reader can tell a short or an
 // overlong file from a whole one.
-std::optional<FileStart> readFileStart(const std::filesystem::path& path, std::size_t maxBytes);
+Result<FileStart> readFileStart(const std::filesystem::path& path, std::size_t maxBytes);
 
-// The file's header, nothing when the file does not exist. The bytes of a file shorter than a
-// header read as zero.
-std::optional<FileHeader> peekHeader(const std::filesystem::path& path);
+// The file's header. The bytes of a file shorter than a header read as zero.
+Result<FileHeader> peekHeader(const std::filesystem::path& path);
 
-// Deletes the file when it exists; a symbolic link is removed, never its target.
-FileResult removeFile(const std::filesystem::path& path);
+// Deletes the file; one that does not exist is no failure. A symbolic link is removed, never
+// its target.
+Result<void> removeFile(const std::filesystem::path& path);
+
+// Deletes everything inside the folder, depth first, and leaves the folder; a missing folder is
+// empty already. Symbolic links are removed themselves, never followed. What could not be
+// removed is returned, one error each.
+[[nodiscard]] std::vector<Error> emptyFolder(const std::filesystem::path& folder);
 
 } // namespace qb

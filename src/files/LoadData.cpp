@@ -1,16 +1,14 @@
 #include "LoadData.h"
 
 #include "DeviceFile.h"
+#include "DiskFolder.h"
 #include "DisplayFile.h"
-#include "FileIo.h"
-#include "FileNames.h"
 #include "ImageFile.h"
 #include "IoBoardFile.h"
 #include "Messages.h"
 #include "NetworkFile.h"
+#include "SetCommand.h"
 #include "ZoneFile.h"
-#include "base/Prompter.h"
-#include "store/ConfigStore.h"
 
 #include <initializer_list>
 
@@ -20,22 +18,29 @@ namespace {
 
 constexpr int kCheckedZones = 20;
 
-// One file of the set as the loader sees it.
-enum class Found { Missing, Wrong, Accepted };
+// One file of the set as the loader sees it. An unreadable one is reported the moment it is
+// found, and its table stays as it is.
+enum class Found { Missing, Unreadable, Wrong, Accepted };
 
-class Loader {
+class Loader : public SetCommand {
 public:
-    Loader(ConfigStore& store, Prompter& prompter)
-        : m_store(store), m_prompter(prompter), m_hostIndex(store.hostIndex()) {}
+    Loader(ConfigStore& store, Folder& folder, Prompter& prompter)
+        : SetCommand(store, folder, prompter) {}
 
-    std::filesystem::path path(std::string_view name) const {
-        return filePath(m_store.dataFolder(), m_hostIndex, name);
+    // The file's header. A file that is there but cannot be read is reported here, whatever the
+    // file: it must never pass for a missing one.
+    Result<FileHeader> peek(std::string_view name) {
+        auto header = m_folder.peekHeader(fileOf(name));
+        if (!header && header.error().cause != Cause::Missing) {
+            reportUnreadable(name, header.error());
+        }
+        return header;
     }
 
-    Found find(std::string_view name, std::initializer_list<std::string_view> tags) const {
-        const auto header = peekHeader(path(name));
+    Found find(std::string_view name, std::initializer_list<std::string_view> tags) {
+        const auto header = peek(name);
         if (!header) {
-            return Found::Missing;
+            return header.error().cause == Cause::Missing ? Found::Missing : Found::Unreadable;
         }
         for (std::string_view tag : tags) {
             if (header->hasTag(tag)) {
@@ -52,6 +57,8 @@ public:
         case Found::Missing:
             report(missing);
             return false;
+        case Found::Unreadable:
+            return false;
         case Found::Wrong:
             report(wrong);
             return false;
@@ -65,20 +72,22 @@ public:
     // read as far as it goes, and said to be so: a cut or foreign copy must never pass for a
     // whole one.
     std::vector<std::uint8_t> read(std::string_view name, std::size_t expected) {
-        FileStart start = readFileStart(path(name), expected).value_or(FileStart());
-        if (start.size != expected) {
-            report(messages::unexpectedFileSize(fileName(m_hostIndex, name), start.size, expected));
+        auto start = m_folder.readStart(fileOf(name), expected);
+        if (!start) { // the file changed since its header was read
+            reportUnreadable(name, start.error());
+            return {};
         }
-        return std::move(start.bytes);
+        if (start->size != expected) {
+            report(messages::unexpectedFileSize(fileOf(name), start->size, expected));
+        }
+        return std::move(start->bytes);
     }
 
-    void report(const std::string& text) {
-        ++m_outcome.problems;
-        m_prompter.inform(text, kProgramName);
+    void reportUnreadable(std::string_view name, const Error& error) {
+        report(messages::unreadableFile(fileOf(name), error.reason()));
     }
 
     void run();
-    SetOutcome outcome() const { return m_outcome; }
 
 private:
     void loadZones();
@@ -93,19 +102,14 @@ private:
     template <class Table>
     void loadPanel(std::string_view name, std::string_view tag, const char* wrong,
                    Versioned<Table>& table);
-
-    ConfigStore& m_store;
-    Prompter& m_prompter;
-    // Every name of one load uses the host the command started with, even when NET_.BIN
-    // brings another one.
-    const std::uint8_t m_hostIndex;
-    SetOutcome m_outcome;
 };
 
 void Loader::run() {
     loadZones();
     loadNetwork();
-    removeFile(path(names::kSystemSettings)); // never read; a stale one must not linger
+    // Never read, so a stale one must not linger; one that resists deletion is still never read,
+    // and the load goes on without a word.
+    static_cast<void>(m_folder.remove(fileOf(names::kSystemSettings)));
     loadDisplays();
     loadIoBoards();
     loadMimic();
@@ -165,9 +169,11 @@ void Loader::loadIoBoards() {
 }
 
 void Loader::loadMimic() {
-    const auto header = peekHeader(path(names::kMimic));
+    const auto header = peek(names::kMimic);
     if (!header) {
-        report("File of Setting Mimic does not exist");
+        if (header.error().cause == Cause::Missing) {
+            report("File of Setting Mimic does not exist");
+        }
         return;
     }
     if (!header->hasTag(tags::kMimic) && !header->hasSignature()) {
@@ -185,6 +191,9 @@ void Loader::loadDevices() {
         const Found found = find(name, {tags::kDevices, tags::kIoBoard});
         if (found != Found::Accepted && oneLoop) {
             return; // the one-loop controller's files end at the first gap
+        }
+        if (found == Found::Unreadable) {
+            continue;
         }
         if (found == Found::Missing) {
             if (j < kVirtualBoard1) {
@@ -256,6 +265,8 @@ void Loader::loadPanel(std::string_view name, std::string_view tag, const char* 
     case Found::Missing:
         table.working = Table::defaults(m_store.headerTemplate());
         break;
+    case Found::Unreadable:
+        return;
     case Found::Wrong:
         report(wrong);
         return;
@@ -268,13 +279,13 @@ void Loader::loadPanel(std::string_view name, std::string_view tag, const char* 
 
 } // namespace
 
+SetOutcome loadData(ConfigStore& store, Folder& folder, Prompter& prompter) {
+    return SetCommand::runConfirmed<Loader>(store, folder, prompter, kLoadQuestion, "warning!");
+}
+
 SetOutcome loadData(ConfigStore& store, Prompter& prompter) {
-    if (!prompter.confirm(kLoadQuestion, "warning!")) {
-        return {true, 0};
-    }
-    Loader loader(store, prompter);
-    loader.run();
-    return loader.outcome();
+    DiskFolder folder(store.dataFolder());
+    return loadData(store, folder, prompter);
 }
 
 } // namespace qb

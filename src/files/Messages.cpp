@@ -25,4 +25,8 @@ std::string unexpectedFileSize(const std::string& file, std::uintmax_t size, std
                   file.c_str(), length, layout, layout);
 }
 
+std::string unreadableFile(const std::string& file, const std::string& reason) {
+    return format("%s cannot be read: %s", file.c_str(), reason.c_str());
+}
+
 } // namespace qb::messages

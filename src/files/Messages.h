@@ -27,5 +27,8 @@ std::string textTooLongOnSave(int line);
 // "M001ZONE.BIN"): a shorter one was read as far as it goes, the bytes past the layout of a
 // longer one were left alone.
 std::string unexpectedFileSize(const std::string& file, std::uintmax_t size, std::size_t expected);
+// A file Load Data found but could not read (a folder or a special file of that name, no
+// access, a failing medium), with the system's reason, e.g. "Permission denied".
+std::string unreadableFile(const std::string& file, const std::string& reason);
 
 } // namespace qb::messages

@@ -73,8 +73,9 @@ bool InputTypeControls::anyInput() const {
 }
 
 void InputTypeControls::store(std::span<std::uint8_t> list, const DeviceTypeTable& table) const {
-    std::fill(list.begin(), list.begin() + kZeroedBytes, 0x00);
-    std::fill(list.begin() + kZeroedBytes, list.begin() + kListBytes, 0xFF);
+    std::fill(list.begin(), list.begin() + InputLayout::kZeroedBytes, 0x00);
+    std::fill(list.begin() + InputLayout::kZeroedBytes, list.begin() + InputLayout::kListBytes,
+              0xFF);
     std::size_t at = 0;
     for (std::size_t b = 0; b < boxes.size(); ++b) {
         if (boxes[b]) {
@@ -91,7 +92,7 @@ void InputTypeControls::store(std::span<std::uint8_t> list, const DeviceTypeTabl
             continue;
         }
         taken.push_back(name);
-        if (const auto code = codeOf(name, table); code && at < kListBytes) {
+        if (const auto code = codeOf(name, table); code && at < InputLayout::kListBytes) {
             list[at++] = *code;
         }
     }
@@ -99,7 +100,7 @@ void InputTypeControls::store(std::span<std::uint8_t> list, const DeviceTypeTabl
 
 void InputTypeControls::show(std::span<const std::uint8_t> list) {
     clear();
-    for (std::size_t i = 0; i < kListBytes && i < list.size(); ++i) {
+    for (std::size_t i = 0; i < InputLayout::kListBytes && i < list.size(); ++i) {
         const std::uint8_t code = list[i];
         if (const auto box = std::find(kBoxCodes.begin(), kBoxCodes.end(), code);
             box != kBoxCodes.end()) {
@@ -135,13 +136,13 @@ void InputTypeControls::storeCondition(std::span<std::uint8_t> record, const Inp
     if (fireSignals.chosen()) {
         record[layout.fireSignals] = static_cast<std::uint8_t>(fireSignals.selected + 1);
     }
-    store(record.subspan(layout.inputTypes, kListBytes), table);
+    store(record.subspan(layout.inputTypes, InputLayout::kListBytes), table);
     le::writeU16(record, layout.spareWord, 0xFFFF);
 }
 
 void InputTypeControls::showCondition(std::span<const std::uint8_t> record,
                                       const InputLayout& layout) {
-    show(record.subspan(layout.inputTypes, kListBytes));
+    show(record.subspan(layout.inputTypes, InputLayout::kListBytes));
     const int count = record[layout.fireSignals];
     fireSignals.select(count >= 1 && count <= 99 ? count - 1 : -1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/EditorControls.h"
+#include "store/ConditionRecord.h"
 
 #include <array>
 #include <cstddef>
@@ -11,14 +12,6 @@ namespace qb {
 
 struct DeviceTypeTable;
 
-// Where a kind keeps the bytes of its input type part within a condition record.
-struct InputLayout {
-    std::size_t inputTypes; // the 26-byte input type list
-    std::size_t fireSignals;
-    std::size_t zeroByte;
-    std::size_t spareWord;
-};
-
 // The input type part of the general and zone linkage editors: five check boxes, four input type
 // lists and the fire signal count.
 class InputTypeControls {
@@ -26,9 +19,6 @@ public:
     // Codes of the check boxes: "OptDet", "HeatDet", "ConvOptD", "ConvHeatD", "MCP".
     static constexpr std::array<std::uint8_t, 5> kBoxCodes{2, 3, 7, 8, 11};
     static constexpr int kLists = 4;
-    static constexpr std::size_t kListBytes = 26;
-    // Bytes of the list zeroed (not 0xFF) before the codes are written.
-    static constexpr std::size_t kZeroedBytes = 9;
 
     InputTypeControls();
 

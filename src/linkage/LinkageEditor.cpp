@@ -3,6 +3,7 @@
 #include "LinkageRules.h"
 #include "base/CellText.h"
 #include "base/Prompter.h"
+#include "store/ConditionRecord.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 
@@ -23,7 +24,7 @@ std::u16string threeDigits(long n) {
 
 } // namespace
 
-LinkageEditor::LinkageEditor(ConfigStore& store, Prompter& prompter, int kind)
+LinkageEditor::LinkageEditor(ConfigStore& store, Prompter& prompter, LinkageKind kind)
     : PagedEditor(prompter, {}), m_store(store), m_kind(kind) {}
 
 int LinkageEditor::pageCount() const {
@@ -75,8 +76,7 @@ void LinkageEditor::storePage() {
         return;
     }
     const auto bytes = m_store.linkageInputs.working.record(*record);
-    bytes[0] = static_cast<std::uint8_t>(m_kind);
-    bytes[1] = 1;
+    condition::mark(bytes, m_kind);
     bytes[regOffset(m_kind)] = reg ? 1 : 0;
     if (delay.chosen()) {
         bytes[delayOffset(m_kind)] = kDelaySeconds[static_cast<std::size_t>(delay.selected)];

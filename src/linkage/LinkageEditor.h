@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/PagedEditor.h"
+#include "store/LinkageKind.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,7 +19,7 @@ class Prompter;
 // linkage tables; Exit restores their saved copies.
 class LinkageEditor : public PagedEditor {
 public:
-    LinkageEditor(ConfigStore& store, Prompter& prompter, int kind);
+    LinkageEditor(ConfigStore& store, Prompter& prompter, LinkageKind kind);
 
     virtual std::u16string caption() const = 0;
     // "Exit", or "Cancel" for the zone editor.
@@ -27,7 +28,7 @@ public:
     // Fills the lists and shows the first rule, creating it when the kind has none.
     void open();
 
-    int kind() const { return m_kind; }
+    LinkageKind kind() const { return m_kind; }
     int pageCount() const override;
     PageState pageState() const override;
 
@@ -48,8 +49,9 @@ protected:
     // What the kind adds to the page.
     virtual void fillKindLists() {}
     // The kind's condition is fully given / not given at all (delay, "Reg" and outputs aside).
+    // Unless the kind says otherwise, a condition not fully given counts as not given.
     virtual bool conditionComplete() const = 0;
-    virtual bool conditionEmpty() const = 0;
+    virtual bool conditionEmpty() const { return !conditionComplete(); }
     virtual void storeKindParts(std::span<std::uint8_t> record) = 0;
     virtual void showKindParts(std::span<const std::uint8_t> record) = 0;
     virtual void clearKindParts() = 0;
@@ -72,7 +74,7 @@ private:
     std::optional<int> currentRecord() const;
 
     ConfigStore& m_store;
-    const int m_kind;
+    const LinkageKind m_kind;
     std::optional<int> m_record;
 };
 

@@ -23,16 +23,16 @@ template <class Table> std::optional<int> lowestFree(const Table& table) {
     return std::nullopt;
 }
 
-bool isRuleRecord(int record, int kind) {
+bool isRuleRecord(int record, LinkageKind kind) {
     return isLinkageKind(kind) &&
            LinkageInputTable::isRecordIndex(static_cast<std::uint32_t>(record));
 }
 
-std::uint16_t firstOutput(const LinkageInputTable& input, int record, int kind) {
+std::uint16_t firstOutput(const LinkageInputTable& input, int record, LinkageKind kind) {
     return le::readU16(input.record(record), firstOutputOffset(kind));
 }
 
-void setFirstOutput(LinkageInputTable& input, int record, int kind, std::uint16_t output) {
+void setFirstOutput(LinkageInputTable& input, int record, LinkageKind kind, std::uint16_t output) {
     le::writeU16(input.record(record), firstOutputOffset(kind), output);
 }
 
@@ -59,7 +59,7 @@ void freeOutput(LinkageResultTable& result, int record) {
 }
 
 std::optional<int> appendRule(LinkageInputTable& input, const LinkageResultTable& result,
-                              int kind) {
+                              LinkageKind kind) {
     if (!isLinkageKind(kind)) {
         return std::nullopt;
     }
@@ -79,7 +79,7 @@ std::optional<int> appendRule(LinkageInputTable& input, const LinkageResultTable
     return record;
 }
 
-int deleteRule(LinkageInputTable& input, LinkageResultTable& result, int kind, int page) {
+int deleteRule(LinkageInputTable& input, LinkageResultTable& result, LinkageKind kind, int page) {
     const std::vector<int> chain = ruleChain(input, kind);
     const int count = static_cast<int>(chain.size());
     if (count == 0) {
@@ -108,14 +108,15 @@ int deleteRule(LinkageInputTable& input, LinkageResultTable& result, int kind, i
 }
 
 std::vector<int> outputChain(const LinkageInputTable& input, const LinkageResultTable& result,
-                             int record, int kind) {
+                             int record, LinkageKind kind) {
     if (!isRuleRecord(record, kind)) {
         return {};
     }
     return result.chainFrom(firstOutput(input, record, kind));
 }
 
-void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record, int kind) {
+void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record,
+                 LinkageKind kind) {
     if (!isRuleRecord(record, kind)) {
         return;
     }
@@ -126,8 +127,9 @@ void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int recor
     setFirstOutput(input, record, kind, kFreeLink);
 }
 
-bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
-                  std::uint8_t hostIndex, std::uint8_t loopIndex, std::uint16_t address) {
+bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int record,
+                  LinkageKind kind, std::uint8_t hostIndex, std::uint8_t loopIndex,
+                  std::uint16_t address) {
     if (!isRuleRecord(record, kind) || input.nextLink(record) == kFreeLink) {
         return false;
     }
@@ -141,8 +143,9 @@ bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int reco
     span[LinkageResultTable::kLoopIndex] = loopIndex;
     le::writeU16(span, LinkageResultTable::kAddress, address);
     le::writeU16(span, LinkageResultTable::kNextLink, kChainEnd);
-    span[6] = 0xFF; // unused; a record freed by a damaged file may hold anything here
-    span[7] = 0xFF;
+    // A record freed by a damaged file may hold anything here.
+    span[LinkageResultTable::kUnused] = 0xFF;
+    span[LinkageResultTable::kUnused + 1] = 0xFF;
     const auto index = static_cast<std::uint16_t>(*output);
     if (chain.empty()) {
         setFirstOutput(input, record, kind, index); // also replaces a link that led nowhere valid
@@ -152,8 +155,8 @@ bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int reco
     return true;
 }
 
-void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
-                  int position) {
+void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int record,
+                  LinkageKind kind, int position) {
     const std::vector<int> chain = outputChain(input, result, record, kind);
     const int count = static_cast<int>(chain.size());
     if (position < 0 || position >= count) {

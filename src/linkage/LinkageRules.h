@@ -35,30 +35,33 @@ void freeOutput(LinkageResultTable& result, int record);
 // Puts an empty rule at the end of the kind list and returns its record index; it is then the
 // last page. Nothing changes when no condition record or no output record is free, as a rule
 // without room for an output cannot be completed.
-std::optional<int> appendRule(LinkageInputTable& input, const LinkageResultTable& result, int kind);
+std::optional<int> appendRule(LinkageInputTable& input, const LinkageResultTable& result,
+                              LinkageKind kind);
 
 // Deletes the rule on page 1..countRules(kind) together with its outputs and returns the page to
 // show afterwards: the page now holding the rule that followed, the new last page when the last
 // one went, 0 when the kind is empty. A page that does not exist changes nothing; the return
 // value is then the page clamped to the existing ones.
-int deleteRule(LinkageInputTable& input, LinkageResultTable& result, int kind, int page);
+int deleteRule(LinkageInputTable& input, LinkageResultTable& result, LinkageKind kind, int page);
 
 // The output records of a rule, in order.
 std::vector<int> outputChain(const LinkageInputTable& input, const LinkageResultTable& result,
-                             int record, int kind);
+                             int record, LinkageKind kind);
 
 // Frees every output of the rule and leaves the rule without outputs.
-void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record, int kind);
+void freeOutputs(LinkageInputTable& input, LinkageResultTable& result, int record,
+                 LinkageKind kind);
 
 // Adds an output at the end of a rule in use. False when no output record is free or the rule
 // record is free.
-bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
-                  std::uint8_t hostIndex, std::uint8_t loopIndex, std::uint16_t address);
+bool appendOutput(LinkageInputTable& input, LinkageResultTable& result, int record,
+                  LinkageKind kind, std::uint8_t hostIndex, std::uint8_t loopIndex,
+                  std::uint16_t address);
 
 // Removes the output at 0-based `position` of the rule's output chain; any other position
 // changes nothing.
-void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int record, int kind,
-                  int position);
+void removeOutput(LinkageInputTable& input, LinkageResultTable& result, int record,
+                  LinkageKind kind, int position);
 
 // One line of a rule's output list: "sss bb-l-aaa" and the device type name of the addressed
 // device, e.g. "001 03-1-005SmkFan" or "012 V1-2-120...". `sequence` is 1-based.

@@ -2,6 +2,7 @@
 
 #include "base/CellText.h"
 #include "base/Prompter.h"
+#include "store/ConditionRecord.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 #include "store/LittleEndian.h"
@@ -10,16 +11,7 @@ namespace qb {
 
 namespace {
 
-// Specific input slot i (0..4): 8 bytes from byte 4.
-constexpr std::size_t kSlotBase = 4;
-constexpr std::size_t kSlotSize = 8;
-constexpr std::size_t kSpecificSpare = 48;
-constexpr std::uint8_t kNone = 0xFF;
-constexpr std::size_t kSlotHost = 0;
-constexpr std::size_t kSlotBoard = 1;
-constexpr std::size_t kSlotAddress = 2; // uint16
-constexpr std::size_t kSlotLoop = 4;    // 1 in a stored row; the loop entry under system code 0
-constexpr std::size_t kSlotClass = 5;
+using Slot = SpecificSlot;
 
 // Selects the entry reading `text`. A stored value the list does not offer (a host or board no
 // longer registered) gets an entry of its own, so that the row shows it and keeps it until the
@@ -35,7 +27,7 @@ void selectStored(ListControl& list, const std::u16string& text) {
 } // namespace
 
 SpecificLinkageEditor::SpecificLinkageEditor(ConfigStore& store, Prompter& prompter)
-    : LinkageEditor(store, prompter, 6) {}
+    : LinkageEditor(store, prompter, LinkageKind::Specific) {}
 
 bool SpecificLinkageEditor::legacy() const {
     return store().systemCode() == SystemCode::TwoLoopSo12;
@@ -92,56 +84,52 @@ bool SpecificLinkageEditor::conditionComplete() const {
     return std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.complete(); });
 }
 
-bool SpecificLinkageEditor::conditionEmpty() const {
-    return !conditionComplete();
-}
-
 void SpecificLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
     for (int i = 0; i < kRows; ++i) {
         const Row& row = rows[i];
-        const auto slot = record.subspan(kSlotBase + kSlotSize * i, kSlotSize);
+        const auto slot = Slot::of(record, i);
         if (!row.complete()) {
             // Cleared where the row is shown from, so that it stays cleared.
-            slot[kSlotHost] = kNone;
+            slot[Slot::kHost] = Slot::kNone;
             if (legacy()) {
-                slot[kSlotLoop] = kNone;
+                slot[Slot::kLoop] = Slot::kNone;
             }
             continue;
         }
         const auto host = static_cast<std::uint8_t>(leadingInteger(row.host.text()));
-        slot[kSlotHost] = host;
-        slot[kSlotBoard] = static_cast<std::uint8_t>(boardNumber(row.board.text()));
-        slot[kSlotLoop] = 1;
+        slot[Slot::kHost] = host;
+        slot[Slot::kBoard] = static_cast<std::uint8_t>(boardNumber(row.board.text()));
+        slot[Slot::kLoop] = 1;
         const long address = leadingInteger(row.address);
         if (address < 1 || address > kAddressLimit) {
             prompter().inform("Device address value should not be greater than 324 or less than 1!",
                               kProgramName);
             return; // the later rows and the spare word keep what they held
         }
-        le::writeU16(slot, kSlotAddress, static_cast<std::uint16_t>(address));
-        slot[kSlotClass] = kNone;
+        le::writeU16(slot, Slot::kAddress, static_cast<std::uint16_t>(address));
+        slot[Slot::kClass] = Slot::kNone;
         if (legacy()) {
-            slot[kSlotHost] = kNone;
-            slot[kSlotLoop] = host; // the loop entry: "01" is 1
+            slot[Slot::kHost] = Slot::kNone;
+            slot[Slot::kLoop] = host; // the loop entry: "01" is 1
         }
     }
-    le::writeU16(record, kSpecificSpare, 0xFFFF);
+    le::writeU16(record, Slot::kSpareWord, 0xFFFF);
 }
 
 void SpecificLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
     for (int i = 0; i < kRows; ++i) {
         Row& row = rows[i];
-        const auto slot = record.subspan(kSlotBase + kSlotSize * i, kSlotSize);
+        const auto slot = Slot::of(record, i);
         row.host = {m_hostItems, 0};
         row.board = {m_boardItems, 0};
-        const std::uint8_t host = legacy() ? slot[kSlotLoop] : slot[kSlotHost];
-        if (host != kNone) {
+        const std::uint8_t host = legacy() ? slot[Slot::kLoop] : slot[Slot::kHost];
+        if (host != Slot::kNone) {
             selectStored(row.host, numberText(host, legacy() ? 2 : 3));
         }
-        if (slot[kSlotBoard] != kNone) {
-            selectStored(row.board, boardText(slot[kSlotBoard]));
+        if (slot[Slot::kBoard] != Slot::kNone) {
+            selectStored(row.board, boardText(slot[Slot::kBoard]));
         }
-        const std::uint16_t address = le::readU16(slot, kSlotAddress);
+        const std::uint16_t address = le::readU16(slot, Slot::kAddress);
         row.address = address == 0xFFFF ? std::u16string() : numberText(address);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LinkageEditor.h"
+#include "store/ConditionRecord.h"
 
 #include <array>
 #include <vector>
@@ -11,7 +12,7 @@ namespace qb {
 // address.
 class SpecificLinkageEditor : public LinkageEditor {
 public:
-    static constexpr int kRows = 5;
+    static constexpr int kRows = SpecificSlot::kSlots;
     static constexpr int kAddressLimit = 324;
 
     struct Row {
@@ -36,7 +37,6 @@ public:
 protected:
     void fillKindLists() override;
     bool conditionComplete() const override;
-    bool conditionEmpty() const override;
     void storeKindParts(std::span<std::uint8_t> record) override;
     void showKindParts(std::span<const std::uint8_t> record) override;
     void clearKindParts() override;

@@ -5,16 +5,8 @@
 
 namespace qb {
 
-namespace {
-
-// Where the zone kind keeps its condition bytes.
-constexpr InputLayout kZoneLayout{5, 38, 39, 36};
-constexpr std::size_t kZoneByte = 4;
-
-} // namespace
-
 ZoneLinkageEditor::ZoneLinkageEditor(ConfigStore& store, Prompter& prompter)
-    : LinkageEditor(store, prompter, 2) {}
+    : InputTypeLinkageEditor(store, prompter, LinkageKind::Zone, kZoneInputs) {}
 
 void ZoneLinkageEditor::fillKindLists() {
     zones = {};
@@ -26,28 +18,28 @@ void ZoneLinkageEditor::fillKindLists() {
 }
 
 bool ZoneLinkageEditor::conditionComplete() const {
-    return zones.chosen() && inputs.fireSignalsChosen() && inputs.anyInput();
+    return zones.chosen() && InputTypeLinkageEditor::conditionComplete();
 }
 
 bool ZoneLinkageEditor::conditionEmpty() const {
-    return !zones.chosen() && !inputs.fireSignalsChosen() && !inputs.anyInput();
+    return !zones.chosen() && InputTypeLinkageEditor::conditionEmpty();
 }
 
 void ZoneLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
     if (zones.chosen()) {
-        record[kZoneByte] = static_cast<std::uint8_t>(leadingInteger(zones.text()) - 1);
+        record[condition::kZone] = static_cast<std::uint8_t>(leadingInteger(zones.text()) - 1);
     }
-    inputs.storeCondition(record, kZoneLayout, store().deviceTypes);
+    InputTypeLinkageEditor::storeKindParts(record);
 }
 
 void ZoneLinkageEditor::showKindParts(std::span<const std::uint8_t> record) {
-    zones.selectText(numberText(record[kZoneByte] + 1, 2));
-    inputs.showCondition(record, kZoneLayout);
+    zones.selectText(numberText(record[condition::kZone] + 1, 2));
+    InputTypeLinkageEditor::showKindParts(record);
 }
 
 void ZoneLinkageEditor::clearKindParts() {
     zones.selected = -1;
-    inputs.blank();
+    InputTypeLinkageEditor::clearKindParts();
 }
 
 } // namespace qb

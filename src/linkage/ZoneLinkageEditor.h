@@ -1,19 +1,18 @@
 #pragma once
 
-#include "InputTypeControls.h"
-#include "LinkageEditor.h"
+#include "InputTypeLinkageEditor.h"
+#include "base/EditorControls.h"
 
 namespace qb {
 
-// "Zone Linkage Setting": kind 2, as the general editor but limited to one zone.
-class ZoneLinkageEditor : public LinkageEditor {
+// "Zone Linkage Setting": as the general editor, but limited to one zone.
+class ZoneLinkageEditor : public InputTypeLinkageEditor {
 public:
     ZoneLinkageEditor(ConfigStore& store, Prompter& prompter);
     std::u16string caption() const override { return u"Zone Linkage Setting"; }
     std::u16string exitLabel() const override { return u"Cancel"; }
 
     ListControl zones; // registered zones, "01" .. "32"
-    InputTypeControls inputs;
 
 protected:
     void fillKindLists() override;

@@ -14,7 +14,7 @@ class ColumnBatchDialog {
 public:
     static constexpr int kAddressLimit = 324;
 
-    // Columns 1 to 6 of the Detector/Module page, over its 324 addresses.
+    // A column of the Detector/Module page (DeviceColumns.h), over its 324 addresses.
     ColumnBatchDialog(int column, Prompter& prompter);
     // A column of another grid, which brings its own prompt and list (the first entry
     // preselected) and its own highest address.

@@ -1,6 +1,7 @@
 #include "DevicePage.h"
 
 #include "ColumnBatchDialog.h"
+#include "DeviceColumns.h"
 #include "DialogRunner.h"
 #include "PageFileWriter.h"
 #include "RegistrationColumn.h"
@@ -10,7 +11,6 @@
 #include "files/FileNames.h"
 #include "files/Messages.h"
 #include "store/ConfigStore.h"
-#include "store/DeviceCatalog.h"
 
 namespace qb {
 
@@ -18,16 +18,6 @@ namespace {
 
 constexpr int kAddresses = kAddressesPerLoop;
 constexpr int kPositionCharacters = 29;
-
-const std::vector<std::u16string> kOutputItems{u"Pulse", u"Constant"};
-const std::vector<std::u16string> kWorkItems{u"Normal", u"Fast", u"Slow"};
-
-std::u16string workText(std::uint8_t mode) {
-    if (mode == DeviceRecord::kWorkSlow) {
-        return u"Slow";
-    }
-    return mode == DeviceRecord::kWorkNormal ? u"Normal" : u"Fast";
-}
 
 } // namespace
 
@@ -58,11 +48,14 @@ void DevicePage::draw(WindowState& window) {
 
 void DevicePage::fillGrid(WindowState& window) {
     PageGrid& grid = window.grid;
+    std::vector<std::u16string> captions;
+    std::vector<int> widths;
+    for (const DeviceColumn& column : deviceColumns()) {
+        captions.emplace_back(column.caption);
+        widths.push_back(column.width);
+    }
     // Without a registered board there is nothing to show: captions only.
-    const int rows = m_board == 0 ? 1 : kAddresses + 1;
-    grid.reset(
-        rows, {u"Addr", u"Reg", u"Equip", u"ProductType", u"Zone", u"Output", u"Work", u"Position"},
-        {800, 700, 1500, 1500, 800, 1100, 1000, 3600});
+    grid.reset(m_board == 0 ? 1 : kAddresses + 1, std::move(captions), std::move(widths));
     if (m_board == 0) {
         return;
     }
@@ -80,42 +73,40 @@ void DevicePage::fillGrid(WindowState& window) {
                               kProgramName);
             cut.reset(index);
         }
-        drawRegistration(grid, address, kReg, d.registration, prompter(),
-                         messages::format("Error in IOB-%d Loop-%d Addr-%d Registration "
-                                          "Information!\nPlease set it correctly!\nThe possible "
-                                          "cause of this problem is that the length of the "
-                                          "previous information description character exceeds "
-                                          "the limit value. The program has automatically "
-                                          "truncated it to %d bytes",
-                                          m_board, m_loop, address, kPositionCharacters),
-                         u"Err");
-        grid.setText(address, kEquip, deviceTypeName(d.equipType, types));
-        grid.setText(address, kProductType, productTypeName(d.productType));
-        grid.setText(address, kZone, numberText(d.zone + 1));
-        grid.setText(address, kOutput,
-                     d.outputMode == DeviceRecord::kOutputConstant ? u"Constant" : u"Pulse");
-        grid.setText(address, kWork, workText(d.workMode));
-        grid.setText(address, kPosition, std::u16string(d.position.view()));
+        for (int c = 0; c < grid.columns(); ++c) {
+            const DeviceColumn& column = deviceColumns()[c];
+            if (column.cell == DeviceColumn::Cell::Registration) {
+                drawRegistration(grid, address, c, d.*column.field, prompter(),
+                                 messages::format("Error in IOB-%d Loop-%d Addr-%d Registration "
+                                                  "Information!\nPlease set it correctly!\nThe "
+                                                  "possible cause of this problem is that the "
+                                                  "length of the previous information "
+                                                  "description character exceeds the limit "
+                                                  "value. The program has automatically "
+                                                  "truncated it to %d bytes",
+                                                  m_board, m_loop, address, kPositionCharacters),
+                                 u"Err");
+            } else if (column.text) {
+                grid.setText(address, c, column.text(d.*column.field, types));
+            } else if (column.cell == DeviceColumn::Cell::Position) {
+                grid.setText(address, c, std::u16string(d.position.view()));
+            }
+        }
     }
 }
 
 CellEditor DevicePage::editorFor(const WindowState& window, int row, int column) {
-    if (m_board == 0) {
+    const DeviceColumn* c = deviceColumn(column);
+    if (m_board == 0 || !c) {
         return {};
     }
     const std::u16string& cell = window.grid.text(row, column);
-    switch (column) {
-    case kEquip:
-        return listEditor(catalogNames(deviceTypeList()), cell);
-    case kProductType:
-        return listEditor(catalogNames(productTypeList()), cell);
-    case kZone:
-        return textEditor(cell, 2, true);
-    case kOutput:
-        return listEditor(kOutputItems, cell);
-    case kWork:
-        return listEditor(kWorkItems, cell);
-    case kPosition:
+    switch (c->cell) {
+    case DeviceColumn::Cell::List:
+        return listEditor(c->choices(), cell);
+    case DeviceColumn::Cell::Number:
+        return textEditor(cell, c->maxDigits, true);
+    case DeviceColumn::Cell::Position:
         return textEditor(cell, static_cast<int>(positionLimitBytes(store().systemCode())), false);
     default:
         return {};
@@ -124,87 +115,56 @@ CellEditor DevicePage::editorFor(const WindowState& window, int row, int column)
 
 void DevicePage::commitText(WindowState& window, const CellEditor& editor,
                             const std::u16string& text) {
-    if (m_board == 0) {
+    const DeviceColumn* c = deviceColumn(editor.column);
+    if (m_board == 0 || !c) {
         return;
     }
     DeviceRecord& d = device(editor.row);
-    if (editor.column == kZone) {
-        const long zone = leadingInteger(text);
-        if (zone >= 1 && zone <= 32) {
-            d.zone = static_cast<std::uint8_t>(zone - 1);
+    if (c->cell == DeviceColumn::Cell::Number) {
+        const long number = leadingInteger(text);
+        if (number >= 1 && number <= static_cast<long>(c->choices().size())) {
+            d.*c->field = c->stored(static_cast<int>(number - 1));
             window.grid.setText(editor.row, editor.column, text);
         }
-    } else if (editor.column == kPosition) {
+    } else if (c->cell == DeviceColumn::Cell::Position) {
         d.position.assign(text);
         window.grid.setText(editor.row, editor.column, std::u16string(d.position.view()));
     }
 }
 
 void DevicePage::commitList(WindowState& window, const CellEditor& editor, int index) {
-    if (m_board == 0 || index < 0 || index >= static_cast<int>(editor.items.size())) {
+    const DeviceColumn* c = deviceColumn(editor.column);
+    if (m_board == 0 || !c || c->cell != DeviceColumn::Cell::List || index < 0 ||
+        index >= static_cast<int>(editor.items.size())) {
         return;
     }
-    DeviceRecord& d = device(editor.row);
-    switch (editor.column) {
-    case kEquip:
-        d.equipType = static_cast<std::uint8_t>(deviceTypeList()[index].code);
-        break;
-    case kProductType:
-        d.productType = static_cast<std::uint8_t>(productTypeList()[index].code);
-        break;
-    case kOutput:
-        d.outputMode = index == 1 ? DeviceRecord::kOutputConstant : 0;
-        break;
-    case kWork:
-        d.workMode = static_cast<std::uint8_t>(index);
-        break;
-    default:
-        return;
-    }
+    device(editor.row).*c->field = c->stored(index);
     window.grid.setText(editor.row, editor.column, editor.items[index]);
 }
 
 void DevicePage::doubleClickCell(WindowState& window, int row, int column) {
-    if (m_board != 0 && column == kReg) {
+    const DeviceColumn* c = deviceColumn(column);
+    if (m_board != 0 && c && c->cell == DeviceColumn::Cell::Registration) {
         toggleRegistration(window.grid, row, column,
-                           [&](int address, bool on) { device(address).registration = on; });
+                           [&](int address, bool on) { device(address).*c->field = on; });
     }
 }
 
 void DevicePage::doubleClickCaption(WindowState& window, int column) {
-    if (m_board == 0) {
+    const DeviceColumn* c = deviceColumn(column);
+    if (m_board == 0 || !c) {
         return;
     }
-    if (column >= kReg && column <= kWork) {
+    if (c->batchPrompt) {
         ColumnBatchDialog dialog(column, prompter().immediate());
         if (!dialogs().runColumnBatch(dialog)) {
             return;
         }
-        const int value = dialog.selected();
+        const std::uint8_t stored = c->stored(dialog.selected());
         for (int address = dialog.range.start(); address <= dialog.range.end(); ++address) {
-            DeviceRecord& d = device(address);
-            switch (column) {
-            case kReg:
-                d.registration = static_cast<std::uint8_t>(value);
-                break;
-            case kEquip:
-                d.equipType = static_cast<std::uint8_t>(deviceTypeList()[value].code);
-                break;
-            case kProductType:
-                d.productType = static_cast<std::uint8_t>(productTypeList()[value].code);
-                break;
-            case kZone:
-                d.zone = static_cast<std::uint8_t>(value);
-                break;
-            case kOutput:
-                d.outputMode = static_cast<std::uint8_t>(value);
-                break;
-            case kWork:
-                d.workMode = static_cast<std::uint8_t>(value);
-                break;
-            }
+            device(address).*c->field = stored;
         }
-    } else if (column == kPosition) {
+    } else if (c->cell == DeviceColumn::Cell::Position) {
         PositionDescriptionDialog dialog(prompter().immediate());
         if (!dialogs().runPositionDescription(dialog)) {
             return;

@@ -8,21 +8,11 @@ namespace qb {
 
 struct DeviceRecord;
 
-// Page 8: the 324 addressed devices of loop 1 of one IO board, chosen with "Loop-B:".
+// Page 8: the 324 addressed devices of loop 1 of one IO board, chosen with "Loop-B:"; its
+// columns are the ones DeviceColumns.h describes.
 class DevicePage : public SetupPage {
 public:
     using SetupPage::SetupPage;
-
-    enum Column {
-        kAddr = 0,
-        kReg = 1,
-        kEquip = 2,
-        kProductType = 3,
-        kZone = 4,
-        kOutput = 5,
-        kWork = 6,
-        kPosition = 7,
-    };
 
     PageId id() const override { return PageId::Devices; }
     std::u16string title() const override { return u"Loop --> Detector/Module Setup"; }

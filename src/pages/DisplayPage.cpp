@@ -6,6 +6,7 @@
 #include "files/DisplayFile.h"
 #include "files/FileNames.h"
 #include "store/ConfigStore.h"
+#include "store/ModeNames.h"
 
 namespace qb {
 
@@ -13,20 +14,6 @@ namespace {
 
 constexpr const char* kRegistrationError =
     "Error in FSD Registration Information!\nPlease set it correctly!";
-
-// The list offers "ALL-Disp" while the cell of a stored type 1 reads "All-Disp".
-const std::vector<std::u16string> kTypeItems{u"ALL-Disp", u"Zone-Disp"};
-
-std::u16string typeText(std::uint8_t type) {
-    switch (type) {
-    case DisplayRecord::kAllDisplay:
-        return u"All-Disp";
-    case DisplayRecord::kZoneDisplay:
-        return u"Zone-Disp";
-    default:
-        return u"";
-    }
-}
 
 } // namespace
 
@@ -38,7 +25,7 @@ void DisplayPage::draw(WindowState& window) {
         const DisplayRecord& display = displays.display(d);
         drawRegistration(window.grid, d, kColumnReg, display.registration, prompter(),
                          kRegistrationError);
-        window.grid.setText(d, kColumnType, typeText(display.type));
+        window.grid.setText(d, kColumnType, std::u16string(displayTypeName(display.type)));
         window.grid.setText(d, kColumnZone, numberText(display.zone + 1));
         window.grid.setText(d, kColumnPosition, std::u16string(display.name.view()));
     }
@@ -48,7 +35,7 @@ CellEditor DisplayPage::editorFor(const WindowState& window, int row, int column
     const std::u16string& cell = window.grid.text(row, column);
     switch (column) {
     case kColumnType:
-        return listEditor(kTypeItems, cell);
+        return listEditor(displayTypeListItems(), cell);
     case kColumnZone:
         return textEditor(cell, 2, true);
     case kColumnPosition:
@@ -74,12 +61,12 @@ void DisplayPage::commitText(WindowState& window, const CellEditor& editor,
 }
 
 void DisplayPage::commitList(WindowState& window, const CellEditor& editor, int index) {
-    if (editor.column != kColumnType || index < 0 || index >= 2) {
+    if (editor.column != kColumnType || index < 0 ||
+        index >= static_cast<int>(kDisplayTypes.size())) {
         return;
     }
-    store().displays.working.display(editor.row).type =
-        index == 0 ? DisplayRecord::kAllDisplay : DisplayRecord::kZoneDisplay;
-    window.grid.setText(editor.row, editor.column, kTypeItems[index]);
+    store().displays.working.display(editor.row).type = kDisplayTypes[index].code;
+    window.grid.setText(editor.row, editor.column, displayTypeListItems()[index]);
 }
 
 void DisplayPage::doubleClickCell(WindowState& window, int row, int column) {

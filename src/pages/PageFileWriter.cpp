@@ -1,22 +1,28 @@
 #include "PageFileWriter.h"
 
 #include "base/Prompter.h"
-#include "files/FileIo.h"
+#include "files/DiskFolder.h"
 
 namespace qb {
 
-bool writePageFile(const std::filesystem::path& path, const BuiltFile& file, Prompter& prompter) {
+bool writePageFile(Folder& folder, std::string_view name, const BuiltFile& file,
+                   Prompter& prompter) {
     if (!file.writable()) {
         for (const std::string& message : file.messages) {
             prompter.inform(message, kProgramName);
         }
         return false;
     }
-    if (const FileResult result = writeFile(path, file.bytes); !result) {
-        prompter.inform(result.error, kCaptionError);
+    if (const Result<void> written = folder.write(name, file.bytes); !written) {
+        prompter.inform(written.error().text, kCaptionError);
         return false;
     }
     return true;
+}
+
+bool writePageFile(const std::filesystem::path& path, const BuiltFile& file, Prompter& prompter) {
+    DiskFolder folder(path.parent_path());
+    return writePageFile(folder, path.filename().string(), file, prompter);
 }
 
 } // namespace qb

@@ -9,7 +9,8 @@ namespace qb {
 
 // One addressed detector or module of a loop.
 struct DeviceRecord {
-    static constexpr std::uint8_t kOutputConstant = 1; // any other value is "Pulse"
+    static constexpr std::uint8_t kOutputPulse = 0;
+    static constexpr std::uint8_t kOutputConstant = 1; // any other value reads as pulse
     static constexpr std::uint8_t kWorkNormal = 0;
     static constexpr std::uint8_t kWorkFast = 1;
     static constexpr std::uint8_t kWorkSlow = 2;

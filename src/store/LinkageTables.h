@@ -1,7 +1,9 @@
 #pragma once
 
 #include "FileTags.h"
+#include "store/ConditionRecord.h"
 #include "store/FileHeader.h"
+#include "store/LinkageKind.h"
 #include "store/LittleEndian.h"
 
 #include <array>
@@ -20,34 +22,13 @@ namespace qb {
 inline constexpr std::uint16_t kChainEnd = 0xFFFE; // last record of its chain
 inline constexpr std::uint16_t kFreeLink = 0xFFFF; // the record is free (or: no record)
 
-// The linkage kinds, by the number each rule record carries in its byte 0 and whose list head
-// the input table keeps in that order.
-enum class LinkageKind : std::uint8_t {
-    General = 1,
-    Zone = 2,
-    Building = 3,
-    FloorByAddress = 4,
-    RoomAndMimic = 5, // room rules and mimic LED rules share this list
-    Specific = 6,
-    FloorByType = 7,
-};
-inline constexpr int kLinkageKinds = 7;
-
-inline constexpr int kindNumber(LinkageKind kind) {
-    return static_cast<int>(kind);
-}
-inline bool isLinkageKind(int kind) {
-    return kind >= 1 && kind <= kLinkageKinds;
-}
-
 // A table held byte for byte with its header, whose records form one pool of chained records:
 // each record's next link says which record follows it (kChainEnd: none; kFreeLink: the record
 // is free). Indices come from files too, so every access checks them.
-template <std::size_t Size, std::size_t RecordsOffset, std::size_t RecordSize, int Records,
-          std::size_t NextLink>
+template <std::size_t RecordsOffset, std::size_t RecordSize, int Records, std::size_t NextLink>
 class PooledImage {
 public:
-    static constexpr std::size_t kSize = Size;
+    static constexpr std::size_t kSize = RecordsOffset + RecordSize * Records;
     static constexpr std::size_t kRecordsOffset = RecordsOffset;
     static constexpr std::size_t kRecordSize = RecordSize;
     static constexpr int kRecords = Records;
@@ -107,7 +88,7 @@ private:
 
 // The linkage input table (conditions), held byte for byte as LDCO.BIN: header, seven kind list
 // heads, the registered rule count, then 3000 condition records of 60 bytes in one pool.
-class LinkageInputTable : public PooledImage<180048, 48, 60, 3000, 56> {
+class LinkageInputTable : public PooledImage<48, 60, 3000, 56> {
 public:
     static constexpr std::size_t kHeadsOffset = 32;
     static constexpr std::size_t kRuleCountOffset = 46;
@@ -115,9 +96,11 @@ public:
     // All 0xFF, the header from the template with its tag, every head 0xFFFF, rule count 0.
     static LinkageInputTable defaults(const FileHeader& headerTemplate);
 
-    // Kind k, 1..7.
-    std::uint16_t head(int kind) const { return le::readU16(bytes, headOffset(kind)); }
-    void setHead(int kind, std::uint16_t index) { le::writeU16(bytes, headOffset(kind), index); }
+    // Kind 1..7; another kind throws std::out_of_range.
+    std::uint16_t head(LinkageKind kind) const { return le::readU16(bytes, headOffset(kind)); }
+    void setHead(LinkageKind kind, std::uint16_t index) {
+        le::writeU16(bytes, headOffset(kind), index);
+    }
 
     std::uint16_t registeredRuleCount() const { return le::readU16(bytes, kRuleCountOffset); }
     void setRegisteredRuleCount(std::uint16_t count) {
@@ -127,25 +110,19 @@ public:
     bool operator==(const LinkageInputTable&) const = default;
 
 private:
-    static std::size_t headOffset(int kind) {
-        if (kind < 1 || kind > kLinkageKinds) {
+    static std::size_t headOffset(LinkageKind kind) {
+        if (!isLinkageKind(kind)) {
             throw std::out_of_range("linkage kind");
         }
-        return kHeadsOffset + 2 * static_cast<std::size_t>(kind - 1);
+        return kHeadsOffset + 2 * static_cast<std::size_t>(kindNumber(kind) - 1);
     }
 };
 
-// Byte offsets within a condition record; each kind lays out its own fields. Kind 1..7; other
-// kinds are a programming error and throw std::out_of_range.
-std::size_t firstOutputOffset(int kind); // uint16 index into the result table, 0xFFFF = none
-std::size_t regOffset(int kind);         // 1 = the rule is registered
-std::size_t delayOffset(int kind);       // 0 = no delay
-
 // The records of a kind list, in page order; nothing for a kind outside 1..7.
-std::vector<int> ruleChain(const LinkageInputTable& input, int kind);
-int countRules(const LinkageInputTable& input, int kind);
+std::vector<int> ruleChain(const LinkageInputTable& input, LinkageKind kind);
+int countRules(const LinkageInputTable& input, LinkageKind kind);
 // The record index of the rule on page 1..countRules(kind).
-std::optional<int> recordAtPage(const LinkageInputTable& input, int kind, int page);
+std::optional<int> recordAtPage(const LinkageInputTable& input, LinkageKind kind, int page);
 
 // The number of registered rules with a delay in the general, zone and specific kinds, as the
 // controller expects it in the table's rule count field. Only computes; storing is the caller's.
@@ -153,12 +130,13 @@ std::uint16_t registeredRuleCount(const LinkageInputTable& input);
 
 // The linkage result table (outputs), held byte for byte as LDRE.BIN: header, then 5000 output
 // records of 8 bytes in one pool.
-class LinkageResultTable : public PooledImage<40032, 32, 8, 5000, 4> {
+class LinkageResultTable : public PooledImage<32, 8, 5000, 4> {
 public:
     // Within a record.
     static constexpr std::size_t kHostIndex = 0;
     static constexpr std::size_t kLoopIndex = 1;
-    static constexpr std::size_t kAddress = 2;
+    static constexpr std::size_t kAddress = 2; // uint16
+    static constexpr std::size_t kUnused = 6;  // two bytes, kept at 0xFF
 
     static LinkageResultTable defaults(const FileHeader& headerTemplate);
 

@@ -4,6 +4,34 @@
 
 namespace qb {
 
+namespace {
+
+// The fields of a manual control slot.
+namespace hand {
+constexpr std::size_t kRegistered = 0;
+constexpr std::size_t kInputBoard = 1;
+constexpr std::size_t kInputAddress = 2; // 16-bit
+constexpr std::size_t kInputLoop = 4;
+constexpr std::size_t kOutputHost = 5;
+constexpr std::size_t kOutputBoard = 6;
+constexpr std::size_t kOutputLoop = 7;
+constexpr std::size_t kOutputAddress = 8; // 16-bit
+constexpr std::size_t kSpare = 10;        // 2 bytes
+} // namespace hand
+
+// The fields of a keypad record.
+namespace keypad {
+constexpr std::size_t kRegistered = 0;
+constexpr std::size_t kKind = 1;
+constexpr std::size_t kButton = 2;
+constexpr std::size_t kTarget = 3;
+constexpr std::size_t kLoop = 4;
+constexpr std::size_t kSpare = 5;
+constexpr std::size_t kAddress = 6; // 16-bit
+} // namespace keypad
+
+} // namespace
+
 HandControlTable HandControlTable::defaults(const FileHeader& headerTemplate) {
     HandControlTable table;
     table.reset(headerTemplate, tags::kHandControl, 0xFF);
@@ -11,21 +39,47 @@ HandControlTable HandControlTable::defaults(const FileHeader& headerTemplate) {
 }
 
 int HandControlTable::pointCount() const {
-    for (int slot = 0; slot < kSlots; ++slot) {
-        if (le::readU16(data, kSlotSize * static_cast<std::size_t>(slot) + kInputAddress) ==
-            0xFFFF) {
+    for (int slot = 0; slot < kRecords; ++slot) {
+        if (le::readU16(record(slot), hand::kInputAddress) == HandControlPoint::kNoAddress) {
             return slot;
         }
     }
-    return kSlots;
+    return kRecords;
+}
+
+HandControlPoint HandControlTable::point(int index) const {
+    const auto bytes = record(index);
+    return {bytes[hand::kRegistered],
+            bytes[hand::kInputBoard],
+            le::readU16(bytes, hand::kInputAddress),
+            bytes[hand::kInputLoop],
+            bytes[hand::kOutputHost],
+            bytes[hand::kOutputBoard],
+            bytes[hand::kOutputLoop],
+            le::readU16(bytes, hand::kOutputAddress),
+            {bytes[hand::kSpare], bytes[hand::kSpare + 1]}};
+}
+
+void HandControlTable::setPoint(int index, const HandControlPoint& point) {
+    const auto bytes = record(index);
+    bytes[hand::kRegistered] = point.registration;
+    bytes[hand::kInputBoard] = point.inputBoard;
+    le::writeU16(bytes, hand::kInputAddress, point.inputAddress);
+    bytes[hand::kInputLoop] = point.inputLoop;
+    bytes[hand::kOutputHost] = point.outputHost;
+    bytes[hand::kOutputBoard] = point.outputBoard;
+    bytes[hand::kOutputLoop] = point.outputLoop;
+    le::writeU16(bytes, hand::kOutputAddress, point.outputAddress);
+    bytes[hand::kSpare] = point.spare[0];
+    bytes[hand::kSpare + 1] = point.spare[1];
 }
 
 BroadcastTable BroadcastTable::defaults(const FileHeader& headerTemplate) {
     BroadcastTable table;
     table.reset(headerTemplate, tags::kBroadcast, 0x00);
-    for (int n = 0; n < kControllers; ++n) {
-        table.data[4 * n] = 0xFF;
-        table.data[4 * n + 3] = 0xFF;
+    for (int n = 1; n <= kControllers; ++n) {
+        table.registration(n) = 0xFF;
+        table.record(n - 1)[kRecordSize - 1] = 0xFF; // the unused byte
     }
     return table;
 }
@@ -52,16 +106,13 @@ BroadcastPointTable BroadcastPointTable::defaults(const FileHeader& headerTempla
 
 BroadcastPointTable::Slot BroadcastPointTable::slot(int index) const {
     Slot bytes{};
-    for (std::size_t i = 0; i < kSlotSize; ++i) {
-        bytes[i] = data.at(kSlotSize * static_cast<std::size_t>(index) + i);
-    }
+    const auto stored = record(index);
+    std::copy(stored.begin(), stored.end(), bytes.begin());
     return bytes;
 }
 
 void BroadcastPointTable::setSlot(int index, const Slot& bytes) {
-    for (std::size_t i = 0; i < kSlotSize; ++i) {
-        data.at(kSlotSize * static_cast<std::size_t>(index) + i) = bytes[i];
-    }
+    std::copy(bytes.begin(), bytes.end(), record(index).begin());
 }
 
 HydrantTable HydrantTable::defaults(const FileHeader& headerTemplate) {
@@ -77,8 +128,8 @@ GasZoneTable GasZoneTable::defaults(const FileHeader& headerTemplate) {
                                                           2, 1,    2,    0, 0,  0,    0, 0};
     GasZoneTable table;
     table.reset(headerTemplate, tags::kGasZones, 0x00);
-    for (int z = 0; z < kZones; ++z) {
-        std::copy(std::begin(kRecord), std::end(kRecord), table.data.begin() + kRecordSize * z);
+    for (int z = 0; z < kRecords; ++z) {
+        std::copy(std::begin(kRecord), std::end(kRecord), table.record(z).begin());
     }
     return table;
 }
@@ -101,11 +152,33 @@ MimicTable MimicTable::defaults(const FileHeader& headerTemplate) {
 
 int KeypadTable::pointCount() const {
     for (int n = 0; n < kRecords; ++n) {
-        if (data[kRecordSize * n + kButton] == 0xFF) {
+        if (record(n)[keypad::kButton] == KeypadPoint::kFree) {
             return n;
         }
     }
     return kRecords;
+}
+
+KeypadPoint KeypadTable::point(int index) const {
+    const auto bytes = record(index);
+    return {bytes[keypad::kRegistered],
+            bytes[keypad::kKind],
+            bytes[keypad::kButton],
+            bytes[keypad::kTarget],
+            bytes[keypad::kLoop],
+            bytes[keypad::kSpare],
+            le::readU16(bytes, keypad::kAddress)};
+}
+
+void KeypadTable::setPoint(int index, const KeypadPoint& point) {
+    const auto bytes = record(index);
+    bytes[keypad::kRegistered] = point.registration;
+    bytes[keypad::kKind] = point.kind;
+    bytes[keypad::kButton] = point.button;
+    bytes[keypad::kTarget] = point.target;
+    bytes[keypad::kLoop] = point.loop;
+    bytes[keypad::kSpare] = point.spare;
+    le::writeU16(bytes, keypad::kAddress, point.address);
 }
 
 KeypadTable KeypadTable::defaults(const FileHeader& headerTemplate) {

@@ -2,98 +2,102 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 namespace qb::ui {
 
-QPushButton* button(QWidget* parent, const QString& text, const QString& name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
+namespace {
+
+// A control of type W made from `args` (its text, if any) inside `parent`.
+template <class W, class... Args> W* named(QWidget* parent, const QString& name, Args... args) {
+    auto* control = new W(args..., parent);
+    control->setObjectName(name);
+    return control;
+}
+
+QPushButton* namedButton(QWidget* parent, const QString& text, const QString& name,
+                         bool autoDefault) {
+    auto* b = named<QPushButton>(parent, name, text);
+    b->setAutoDefault(autoDefault);
     return b;
 }
 
+} // namespace
+
+QPushButton* button(QWidget* parent, const QString& text, const QString& name) {
+    return namedButton(parent, text, name, false);
+}
+
+QPushButton* dialogButton(QWidget* parent, const QString& text, const QString& name) {
+    return namedButton(parent, text, name, true);
+}
+
 QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
+    return named<QCheckBox>(parent, name, text);
+}
+
+QRadioButton* radioButton(QWidget* parent, const QString& name) {
+    return named<QRadioButton>(parent, name);
 }
 
 QComboBox* dropDown(QWidget* parent, const QString& name, int contentLength) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setMinimumContentsLength(contentLength);
+    QComboBox* combo = fittedDropDown(parent, name, contentLength);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return combo;
 }
 
+QComboBox* fittedDropDown(QWidget* parent, const QString& name, int contentLength) {
+    auto* combo = named<QComboBox>(parent, name);
+    combo->setMinimumContentsLength(contentLength);
+    return combo;
+}
+
 QListWidget* listBox(QWidget* parent, const QString& name) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
+    auto* list = named<QListWidget>(parent, name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setMinimumSize(160, 220);
     return list;
 }
 
-QLineEdit* digitsBox(QWidget* parent, const QString& name, int digits) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+QLineEdit* editBox(QWidget* parent, const QString& name, int maxLength) {
+    auto* box = named<QLineEdit>(parent, name);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+QLineEdit* numberBox(QWidget* parent, const QString& name, int digits) {
+    QLineEdit* box = editBox(parent, name, digits);
     box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
-    box->setMaxLength(digits);
+    return box;
+}
+
+QLineEdit* digitsBox(QWidget* parent, const QString& name, int digits) {
+    QLineEdit* box = numberBox(parent, name, digits);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(digits + 2, '0')) + 12);
     return box;
 }
 
-ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& targetsLabel,
-                          const QString& targetsName, const QString& addName,
-                          const QString& removeName) {
-    ModulePicker picker{};
-    picker.group = new QGroupBox(title, parent);
-    QGroupBox* group = picker.group;
-    picker.boards = dropDown(group, "loopBoards");
-    picker.modules = listBox(group, "modules");
-    picker.targets = listBox(group, targetsName);
-    picker.add = button(group, "<<", addName);
-    picker.remove = button(group, ">>", removeName);
-
-    auto* boardRow = new QHBoxLayout;
-    picker.boardRow = boardRow;
-    picker.boardLabel = new QLabel("Loop-B", group);
-    boardRow->addWidget(picker.boardLabel);
-    boardRow->addWidget(picker.boards);
-    boardRow->addStretch();
-    auto* targets = new QVBoxLayout;
-    targets->addWidget(new QLabel(targetsLabel, group));
-    targets->addWidget(picker.targets, 1);
-    auto* moves = new QVBoxLayout;
-    moves->addStretch();
-    moves->addWidget(picker.add);
-    moves->addWidget(picker.remove);
-    moves->addStretch();
-    auto* modules = new QVBoxLayout;
-    modules->addLayout(boardRow);
-    modules->addWidget(new QLabel("Module List", group));
-    modules->addWidget(picker.modules, 1);
-    auto* layout = new QHBoxLayout(group);
-    layout->addLayout(targets, 1);
-    layout->addLayout(moves);
-    layout->addLayout(modules, 1);
-    return picker;
+QHBoxLayout* labelledRow(QWidget* parent, const QString& caption, QWidget* field) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption, parent));
+    row->addWidget(field);
+    row->addStretch();
+    return row;
 }
 
-void addLoopChoice(ModulePicker& picker) {
-    picker.boardLabel->setText("IO-Board");
-    picker.loops = dropDown(picker.group, "loops");
-    QHBoxLayout* row = picker.boardRow;
-    row->insertWidget(row->indexOf(picker.boards) + 1, new QLabel("Loop", picker.group));
-    row->insertWidget(row->indexOf(picker.boards) + 2, picker.loops);
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* b : buttons) {
+        row->addWidget(b);
+    }
+    return row;
 }
 
 } // namespace qb::ui

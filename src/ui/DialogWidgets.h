@@ -2,50 +2,44 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QHBoxLayout;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace qb::ui {
 
-// The controls of the editor dialogs, made the same way everywhere. The names are the object
-// names the tests find them by.
+// Every control of the program's windows is made here, the same way everywhere. The names are
+// the object names the tests find them by.
 
 // Never a default button: Enter must not press whichever button happens to have the focus.
 QPushButton* button(QWidget* parent, const QString& text, const QString& name);
+// For the plain dialogs that follow the desktop's rule on purpose (the column dialogs, the Mode
+// Selection): Enter presses the button that has the focus, else the first of them, OK.
+QPushButton* dialogButton(QWidget* parent, const QString& text, const QString& name);
 QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name);
+// Its text is the logic's to set.
+QRadioButton* radioButton(QWidget* parent, const QString& name);
+// As wide as `contentLength` characters, whatever it holds.
 QComboBox* dropDown(QWidget* parent, const QString& name, int contentLength = 4);
+// As wide as its entries when it is first shown, and no narrower than `contentLength`.
+QComboBox* fittedDropDown(QWidget* parent, const QString& name, int contentLength = 0);
 QListWidget* listBox(QWidget* parent, const QString& name);
-// Digits only, as wide as `digits` of them.
+QLineEdit* editBox(QWidget* parent, const QString& name, int maxLength = 32767);
+// Digits only, at most `digits` of them.
+QLineEdit* numberBox(QWidget* parent, const QString& name, int digits);
+// A number box no wider than its digits.
 QLineEdit* digitsBox(QWidget* parent, const QString& name, int digits);
 
-// The module side of the linkage and keypad editors: "Loop-B", the "Module List", "<<" and
-// ">>", and the list of what the page holds, left of the modules so "<<" points the way an
-// entry moves.
-struct ModulePicker {
-    QGroupBox* group;
-    QComboBox* boards;    // "loopBoards"
-    QListWidget* modules; // "modules"
-    QListWidget* targets; // `targetsName`
-    QPushButton* add;     // "<<", `addName`
-    QPushButton* remove;  // ">>", `removeName`
-    // The row of the board choice and its caption, for a dialog that names the board otherwise
-    // or chooses more than the board there (a host, a loop).
-    QHBoxLayout* boardRow;
-    QLabel* boardLabel;
-    // "Loop" beside the board, once addLoopChoice() has put it there.
-    QComboBox* loops = nullptr;
-};
-ModulePicker modulePicker(QWidget* parent, const QString& title, const QString& targetsLabel,
-                          const QString& targetsName, const QString& addName,
-                          const QString& removeName);
-// The board choice reads "IO-Board" and the "Loop" choice ("loops") stands beside it.
-void addLoopChoice(ModulePicker& picker);
+// A caption, its control, and the rest of the row empty.
+QHBoxLayout* labelledRow(QWidget* parent, const QString& caption, QWidget* field);
+// The buttons that end a window, at its right.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 } // namespace qb::ui

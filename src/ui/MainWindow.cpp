@@ -1,13 +1,13 @@
 #include "MainWindow.h"
 
+#include "CellGridView.h"
+#include "DialogWidgets.h"
 #include "Mirror.h"
-#include "TypingLimitValidator.h"
 #include "pages/MainMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace qb::ui {
@@ -29,8 +28,20 @@ MainWindow::MainWindow(ConfigStore& store, Prompter& prompter, QWidget* parent)
 
 MainWindow::~MainWindow() {
     // An editor losing the focus while the window goes away must not commit into it.
-    m_closing = true;
+    m_grid->windowClosing();
     m_grid->disconnect(this);
+}
+
+QTableWidget* MainWindow::grid() const {
+    return m_grid;
+}
+
+QLineEdit* MainWindow::cellTextEditor() const {
+    return m_grid->textEditor();
+}
+
+QComboBox* MainWindow::cellList() const {
+    return m_grid->cellList();
 }
 
 template <class Action> void MainWindow::act(Action action) {
@@ -42,7 +53,7 @@ template <class Action> void MainWindow::act(Action action) {
 }
 
 void MainWindow::runCommand(int command) {
-    commitOpenEditor();
+    m_grid->commit();
     act([&] { m_logic.runCommand(command); });
 }
 
@@ -78,13 +89,10 @@ void MainWindow::buildControls() {
 
     auto* top = new QHBoxLayout;
     m_firstLabel = new QLabel("Zone:", central);
-    m_firstSelector = new QComboBox(central);
-    m_firstSelector->setObjectName("firstSelector");
-    m_firstSelector->setMinimumContentsLength(4);
-    m_share = new QCheckBox("Share", central);
-    m_resound = new QCheckBox("Resound", central);
-    m_mdmMode = new QCheckBox("MDM Mode", central);
-    m_mdmMode->setObjectName("mdmMode");
+    m_firstSelector = fittedDropDown(central, "firstSelector", 4);
+    m_share = checkBox(central, "Share", "share");
+    m_resound = checkBox(central, "Resound", "resound");
+    m_mdmMode = checkBox(central, "MDM Mode", "mdmMode");
     top->addWidget(m_firstLabel);
     top->addWidget(m_firstSelector);
     top->addSpacing(24);
@@ -94,42 +102,47 @@ void MainWindow::buildControls() {
     top->addStretch();
     layout->addLayout(top);
 
-    m_grid = new QTableWidget(central);
-    m_grid->setObjectName("pageGrid");
-    m_grid->verticalHeader()->hide();
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->horizontalHeader()->setSectionsClickable(true);
-    m_grid->horizontalHeader()->setHighlightSections(false);
-    m_grid->setMinimumSize(800, 450);
+    buildGrid(central);
     layout->addWidget(m_grid, 1);
 
-    auto* buttons = new QHBoxLayout;
-    m_save = new QPushButton("Save", central);
-    m_cancel = new QPushButton("Cancel", central);
-    m_save->setObjectName("save");
-    m_cancel->setObjectName("cancel");
-    for (QPushButton* button : {m_save, m_cancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    layout->addLayout(buttons);
+    QPushButton* save = button(central, "Save", "save");
+    QPushButton* cancel = button(central, "Cancel", "cancel");
+    layout->addLayout(buttonRow({save, cancel}));
     setCentralWidget(central);
+    // Tabbing reaches the cell editors after the buttons.
+    setTabOrder(cancel, m_grid->textEditor());
+    setTabOrder(m_grid->textEditor(), m_grid->cellList());
 
-    // The cell editors float over the grid's cells.
-    m_textEditor = new QLineEdit(m_grid->viewport());
-    m_textEditor->setObjectName("cellTextEditor");
-    m_textEditor->hide();
-    m_textEditor->installEventFilter(this);
-    m_typingLimit = new TypingLimitValidator(m_textEditor);
-    m_textEditor->setValidator(m_typingLimit);
-    m_cellList = new QComboBox(m_grid->viewport());
-    m_cellList->setObjectName("cellList");
-    m_cellList->hide();
-    m_cellList->installEventFilter(this);
+    connect(m_firstSelector, &QComboBox::activated, this, [this](int index) {
+        m_grid->commit();
+        act([&] { m_logic.chooseFirstSelector(index); });
+    });
+    connect(m_share, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickShare(); }); });
+    connect(m_resound, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickResound(); }); });
+    connect(m_mdmMode, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickMdmMode(); }); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        m_grid->commit();
+        act([&] { m_logic.pressSave(); });
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        m_grid->commit();
+        act([&] { m_logic.pressCancel(); });
+    });
+}
+
+void MainWindow::buildGrid(QWidget* central) {
+    m_grid = new CellGridView(central, "pageGrid",
+                              {[this]() -> const PageGrid& { return m_logic.state().grid; },
+                               [this]() -> const CellEditor& { return m_logic.state().editor; },
+                               [this](const QString& text) {
+                                   m_logic.commitTextEditor(u16(text));
+                                   refresh();
+                               },
+                               [this](int index, const QString& text) {
+                                   m_logic.commitCellList(index, u16(text));
+                                   refresh();
+                               }});
+    m_grid->setMinimumSize(800, 450);
 
     connect(m_grid, &QTableWidget::cellClicked, this,
             [this](int row, int column) { act([&] { m_logic.clickCell(row + 1, column); }); });
@@ -138,24 +151,9 @@ void MainWindow::buildControls() {
     });
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int column) {
-                commitOpenEditor();
+                m_grid->commit();
                 act([&] { m_logic.doubleClickCell(0, column); });
             });
-    connect(m_firstSelector, &QComboBox::activated, this, [this](int index) {
-        commitOpenEditor();
-        act([&] { m_logic.chooseFirstSelector(index); });
-    });
-    connect(m_share, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickShare(); }); });
-    connect(m_resound, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickResound(); }); });
-    connect(m_mdmMode, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickMdmMode(); }); });
-    connect(m_save, &QPushButton::clicked, this, [this] {
-        commitOpenEditor();
-        act([&] { m_logic.pressSave(); });
-    });
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        commitOpenEditor();
-        act([&] { m_logic.pressCancel(); });
-    });
 }
 
 void MainWindow::refresh() {
@@ -165,75 +163,7 @@ void MainWindow::refresh() {
     mirrorCheck(m_share, state.share);
     mirrorCheck(m_resound, state.resound);
     mirrorCheck(m_mdmMode, state.mdmMode);
-    mirrorGrid(m_grid, state.grid);
-    mirrorEditor();
-}
-
-void MainWindow::placeEditor(QWidget* editor, int row, int column) {
-    const QRect cell = m_grid->visualRect(m_grid->model()->index(row - 1, column));
-    editor->setGeometry(cell);
-    editor->show();
-    editor->raise();
-    editor->setFocus(Qt::MouseFocusReason);
-}
-
-void MainWindow::mirrorEditor() {
-    const CellEditor& editor = m_logic.state().editor;
-    const auto placed = std::make_tuple(editor.kind, editor.row, editor.column);
-    if (placed == m_placed) {
-        return; // still open where it was, with what the installer typed
-    }
-    m_placed = placed;
-    m_committing = true;
-    if (editor.kind == CellEditor::Kind::Text) {
-        m_cellList->hide();
-        m_typingLimit->start(editor.maxLength, editor.digitsOnly, qs(editor.text));
-        m_textEditor->setText(qs(editor.text));
-        m_textEditor->selectAll();
-        placeEditor(m_textEditor, editor.row, editor.column);
-    } else if (editor.kind == CellEditor::Kind::List) {
-        m_textEditor->hide();
-        mirrorItems(m_cellList, editor.items, editor.selected);
-        placeEditor(m_cellList, editor.row, editor.column);
-    } else {
-        m_textEditor->hide();
-        m_cellList->hide();
-    }
-    m_committing = false;
-}
-
-void MainWindow::commitOpenEditor() {
-    if (m_committing || m_closing || !m_logic.state().editor.open()) {
-        return;
-    }
-    m_committing = true;
-    if (m_logic.state().editor.kind == CellEditor::Kind::Text) {
-        m_logic.commitTextEditor(u16(m_textEditor->text()));
-    } else {
-        m_logic.commitCellList(m_cellList->currentIndex(), u16(m_cellList->currentText()));
-    }
-    m_committing = false;
-    refresh();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_textEditor || watched == m_cellList) && event->type() == QEvent::FocusOut) {
-        // Opening the list's own pop-up is no loss of focus.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            commitOpenEditor();
-        }
-    }
-    if (watched == m_textEditor && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_grid->setFocus(); // leaving the editor commits it
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    m_grid->mirror();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

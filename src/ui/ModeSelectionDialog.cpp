@@ -1,5 +1,6 @@
 #include "ModeSelectionDialog.h"
 
+#include "DialogWidgets.h"
 #include "Mirror.h"
 
 #include <QButtonGroup>
@@ -18,24 +19,17 @@ ModeSelectionDialog::ModeSelectionDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(qs(m_logic.caption));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(qs(m_logic.text), this));
-    m_first = new QRadioButton(this);
-    m_second = new QRadioButton(this);
-    m_first->setObjectName("firstOption");
-    m_second->setObjectName("secondOption");
+    m_first = radioButton(this, "firstOption");
+    m_second = radioButton(this, "secondOption");
     auto* group = new QButtonGroup(this);
     group->addButton(m_first, 0);
     group->addButton(m_second, 1);
     layout->addWidget(m_first);
     layout->addWidget(m_second);
-    m_panelTypes = new QComboBox(this);
-    m_panelTypes->setObjectName("panelType");
+    m_panelTypes = fittedDropDown(this, "panelType");
     layout->addWidget(m_panelTypes);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("ok");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
+    auto* ok = dialogButton(this, "OK", "ok");
+    layout->addLayout(buttonRow({ok}));
 
     connect(group, &QButtonGroup::idClicked, this, [this](int id) {
         m_logic.chooseOption(id);

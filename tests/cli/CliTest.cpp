@@ -58,6 +58,17 @@ TEST(Cli, NewWritesACompleteSetThatInspectsAsOk) {
     EXPECT_EQ(lines(other.out)[0], "M001ZONE.BIN missing");
 }
 
+TEST(Cli, InspectTellsAFileThatIsThereButCannotBeReadFromAMissingOne) {
+    test::TempDir dir;
+    fs::create_directory(dir / "M001ZONE.BIN");
+    const CliRun inspected = cli({"inspect", dir.path().string()});
+    EXPECT_EQ(inspected.status, 1);
+    const auto rows = lines(inspected.out);
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "M001ZONE.BIN unreadable: Is a directory");
+    EXPECT_EQ(rows[1], "M001NET_.BIN missing");
+}
+
 TEST(Cli, APageSavedFileShowsItsChecksumAsNotComputedUntilFinalized) {
     test::TempDir program;
     auto store = ConfigStore::create(RunState::begin(SystemCode::TwoLoopSo12, program.path()));

@@ -1,5 +1,6 @@
 #include "devices/BroadcastControllerEditor.h"
 #include "devices/BroadcastPointEditor.h"
+#include "pages/MainMenu.h"
 #include "store/ConfigStore.h"
 #include "support/WindowFixture.h"
 
@@ -13,9 +14,6 @@ using Texts = std::vector<std::u16string>;
 using Messages = std::vector<std::string>;
 using Editor = BroadcastControllerEditor;
 using Points = BroadcastPointEditor;
-
-constexpr int kControllerCommand = 32802;
-constexpr int kPointCommand = 32803;
 
 Bytes entry(const ConfigStore& s, int n) {
     const auto start = s.broadcast.working.data.begin() + 4 * (n - 1);
@@ -100,7 +98,7 @@ TEST(BroadcastController, OkRegistersAFreshTableAndCancelKeepsIt) {
         untick(e);
         return false;
     };
-    w.window.runCommand(kControllerCommand);
+    w.window.runCommand(commands::kBroadcastControllerSetup);
     EXPECT_EQ(w.store->broadcast.working, before);
     EXPECT_FALSE(std::filesystem::exists(w.dataFile("M001BROD.BIN")));
 
@@ -108,7 +106,7 @@ TEST(BroadcastController, OkRegistersAFreshTableAndCancelKeepsIt) {
         untick(e);
         return e.pressOk();
     };
-    w.window.runCommand(kControllerCommand);
+    w.window.runCommand(commands::kBroadcastControllerSetup);
     EXPECT_EQ(w.dialogs.broadcastControllerRuns, 2);
     const Bytes file = test::readAll(w.dataFile("M001BROD.BIN"));
     ASSERT_EQ(file.size(), 152u);
@@ -377,11 +375,11 @@ TEST_F(BroadcastPointTest, OkWritesTheFileAndEixtKeepsTheTable) {
         e.pressAddOutput();
         return ok && e.pressOk();
     };
-    w.window.runCommand(kPointCommand);
+    w.window.runCommand(commands::kBroadcastPointSetup);
     EXPECT_EQ(w.store->broadcastPoints.working, before);
     EXPECT_FALSE(std::filesystem::exists(w.dataFile("M001BCPD.BIN")));
     ok = true;
-    w.window.runCommand(kPointCommand);
+    w.window.runCommand(commands::kBroadcastPointSetup);
     EXPECT_EQ(w.dialogs.broadcastPointRuns, 2);
     const Bytes file = test::readAll(w.dataFile("M001BCPD.BIN"));
     ASSERT_EQ(file.size(), 2064u);

@@ -1,5 +1,6 @@
 #include "devices/HandControlEditor.h"
 #include "base/CellText.h"
+#include "pages/MainMenu.h"
 #include "store/ConfigStore.h"
 #include "support/WindowFixture.h"
 
@@ -11,7 +12,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Texts = std::vector<std::u16string>;
 
-constexpr int kHandControlCommand = 32794;
 const Bytes kFree(12, 0xFF);
 const Bytes kBegun{0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
 
@@ -273,7 +273,7 @@ TEST_F(HandControlTest, AFullTableRefusesAdd) {
 TEST(HandControlCommand, OkWritesTheTableAndAnythingElseRestoresIt) {
     test::WindowFixture w;
     w.store->network.working.hostRegistration(2) = 1; // another host: any address will do
-    w.window.runCommand(kHandControlCommand);         // the begun point goes with Exit
+    w.window.runCommand(commands::kHandControlSetup); // the begun point goes with Exit
     EXPECT_FALSE(std::filesystem::exists(w.dataFile("M001LDMA.BIN")));
     EXPECT_FALSE(w.store->handControl.modified());
 
@@ -291,7 +291,7 @@ TEST(HandControlCommand, OkWritesTheTableAndAnythingElseRestoresIt) {
         e.pressAddOutput();
         return e.pressOk();
     };
-    w.window.runCommand(kHandControlCommand);
+    w.window.runCommand(commands::kHandControlSetup);
     EXPECT_EQ(w.dialogs.handControlRuns, 2);
     const Bytes file = test::readAll(w.dataFile("M001LDMA.BIN"));
     ASSERT_EQ(file.size(), 43244u);

@@ -1,8 +1,11 @@
 #include "files/FileIo.h"
+#include "support/ReadDirFault.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace qb {
@@ -25,13 +28,49 @@ TEST(WriteFile, ReplacesTheWholeFileAndLeavesNothingElseBehind) {
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
+// Lets a file of this program grow only so far, as a full disk would: a longer write breaks off
+// there with "File too large". Root cannot make a write fail halfway by any other means.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    void (*m_handler)(int);
+    rlimit m_previous{};
+};
+
+TEST(WriteFile, AWriteThatBreaksOffHalfwayLeavesThePreviousFileWhole) {
+    TempDir dir;
+    const fs::path file = dir / "M001ZONE.BIN";
+    test::writeAll(file, {1, 2, 3});
+    {
+        FileSizeLimit limit(50);
+        const Result<void> written = writeFile(file, std::vector<std::uint8_t>(100, 7));
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.error().text, "Cannot write M001ZONE.BIN: File too large");
+    }
+    EXPECT_EQ(test::readAll(file), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(entriesIn(dir.path()), 1u);
+}
+
 TEST(WriteFile, ReportsFailureNamingTheFileAndKeepsTheOldFile) {
     TempDir dir;
     // A file where the folder should be.
     test::writeAll(dir / "Data", {1});
-    const FileResult intoFile = writeFile(dir / "Data" / "M001ZONE.BIN", {{1, 2}});
-    EXPECT_FALSE(intoFile);
-    EXPECT_NE(intoFile.error.find("M001ZONE.BIN"), std::string::npos) << intoFile.error;
+    const Result<void> intoFile = writeFile(dir / "Data" / "M001ZONE.BIN", {{1, 2}});
+    ASSERT_FALSE(intoFile);
+    EXPECT_NE(intoFile.error().text.find("M001ZONE.BIN"), std::string::npos)
+        << intoFile.error().text;
 
     EXPECT_FALSE(writeFile(dir / "missing" / "M001ZONE.BIN", {{1}}));
 
@@ -55,14 +94,18 @@ TEST(ReadFile, ReadsUpToTheLimitAndAcceptsShortFiles) {
     EXPECT_FALSE(readFileStart(dir / "absent", 10));
 }
 
-TEST(ReadFile, AnythingButARegularFileDoesNotExist) {
+TEST(ReadFile, AnythingButARegularFileIsNoFileToReadAndNeverMissing) {
     TempDir dir;
+    EXPECT_EQ(readFile(dir / "absent", 10).error().cause, Cause::Missing);
     fs::create_directory(dir / "folder");
-    EXPECT_FALSE(readFile(dir / "folder", 10));
+    const auto folder = readFile(dir / "folder", 10);
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.error().cause, Cause::NotAFile);
+    EXPECT_EQ(folder.error().text, "Cannot read folder: Is a directory");
     // A FIFO must not block the reader.
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
     EXPECT_FALSE(readFile(dir / "fifo", 10));
-    EXPECT_FALSE(peekHeader(dir / "fifo"));
+    EXPECT_EQ(peekHeader(dir / "fifo").error().cause, Cause::NotAFile);
 }
 
 TEST(PeekHeader, ShortFilesReadAsZeroPaddedHeaders) {
@@ -94,6 +137,34 @@ TEST(RemoveFile, RemovesFilesAndLinksButNeverALinkTarget) {
     EXPECT_TRUE(removeFile(dir / "target")); // already gone is fine
     fs::create_directory(dir / "folder");
     EXPECT_FALSE(removeFile(dir / "folder"));
+}
+
+TEST(EmptyFolder, RemovesEverythingInsideButNeverFollowsALink) {
+    TempDir outside;
+    test::writeAll(outside / "precious", {1});
+    TempDir data;
+    fs::create_directories(data / "a/b");
+    test::writeAll(data / "a/b/file", {1});
+    fs::create_directory_symlink(outside.path(), data / "link");
+    fs::create_symlink(outside / "precious", data / "filelink");
+    EXPECT_TRUE(emptyFolder(data.path()).empty());
+    EXPECT_TRUE(fs::is_empty(data.path()));
+    EXPECT_TRUE(fs::exists(outside / "precious"));
+    EXPECT_TRUE(emptyFolder(data / "missing").empty());
+}
+
+TEST(EmptyFolder, AFolderThatFailsWhileBeingReadIsReportedAndEmptiedAsFarAsRead) {
+    TempDir data;
+    for (const char* name : {"a", "b", "c", "d"}) {
+        test::writeAll(data / name, {1});
+    }
+    // With "." and "..", three reads always reach past the start: the failure comes later.
+    test::failFolderReadAfter(3);
+    const std::vector<Error> failures = emptyFolder(data.path());
+    ASSERT_FALSE(test::folderReadFailurePending());
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].text, "Cannot read " + data.path().string() + ": Input/output error");
+    EXPECT_LT(entriesIn(data.path()), 4u);
 }
 
 } // namespace

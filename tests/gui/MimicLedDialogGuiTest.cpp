@@ -141,7 +141,7 @@ private slots:
         QVERIFY(stayed);
         QCOMPARE(m_prompter.texts(), std::vector<std::string>{MimicLedEditor::kCheckData});
         QVERIFY(!std::filesystem::exists(dataFile("M001LDCO.BIN")));
-        QCOMPARE(store().linkageInputs.working.head(5), kFreeLink);
+        QCOMPARE(store().linkageInputs.working.head(LinkageKind::RoomAndMimic), kFreeLink);
     }
 
     void listsGettingTheFocusCheckTheGridOnce() {
@@ -207,7 +207,8 @@ private slots:
         });
         QVERIFY(batchSeen);
         QVERIFY(m_prompter.messages.empty());
-        QCOMPARE(countRules(store().linkageInputs.working, 5), 31); // rows 2..32 have a cause
+        // Rows 2..32 have a cause.
+        QCOMPARE(countRules(store().linkageInputs.working, LinkageKind::RoomAndMimic), 31);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "files/DeviceFile.h"
 #include "files/LoadData.h"
 #include "pages/ColumnBatchDialog.h"
+#include "pages/MainMenu.h"
 #include "support/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ class DevicePageTest : public ::testing::Test {
 protected:
     explicit DevicePageTest(SystemCode code = SystemCode::TwoLoopSo3) : w(code) {
         w.store->ioBoards.working.registration(4) = 1;
-        w.window.runCommand(32782);
+        w.window.runCommand(commands::kDeviceSetup);
     }
     DeviceRecord& device(int board, int loop, int address) {
         return w.store->devices(board).working.device(loop, address);
@@ -114,9 +115,9 @@ TEST_F(DevicePageTest, ListsAndEditorsCommitIntoTheShownBoard) {
     EXPECT_EQ(device(4, 1, 10).position.view(), u"Plant room fan 2");
     w.window.doubleClickCell(10, 1);
     EXPECT_EQ(device(4, 1, 10).registration, 1);
-    EXPECT_EQ(device(1, 1, 10),
-              BoardDevices::defaults(w.store->headerTemplate(), 1, w.store->systemCode())
-                  .device(1, 10));
+    EXPECT_EQ(
+        device(1, 1, 10),
+        BoardDevices::defaults(w.store->headerTemplate(), 1, w.store->systemCode()).device(1, 10));
 }
 
 TEST_F(DevicePageTest, ColumnBatchChangesExactlyTheChosenRange) {

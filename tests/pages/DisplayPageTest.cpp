@@ -1,4 +1,5 @@
 #include "files/DisplayFile.h"
+#include "pages/MainMenu.h"
 #include "support/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ using test::WindowFixture;
 
 class DisplayPageTest : public ::testing::Test {
 protected:
-    DisplayPageTest() { w.window.runCommand(32776); }
+    DisplayPageTest() { w.window.runCommand(commands::kDisplaySetup); }
     WindowFixture w;
 };
 

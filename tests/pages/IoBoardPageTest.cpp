@@ -1,3 +1,4 @@
+#include "pages/MainMenu.h"
 #include "support/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ using test::WindowFixture;
 TEST(IoBoardPage, ShowsFortyBoardsAndReportsBadFlags) {
     WindowFixture w;
     w.store->ioBoards.working.registration(3) = 9;
-    w.window.runCommand(32780);
+    w.window.runCommand(commands::kIoBoardSetup);
     EXPECT_EQ(w.window.state().title, u"Loop -->IO-Board Setup");
     ASSERT_EQ(w.grid().rows(), 41);
     EXPECT_EQ(w.cell(0, 0), u"IOB");

@@ -13,10 +13,10 @@ using test::WindowFixture;
 TEST(MainWindowCommands, SwitchPagesAndReturnToTheZonePage) {
     WindowFixture w;
     EXPECT_EQ(w.window.state().page, PageId::Zone);
-    EXPECT_TRUE(w.window.runCommand(32780));
+    EXPECT_TRUE(w.window.runCommand(commands::kIoBoardSetup));
     EXPECT_EQ(w.window.state().page, PageId::IoBoard);
     w.window.clickCell(1, 1);
-    EXPECT_TRUE(w.window.runCommand(32808)); // "FireAlarmController"
+    EXPECT_TRUE(w.window.runCommand(commands::kFireAlarmController));
     EXPECT_EQ(w.window.state().page, PageId::Zone);
     EXPECT_EQ(w.window.state().title, u"Fire Alarm System --> Zone Setup");
     EXPECT_FALSE(w.window.runCommand(32772)); // no such command in this build
@@ -26,7 +26,7 @@ TEST(MainWindowCommands, SwitchPagesAndReturnToTheZonePage) {
 TEST(MainWindowCommands, ExitWritesNothingAndAsksNothing) {
     WindowFixture w;
     w.type(1, 2, u"Unsaved");
-    EXPECT_TRUE(w.window.runCommand(32787));
+    EXPECT_TRUE(w.window.runCommand(commands::kExit));
     EXPECT_TRUE(w.window.exitRequested());
     EXPECT_TRUE(w.prompter.questions.empty());
     EXPECT_TRUE(std::filesystem::is_empty(w.store->dataFolder()));
@@ -34,9 +34,9 @@ TEST(MainWindowCommands, ExitWritesNothingAndAsksNothing) {
 
 TEST(MainWindowCommands, VersionOpensTheAboutBoxAndTheVersionNoteIsShown) {
     WindowFixture w;
-    w.window.runCommand(32800);
+    w.window.runCommand(commands::kVersion);
     EXPECT_EQ(w.dialogs.aboutShown, 1);
-    w.window.runCommand(32818);
+    w.window.runCommand(commands::kControllerVersionNote);
     EXPECT_EQ(w.prompter.messages,
               (std::vector<FakePrompter::Message>{
                   {"This version only applies to TKL4100 V1.0 & V1.1 \n", "Quillbarrow"}}));
@@ -49,13 +49,13 @@ TEST(MainMenu, ListsTheEntriesInOrderWithTheirCommands) {
     EXPECT_TRUE(menu[0].checkable);
     EXPECT_EQ(menu[4].label, u"Detector/Module Setup");
     EXPECT_TRUE(menu[4].separatorAfter);
-    EXPECT_EQ(menu[5].command, 32774);
+    EXPECT_EQ(menu[5].command, commands::kNetSetup);
     EXPECT_TRUE(menu[5].separatorAfter);
     EXPECT_EQ(menu[11].label, u"Specific Linkage Setup");
     EXPECT_TRUE(menu[11].separatorAfter);
     EXPECT_EQ(menu[14].label, u"Data export");
     EXPECT_EQ(menu[15].menu, u"About");
-    EXPECT_EQ(menu[15].command, 32800);
+    EXPECT_EQ(menu[15].command, commands::kVersion);
     WindowFixture w;
     for (const MenuEntry& entry : menu) {
         if (entry.command != commands::kExit) {

@@ -1,3 +1,4 @@
+#include "pages/MainMenu.h"
 #include "support/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@ using test::WindowFixture;
 
 TEST(MimicPage, ShowsThirtyTwoModulesAndTheModeOfAFreshConfiguration) {
     WindowFixture w;
-    w.window.runCommand(32820);
+    w.window.runCommand(commands::kMimicSetup);
     const WindowState& s = w.window.state();
     EXPECT_EQ(s.title, u"Mimic Setup");
     ASSERT_EQ(s.grid.rows(), 33);
@@ -47,7 +48,7 @@ TEST(MimicPage, SaveWritesTheMimicFileWithAHeaderFromTheTemplate) {
 
 TEST(MimicPage, TheLedDialogNeedsARegisteredModule) {
     WindowFixture w;
-    w.window.runCommand(32819);
+    w.window.runCommand(commands::kMimicLinkageSetup);
     EXPECT_EQ(w.prompter.messages,
               (std::vector<test::FakePrompter::Message>{{"No Mimic register", "prompt"}}));
 }

@@ -1,5 +1,6 @@
 #include "files/NetworkFile.h"
 #include "files/SystemSettingsFile.h"
+#include "pages/MainMenu.h"
 #include "support/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ using test::WindowFixture;
 
 TEST(NetPage, ShowsEveryHostTheHostSelectorAndShare) {
     WindowFixture w;
-    w.window.runCommand(32774);
+    w.window.runCommand(commands::kNetSetup);
     const WindowState& s = w.window.state();
     EXPECT_EQ(s.title, u"Fire Alarm System --> NET Setup");
     ASSERT_EQ(s.grid.rows(), 255);

@@ -15,11 +15,10 @@ public:
     bool runPositionDescription(PositionDescriptionDialog& dialog) override;
     void showAbout() override;
     bool runLinkageEditor(LinkageEditor& editor) override;
-    bool runKeypadEditor(KeypadEditor& editor) override;           // KeypadDialog.cpp
-    bool runMimicLedEditor(MimicLedEditor& editor) override;       // MimicLedDialog.cpp
-    bool runHandControlEditor(HandControlEditor& editor) override; // HandControlDialog.cpp
-    bool runHydrantEditor(HydrantEditor& editor) override;         // HydrantDialog.cpp
-    // BroadcastControllerDialog.cpp and BroadcastPointDialog.cpp
+    bool runKeypadEditor(KeypadEditor& editor) override;
+    bool runMimicLedEditor(MimicLedEditor& editor) override;
+    bool runHandControlEditor(HandControlEditor& editor) override;
+    bool runHydrantEditor(HydrantEditor& editor) override;
     bool runBroadcastControllerEditor(BroadcastControllerEditor& editor) override;
     bool runBroadcastPointEditor(BroadcastPointEditor& editor) override;
 

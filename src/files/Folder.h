@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FileIo.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace qb {
+
+// The Data folder as Load Data, Data export and the page saves see it: files by name, nothing
+// deeper. DiskFolder is the real one; MemoryFolder stands in for tests and fuzzing.
+class Folder {
+public:
+    virtual ~Folder() = default;
+
+    // Up to `maxBytes` of the named file, with the file's whole length.
+    virtual Result<FileStart> readStart(std::string_view name, std::size_t maxBytes) const = 0;
+    // Creates or replaces the whole file. A write that fails, however far it got, leaves the
+    // previous file as it was.
+    virtual Result<void> write(std::string_view name, std::span<const std::uint8_t> bytes) = 0;
+    // Deletes the file; one that does not exist is no failure.
+    virtual Result<void> remove(std::string_view name) = 0;
+    // Deletes everything inside; what could not be deleted, one error each.
+    [[nodiscard]] virtual std::vector<Error> clear() = 0;
+
+    // The file's header; the bytes of a file shorter than a header read as zero.
+    Result<FileHeader> peekHeader(std::string_view name) const;
+};
+
+} // namespace qb

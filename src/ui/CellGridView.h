@@ -1,0 +1,75 @@
+#pragma once
+
+#include "base/PageGrid.h"
+
+#include <QTableWidget>
+
+#include <functional>
+#include <tuple>
+
+class QComboBox;
+class QLineEdit;
+
+namespace qb::ui {
+
+class TypingLimitValidator;
+
+// A grid of cells that the logic fills, with the cell editors that float over a cell while the
+// logic holds one open there: a text editor (for a logic that opens them) and a drop-down
+// list. An editor is placed and filled when the logic opens it and hidden when the logic
+// closes it; losing the focus (to its own pop-up aside) hands what it holds to the logic.
+class CellGridView : public QTableWidget {
+public:
+    // The logic behind the grid. Each commit is expected to mirror the logic back.
+    struct Logic {
+        std::function<const PageGrid&()> grid;
+        std::function<const CellEditor&()> editor;
+        // The text typed; none when the logic opens lists only.
+        std::function<void(const QString&)> commitText;
+        // The entry the list holds (-1 for none) and its text.
+        std::function<void(int index, const QString& text)> commitList;
+    };
+
+    // The logic of a grid whose editor opens lists only: `editor` holds grid(), cellEditor() and
+    // commitList(); `refresh` mirrors the window back after a commit.
+    template <class Editor> static Logic listsOf(Editor& editor, std::function<void()> refresh) {
+        return {[&editor]() -> const PageGrid& { return editor.grid(); },
+                [&editor]() -> const CellEditor& { return editor.cellEditor(); },
+                {},
+                [&editor, refresh = std::move(refresh)](int index, const QString&) {
+                    editor.commitList(index);
+                    refresh();
+                }};
+    }
+
+    CellGridView(QWidget* parent, const QString& name, Logic logic);
+    ~CellGridView() override;
+
+    QLineEdit* textEditor() const { return m_text; } // "cellTextEditor"; null without commitText
+    QComboBox* cellList() const { return m_list; }   // "cellList"
+
+    // Copies the logic's grid and open editor into the widgets. An editor still open where it
+    // was keeps what the installer typed or picked.
+    void mirror();
+    // Hands the open editor's content over now (a button or the grid's caption is about to act).
+    void commit();
+    // The window is going away: an editor losing the focus then commits nothing.
+    void windowClosing() { m_closing = true; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place(QWidget* editor, const CellEditor& at);
+
+    Logic m_logic;
+    QLineEdit* m_text = nullptr;
+    TypingLimitValidator* m_typingLimit = nullptr;
+    QComboBox* m_list = nullptr;
+    // The editor placed over the grid: kind, row and column.
+    std::tuple<CellEditor::Kind, int, int> m_placed{CellEditor::Kind::None, 0, 0};
+    bool m_committing = false;
+    bool m_closing = false;
+};
+
+} // namespace qb::ui

@@ -1,0 +1,80 @@
+#include "WidgetDialogRunner.h"
+
+#include "BroadcastControllerDialog.h"
+#include "BroadcastPointDialog.h"
+#include "ColumnBatchView.h"
+#include "HandControlDialog.h"
+#include "HydrantDialog.h"
+#include "KeypadDialog.h"
+#include "LinkageDialog.h"
+#include "MimicLedDialog.h"
+#include "Mirror.h"
+#include "PositionDescriptionView.h"
+#include "pages/ModeSelection.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace qb::ui {
+
+namespace {
+
+// Shows a dialog over `parent` that mirrored its logic as it was built; true when it ended with
+// OK.
+template <class Dialog, class Logic> bool runBuilt(QWidget* parent, Logic& logic) {
+    Dialog dialog(logic, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+bool WidgetDialogRunner::runColumnBatch(ColumnBatchDialog& dialog) {
+    return runBuilt<ColumnBatchView>(m_parent, dialog);
+}
+
+bool WidgetDialogRunner::runPositionDescription(PositionDescriptionDialog& dialog) {
+    return runBuilt<PositionDescriptionView>(m_parent, dialog);
+}
+
+void WidgetDialogRunner::showAbout() {
+    QMessageBox box(m_parent);
+    box.setWindowTitle(qs(AboutText::kCaption));
+    QStringList lines;
+    for (auto line : AboutText::kLines) {
+        lines << qs(line);
+    }
+    box.setText(lines.join('\n'));
+    box.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool WidgetDialogRunner::runLinkageEditor(LinkageEditor& editor) {
+    return runLinkageDialog(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runKeypadEditor(KeypadEditor& editor) {
+    return runPagedDialog<KeypadDialog>(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runMimicLedEditor(MimicLedEditor& editor) {
+    return runBuilt<MimicLedDialog>(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runHandControlEditor(HandControlEditor& editor) {
+    return runPagedDialog<HandControlDialog>(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runHydrantEditor(HydrantEditor& editor) {
+    return runPagedDialog<HydrantDialog>(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runBroadcastControllerEditor(BroadcastControllerEditor& editor) {
+    return runBuilt<BroadcastControllerDialog>(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runBroadcastPointEditor(BroadcastPointEditor& editor) {
+    return runPagedDialog<BroadcastPointDialog>(m_parent, editor);
+}
+
+} // namespace qb::ui

@@ -8,8 +8,8 @@ using namespace qb::test;
 
 namespace {
 
-constexpr int kControllerCommand = 32802;
-constexpr int kPointCommand = 32803;
+constexpr int kControllerCommand = commands::kBroadcastControllerSetup;
+constexpr int kPointCommand = commands::kBroadcastPointSetup;
 
 QString cellText(QWidget* dialog, int row, int column) {
     auto* grid = dialog->findChild<QTableWidget*>("controllerGrid");

@@ -2,6 +2,7 @@
 
 #include "ModalHelper.h"
 #include "app/Session.h"
+#include "pages/MainMenu.h"
 #include "store/ConfigStore.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"

@@ -11,7 +11,7 @@ using namespace qb::test;
 
 namespace {
 
-constexpr int kHandControlCommand = 32794;
+constexpr int kHandControlCommand = commands::kHandControlSetup;
 
 void makeDevice(ConfigStore& store, int address, std::uint8_t product, std::uint8_t equip) {
     DeviceRecord& d = store.devices(1).working.device(1, address);

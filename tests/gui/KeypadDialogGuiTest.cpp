@@ -20,7 +20,7 @@ using namespace qb::test;
 
 namespace {
 
-constexpr int kKeypadCommand = 32810;
+constexpr int kKeypadCommand = commands::kZcpSetup;
 constexpr std::size_t kFirstRecord = 32;
 
 using Bytes = std::vector<std::uint8_t>;

@@ -24,9 +24,9 @@ using namespace qb::test;
 
 namespace {
 
-constexpr int kGeneralCommand = 32788;
-constexpr int kZoneCommand = 32789;
-constexpr int kSpecificCommand = 32793;
+constexpr int kGeneralCommand = commands::kGeneralLinkageSetup;
+constexpr int kZoneCommand = commands::kZoneLinkageSetup;
+constexpr int kSpecificCommand = commands::kSpecificLinkageSetup;
 
 // Where one kind keeps its "Reg" byte (the delay follows it) and its first output link within
 // a condition record.

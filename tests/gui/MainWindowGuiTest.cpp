@@ -74,7 +74,7 @@ private slots:
 
     void aLongerLoadedTextOpensWholeAndTypingNeverLengthensIt() {
         store().displays.working.display(2).name.assign(std::u16string(40, u'D'));
-        window().runCommand(32776);
+        window().runCommand(commands::kDisplaySetup);
         clickCell(2, 4);
         QLineEdit* editor = window().cellTextEditor();
         QTRY_VERIFY(editor->isVisible());
@@ -94,7 +94,7 @@ private slots:
     }
 
     void choosingHostFiveThenSaveWritesItsNetworkFiles() {
-        window().runCommand(32774);
+        window().runCommand(commands::kNetSetup);
         QCOMPARE(window().windowTitle(), QString("Fire Alarm System --> NET Setup"));
         QComboBox* hosts = window().firstSelector();
         QVERIFY(hosts->isVisible());
@@ -109,7 +109,7 @@ private slots:
     }
 
     void columnBatchFromTheCaptionChangesTheChosenRange() {
-        window().runCommand(32782);
+        window().runCommand(commands::kDeviceSetup);
         QCOMPARE(window().windowTitle(), QString("Loop --> Detector/Module Setup"));
         QCOMPARE(window().grid()->rowCount(), 324);
         bool seen = false;
@@ -165,7 +165,7 @@ private slots:
     }
 
     void theMimicPageSaveWritesTheMimicFile() {
-        window().runCommand(32820);
+        window().runCommand(commands::kMimicSetup);
         QCOMPARE(window().windowTitle(), QString("Mimic Setup"));
         QCOMPARE(window().grid()->rowCount(), 32);
         auto* mode = window().findChild<QCheckBox*>("mdmMode");

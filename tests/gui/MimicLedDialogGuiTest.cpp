@@ -18,7 +18,7 @@ using namespace qb::test;
 
 namespace {
 
-constexpr int kMimicLinkageCommand = 32819;
+constexpr int kMimicLinkageCommand = commands::kMimicLinkageSetup;
 
 std::uint16_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);

@@ -197,8 +197,7 @@ void DevicePage::save() {
     ConfigStore& s = store();
     const BuiltFile file =
         buildDeviceFile(s.devices(m_board).working, m_board, s.systemCode(), FileVariant::PageSave);
-    const auto path = filePath(s.dataFolder(), s.hostIndex(), deviceFileName(m_board));
-    if (writePageFile(path, file, prompter())) {
+    if (writeHostFile(deviceFileName(m_board), file)) {
         s.devices(m_board).takeSavePoint();
     }
 }

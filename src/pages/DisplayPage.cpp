@@ -87,8 +87,7 @@ void DisplayPage::doubleClickCaption(WindowState& window, int column) {
 
 void DisplayPage::save() {
     const BuiltFile file = buildDisplayFile(store().displays.working, FileVariant::PageSave);
-    const auto path = filePath(store().dataFolder(), store().hostIndex(), names::kDisplay);
-    if (writePageFile(path, file, prompter())) {
+    if (writeHostFile(names::kDisplay, file)) {
         store().displays.takeSavePoint();
     }
 }

@@ -46,8 +46,7 @@ void IoBoardPage::save() {
     ConfigStore& s = store();
     const BuiltFile file = buildIoBoardFile(s.ioBoards.working, s.headerTemplate(), s.systemCode(),
                                             FileVariant::PageSave);
-    const bool written =
-        writePageFile(filePath(s.dataFolder(), s.hostIndex(), names::kIoBoard), file, prompter());
+    const bool written = writeHostFile(names::kIoBoard, file);
     // The one-loop form is built from fixed values, not from the record: the record's save
     // point stays that of the last export or load.
     if (written && s.systemCode() != SystemCode::OneLoop) {

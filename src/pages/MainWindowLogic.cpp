@@ -134,9 +134,8 @@ void MainWindowLogic::runLinkageEditor(LinkageEditor& editor) {
 void MainWindowLogic::writeLinkageFiles() {
     // Written as held: the checksum and the registered rule count wait for Data export.
     const auto write = [this](std::string_view name, std::span<const std::uint8_t> image) {
-        const auto path = filePath(m_store.dataFolder(), m_store.hostIndex(), name);
-        const BuiltFile file = buildWholeImageFile(image, FileVariant::PageSave);
-        return writePageFile(path, file, m_prompter);
+        return writeHostFile(m_store, name, buildWholeImageFile(image, FileVariant::PageSave),
+                             m_prompter);
     };
     if (write(names::kLinkageInput, m_store.linkageInputs.working.bytes)) {
         m_store.linkageInputs.takeSavePoint();
@@ -149,8 +148,8 @@ void MainWindowLogic::writeLinkageFiles() {
 void MainWindowLogic::writeKeypadFile() {
     KeypadTable& keypad = m_store.keypad.working;
     keypad.header = FileHeader::fromTemplate(m_store.headerTemplate(), tags::kKeypad);
-    const auto path = filePath(m_store.dataFolder(), m_store.hostIndex(), names::kKeypad);
-    if (writePageFile(path, buildImageFile(keypad, FileVariant::PageSave), m_prompter)) {
+    if (writeHostFile(m_store, names::kKeypad, buildImageFile(keypad, FileVariant::PageSave),
+                      m_prompter)) {
         m_store.keypad.takeSavePoint();
     }
 }
@@ -164,8 +163,8 @@ void MainWindowLogic::runPanelEditor(bool (DialogRunner::*run)(Editor&), std::st
         table.revert();
         return;
     }
-    const auto path = filePath(m_store.dataFolder(), m_store.hostIndex(), name);
-    if (writePageFile(path, buildImageFile(table.working, FileVariant::PageSave), m_prompter)) {
+    if (writeHostFile(m_store, name, buildImageFile(table.working, FileVariant::PageSave),
+                      m_prompter)) {
         table.takeSavePoint();
     }
 }

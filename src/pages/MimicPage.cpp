@@ -45,8 +45,7 @@ void MimicPage::save() {
     ConfigStore& s = store();
     MimicTable& mimic = s.mimic.working;
     mimic.header = FileHeader::fromTemplate(s.headerTemplate(), tags::kMimic);
-    const auto path = filePath(s.dataFolder(), s.hostIndex(), names::kMimic);
-    if (writePageFile(path, buildImageFile(mimic, FileVariant::PageSave), prompter())) {
+    if (writeHostFile(names::kMimic, buildImageFile(mimic, FileVariant::PageSave))) {
         s.mimic.takeSavePoint();
     }
 }

@@ -93,13 +93,11 @@ void NetPage::save() {
     NetworkTable& net = s.network.working;
     net.header = FileHeader::fromTemplate(s.headerTemplate(), tags::kNetwork);
     const BuiltFile netFile = buildNetworkFile(net, s.headerTemplate(), FileVariant::PageSave);
-    if (writePageFile(filePath(s.dataFolder(), s.hostIndex(), names::kNetwork), netFile,
-                      prompter())) {
+    if (writeHostFile(names::kNetwork, netFile)) {
         s.network.takeSavePoint();
     }
     const BuiltFile sysFile = buildSystemSettingsFile(s.systemSettings.working);
-    if (writePageFile(filePath(s.dataFolder(), s.hostIndex(), names::kSystemSettings), sysFile,
-                      prompter())) {
+    if (writeHostFile(names::kSystemSettings, sysFile)) {
         s.systemSettings.saved.setCanRate(s.systemSettings.working.canRate());
     }
 }

@@ -2,6 +2,8 @@
 
 #include "base/Prompter.h"
 #include "files/DiskFolder.h"
+#include "files/FileNames.h"
+#include "store/ConfigStore.h"
 
 namespace qb {
 
@@ -23,6 +25,11 @@ bool writePageFile(Folder& folder, std::string_view name, const BuiltFile& file,
 bool writePageFile(const std::filesystem::path& path, const BuiltFile& file, Prompter& prompter) {
     DiskFolder folder(path.parent_path());
     return writePageFile(folder, path.filename().string(), file, prompter);
+}
+
+bool writeHostFile(const ConfigStore& store, std::string_view name, const BuiltFile& file,
+                   Prompter& prompter) {
+    return writePageFile(filePath(store.dataFolder(), store.hostIndex(), name), file, prompter);
 }
 
 } // namespace qb

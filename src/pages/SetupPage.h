@@ -3,12 +3,14 @@
 #include "WindowState.h"
 
 #include <string>
+#include <string_view>
 
 namespace qb {
 
 class ConfigStore;
 class Prompter;
 class DialogRunner;
+struct BuiltFile;
 
 // What every setup page works with.
 struct PageContext {
@@ -52,6 +54,10 @@ protected:
     ConfigStore& store() { return m_context.store; }
     Prompter& prompter() { return m_context.prompter; }
     DialogRunner& dialogs() { return m_context.dialogs; }
+
+    // Writes a file Save has built into the current host's set ("M001ZONE.BIN" for "ZONE"),
+    // reporting what stands in the way; true when it was written.
+    bool writeHostFile(std::string_view name, const BuiltFile& file);
 
 private:
     PageContext m_context;

@@ -64,8 +64,7 @@ void ZonePage::clickResound(WindowState& window) {
 
 void ZonePage::save() {
     const BuiltFile file = buildZoneFile(store().zones.working, FileVariant::PageSave);
-    const auto path = filePath(store().dataFolder(), store().hostIndex(), names::kZone);
-    if (writePageFile(path, file, prompter())) {
+    if (writeHostFile(names::kZone, file)) {
         store().zones.takeSavePoint();
     }
 }

@@ -11,6 +11,7 @@
 #include "ZoneFile.h"
 
 #include <initializer_list>
+#include <optional>
 
 namespace qb {
 
@@ -70,12 +71,13 @@ public:
 
     // The file's first `expected` bytes, its layout's size. A file of another length is still
     // read as far as it goes, and said to be so: a cut or foreign copy must never pass for a
-    // whole one.
-    std::vector<std::uint8_t> read(std::string_view name, std::size_t expected) {
+    // whole one. Nothing when the read fails (the file changed since its header was read): the
+    // table then stays as it was, save point included, as for a file unreadable from the start.
+    std::optional<std::vector<std::uint8_t>> read(std::string_view name, std::size_t expected) {
         auto start = m_folder.readStart(fileOf(name), expected);
-        if (!start) { // the file changed since its header was read
+        if (!start) {
             reportUnreadable(name, start.error());
-            return {};
+            return std::nullopt;
         }
         if (start->size != expected) {
             report(messages::unexpectedFileSize(fileOf(name), start->size, expected));
@@ -126,8 +128,12 @@ void Loader::loadZones() {
                 "File of Setting Zone is wrong")) {
         return;
     }
+    const auto bytes = read(names::kZone, zone_file::kSize);
+    if (!bytes) {
+        return;
+    }
     ZoneTable& zones = m_store.zones.working;
-    readZoneFile(read(names::kZone, zone_file::kSize), zones);
+    readZoneFile(*bytes, zones);
     for (int z = 1; z <= kCheckedZones; ++z) {
         if (zones.zone(z).registration > 1) {
             m_prompter.inform("The registration information of the Zone is wrong. Please go to "
@@ -144,8 +150,10 @@ void Loader::loadNetwork() {
     if (find(names::kNetwork, {tags::kNetwork}) != Found::Accepted) {
         return; // a missing or foreign network file is skipped without a word
     }
-    readNetworkFile(read(names::kNetwork, network_file::kSize), m_store.network.working);
-    m_store.network.takeSavePoint();
+    if (const auto bytes = read(names::kNetwork, network_file::kSize)) {
+        readNetworkFile(*bytes, m_store.network.working);
+        m_store.network.takeSavePoint();
+    }
 }
 
 void Loader::loadDisplays() {
@@ -153,8 +161,10 @@ void Loader::loadDisplays() {
                 "File of Setting Display does not exist", "File of Setting Display is wrong")) {
         return;
     }
-    readDisplayFile(read(names::kDisplay, display_file::kSize), m_store.displays.working);
-    m_store.displays.takeSavePoint();
+    if (const auto bytes = read(names::kDisplay, display_file::kSize)) {
+        readDisplayFile(*bytes, m_store.displays.working);
+        m_store.displays.takeSavePoint();
+    }
 }
 
 void Loader::loadIoBoards() {
@@ -163,9 +173,10 @@ void Loader::loadIoBoards() {
         return;
     }
     const SystemCode code = m_store.systemCode();
-    readIoBoardFile(read(names::kIoBoard, io_board_file::fileSize(code)), m_store.ioBoards.working,
-                    code);
-    m_store.ioBoards.takeSavePoint();
+    if (const auto bytes = read(names::kIoBoard, io_board_file::fileSize(code))) {
+        readIoBoardFile(*bytes, m_store.ioBoards.working, code);
+        m_store.ioBoards.takeSavePoint();
+    }
 }
 
 void Loader::loadMimic() {
@@ -180,8 +191,10 @@ void Loader::loadMimic() {
         report("File of Setting Mimic is wrong");
         return;
     }
-    readImageFile(read(names::kMimic, MimicTable::kFileSize), m_store.mimic.working);
-    m_store.mimic.takeSavePoint();
+    if (const auto bytes = read(names::kMimic, MimicTable::kFileSize)) {
+        readImageFile(*bytes, m_store.mimic.working);
+        m_store.mimic.takeSavePoint();
+    }
 }
 
 void Loader::loadDevices() {
@@ -210,28 +223,32 @@ void Loader::loadDevices() {
             continue;
         }
         const SystemCode code = m_store.systemCode();
-        readDeviceFile(read(name, device_file::fileSize(code)), m_store.devices(j).working, code,
-                       m_store.cutPositions(j));
-        m_store.devices(j).takeSavePoint();
+        if (const auto bytes = read(name, device_file::fileSize(code))) {
+            readDeviceFile(*bytes, m_store.devices(j).working, code, m_store.cutPositions(j));
+            m_store.devices(j).takeSavePoint();
+        }
     }
 }
 
 void Loader::loadLinkage() {
     if (accept(names::kLinkageInput, {tags::kLinkageInput, tags::kIoBoard},
                "File of Linkage does not exist", "File of Linkage is wrong")) {
-        LinkageInputTable& inputs = m_store.linkageInputs.working;
-        readWholeImageFile(read(names::kLinkageInput, LinkageInputTable::kSize), inputs.bytes);
-        if (inputs.registeredRuleCount() == 0xFFFF) {
-            inputs.setRegisteredRuleCount(0);
+        if (const auto bytes = read(names::kLinkageInput, LinkageInputTable::kSize)) {
+            LinkageInputTable& inputs = m_store.linkageInputs.working;
+            readWholeImageFile(*bytes, inputs.bytes);
+            if (inputs.registeredRuleCount() == 0xFFFF) {
+                inputs.setRegisteredRuleCount(0);
+            }
+            m_store.linkageInputs.takeSavePoint();
         }
-        m_store.linkageInputs.takeSavePoint();
     }
     if (accept(names::kLinkageResult, {tags::kLinkageResult, tags::kIoBoard},
                "File of the linkage results does not exist",
                "File of the linkage results is wrong")) {
-        readWholeImageFile(read(names::kLinkageResult, LinkageResultTable::kSize),
-                           m_store.linkageResults.working.bytes);
-        m_store.linkageResults.takeSavePoint();
+        if (const auto bytes = read(names::kLinkageResult, LinkageResultTable::kSize)) {
+            readWholeImageFile(*bytes, m_store.linkageResults.working.bytes);
+            m_store.linkageResults.takeSavePoint();
+        }
     }
 }
 
@@ -240,8 +257,10 @@ void Loader::loadKeypads() {
                 "File of  Manual Control Panel is wrong")) {
         return;
     }
-    readImageFile(read(names::kKeypad, KeypadTable::kFileSize), m_store.keypad.working);
-    m_store.keypad.takeSavePoint();
+    if (const auto bytes = read(names::kKeypad, KeypadTable::kFileSize)) {
+        readImageFile(*bytes, m_store.keypad.working);
+        m_store.keypad.takeSavePoint();
+    }
 }
 
 // Data export writes these tables only when they hold something, so an absent file means
@@ -271,8 +290,11 @@ void Loader::loadPanel(std::string_view name, std::string_view tag, const char* 
         report(wrong);
         return;
     case Found::Accepted:
-        readImageFile(read(name, Table::kFileSize), table.working);
-        break;
+        if (const auto bytes = read(name, Table::kFileSize)) {
+            readImageFile(*bytes, table.working);
+            break;
+        }
+        return;
     }
     table.takeSavePoint();
 }

@@ -30,6 +30,9 @@ Result<FileStart> MemoryFolder::readStart(std::string_view name, std::size_t max
     if (const auto failed = m_failedReads.find(name); failed != m_failedReads.end()) {
         return fileError(name, "read", codeFor(failed->second));
     }
+    if (!m_failPastHeader.empty() && name == m_failPastHeader && maxBytes > FileHeader::kSize) {
+        return fileError(name, "read", codeFor(Cause::IoFailure));
+    }
     const auto file = m_files.find(name);
     if (file == m_files.end()) {
         return fileError(name, "read", codeFor(Cause::Missing));

@@ -30,11 +30,15 @@ public:
     void failWriteHalfway(std::string name) { m_failHalfway = std::move(name); }
     // Every reading of `name` fails for `cause`, whether the file is there or not.
     void failReads(std::string name, Cause cause) { m_failedReads[std::move(name)] = cause; }
+    // Reading `name` past its header fails, as when a file changes or its medium fails between
+    // the look at its header and the reading of its records.
+    void failReadsPastHeader(std::string name) { m_failPastHeader = std::move(name); }
 
 private:
     Files m_files;
     bool m_refuseWrites = false;
     std::string m_failHalfway;
+    std::string m_failPastHeader;
     std::map<std::string, Cause, std::less<>> m_failedReads;
 };
 

@@ -95,5 +95,23 @@ TEST(FailingFolder, LoadDataReportsEveryUnreadableFileWithItsReasonAndKeepsItsTa
     EXPECT_EQ(store->handControl.working.data[0], 1);
 }
 
+TEST(FailingFolder, AFileThatFailsAfterItsHeaderLeavesItsTableAndSavePointAsTheyWere) {
+    auto written = storeFor(SystemCode::TwoLoopSo3);
+    MemoryFolder folder;
+    test::FakePrompter prompter;
+    ASSERT_EQ(dataExport(*written, folder, prompter).problems, 0);
+    folder.failReadsPastHeader("M001LDCO.BIN");
+
+    auto store = storeFor(SystemCode::TwoLoopSo3);
+    store->linkageInputs.working.bytes[100] = 7; // an edit not yet saved
+    const SetOutcome outcome = loadData(*store, folder, prompter);
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"M001LDCO.BIN cannot be read: Input/output error"});
+    EXPECT_EQ(outcome.problems, 1);
+    EXPECT_EQ(store->linkageInputs.working.bytes[100], 7);
+    store->linkageInputs.revert(); // the edit is still only an edit
+    EXPECT_EQ(store->linkageInputs.working.bytes[100], 0xFF);
+}
+
 } // namespace
 } // namespace qb

@@ -32,6 +32,8 @@ public:
     bool runHydrantEditor(qb::HydrantEditor&) override { return false; }
     bool runBroadcastControllerEditor(qb::BroadcastControllerEditor&) override { return false; }
     bool runBroadcastPointEditor(qb::BroadcastPointEditor&) override { return false; }
+    bool runBatchPlacement(qb::BatchPlacementEditor&) override { return false; }
+    bool runGasZoneEditor(qb::GasZoneEditor&) override { return false; }
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {

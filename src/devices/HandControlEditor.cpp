@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <set>
 
 namespace qb {
 
@@ -15,7 +14,6 @@ namespace {
 
 constexpr std::uint8_t kUnset = HandControlPoint::kUnset;
 constexpr std::uint16_t kNoAddress = HandControlPoint::kNoAddress;
-constexpr int kHighestHost = 255;
 
 // A ManualCtrl module: its registration does not matter.
 constexpr std::uint8_t kManualCtrlEquipment = 76;
@@ -65,19 +63,7 @@ void HandControlEditor::open() {
     inputLoops.items = {u"01", u"02"};
     loops.items = {u"01", u"02"};
 
-    std::set<int> present;
-    for (int h = 1; h <= NetworkTable::kHosts; ++h) {
-        if (m_store.network.working.hostRegistration(h) == 1) {
-            present.insert(h);
-        }
-    }
-    if (const int own = m_store.hostIndex() + 1; own <= kHighestHost) {
-        present.insert(own);
-    }
-    hosts.items.clear();
-    for (int h : present) {
-        hosts.items.push_back(numberText(h, 3));
-    }
+    hosts.items = knownHostTexts(m_store.network.working, m_store.hostIndex());
     openPages();
 }
 

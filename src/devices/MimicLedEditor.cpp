@@ -5,9 +5,9 @@
 #include "base/CellText.h"
 #include "base/Prompter.h"
 #include "linkage/LinkageRules.h"
-#include "store/LinkageTables.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
+#include "store/LinkageTables.h"
 
 #include <algorithm>
 #include <bitset>
@@ -204,13 +204,7 @@ std::vector<std::u16string> MimicLedEditor::addressItems(const MimicLed& led) co
 }
 
 std::vector<std::u16string> MimicLedEditor::zoneItems() const {
-    std::vector<std::u16string> items;
-    for (int z = 1; z <= ZoneTable::kZones; ++z) {
-        if (m_store.zones.working.zone(z).registration == 1) {
-            items.push_back(numberText(z, 2));
-        }
-    }
-    return items;
+    return enabledZoneTexts(m_store.zones.working);
 }
 
 std::vector<std::u16string> MimicLedEditor::listFor(const MimicLed& led, int column) const {

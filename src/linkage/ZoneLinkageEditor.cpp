@@ -2,6 +2,7 @@
 
 #include "base/CellText.h"
 #include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
 
 namespace qb {
 
@@ -9,12 +10,7 @@ ZoneLinkageEditor::ZoneLinkageEditor(ConfigStore& store, Prompter& prompter)
     : InputTypeLinkageEditor(store, prompter, LinkageKind::Zone, kZoneInputs) {}
 
 void ZoneLinkageEditor::fillKindLists() {
-    zones = {};
-    for (int z = 1; z <= ZoneTable::kZones; ++z) {
-        if (store().zones.working.zone(z).registration == 1) {
-            zones.items.push_back(numberText(z, 2));
-        }
-    }
+    zones = {enabledZoneTexts(store().zones.working), -1};
 }
 
 bool ZoneLinkageEditor::conditionComplete() const {

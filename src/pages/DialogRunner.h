@@ -2,9 +2,11 @@
 
 namespace qb {
 
+class BatchPlacementEditor;
 class BroadcastControllerEditor;
 class BroadcastPointEditor;
 class ColumnBatchDialog;
+class GasZoneEditor;
 class HandControlEditor;
 class HydrantEditor;
 class KeypadEditor;
@@ -34,6 +36,12 @@ public:
     // The broadcast controller editor (OK / Cancel) and the broadcast point editor (OK / "Eixt").
     virtual bool runBroadcastControllerEditor(BroadcastControllerEditor& editor) = 0;
     virtual bool runBroadcastPointEditor(BroadcastPointEditor& editor) = 0;
+    // The batch placement editor, after its open(): each "Set" writes by itself, so only "Eixt"
+    // and the close box end it, and the answer is always false.
+    virtual bool runBatchPlacement(BatchPlacementEditor& editor) = 0;
+    // The gas zone parameter editor, after its open(): each OK writes by itself, so only
+    // "Cancel" and the close box end it, and the answer is always false.
+    virtual bool runGasZoneEditor(GasZoneEditor& editor) = 0;
 };
 
 } // namespace qb

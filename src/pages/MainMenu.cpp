@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 22> kMenu{{
+constexpr std::array<MenuEntry, 25> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -31,6 +31,9 @@ constexpr std::array<MenuEntry, 22> kMenu{{
     {u"Tools", u"Broadcast Controller Setup", kBroadcastControllerSetup},
     {u"Tools", u"Broadcast Point Setup", kBroadcastPointSetup},
     {u"Tools", u"Hydrant Setup", kHydrantSetup},
+    {u"Tools", u"Batch Device Placement", kBatchDevicePlacement},
+    {u"Tools", u"Gas Zone Registration", kGasZoneRegistration},
+    {u"Tools", u"Gas Zone Parameters", kGasZoneParameters},
 }};
 
 } // namespace

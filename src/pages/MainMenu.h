@@ -28,6 +28,9 @@ inline constexpr int kBroadcastControllerSetup = 32802;
 inline constexpr int kBroadcastPointSetup = 32803;
 inline constexpr int kHandControlSetup = 32794;
 inline constexpr int kHydrantSetup = 32804;
+inline constexpr int kBatchDevicePlacement = 32801;
+inline constexpr int kGasZoneRegistration = 32814;
+inline constexpr int kGasZoneParameters = 32815;
 // The About box, which the window system's own menu offered; here the About menu does.
 inline constexpr int kAboutBox = 16;
 } // namespace commands

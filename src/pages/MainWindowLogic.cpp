@@ -5,8 +5,10 @@
 #include "PageFileWriter.h"
 #include "base/CellText.h"
 #include "base/Prompter.h"
+#include "devices/BatchPlacementEditor.h"
 #include "devices/BroadcastControllerEditor.h"
 #include "devices/BroadcastPointEditor.h"
+#include "devices/GasZoneEditor.h"
 #include "devices/HandControlEditor.h"
 #include "devices/HydrantEditor.h"
 #include "devices/KeypadEditor.h"
@@ -35,7 +37,8 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
     : m_store(store), m_prompter(prompter), m_dialogs(dialogs),
       m_zonePage({store, prompter, dialogs}), m_netPage({store, prompter, dialogs}),
       m_displayPage({store, prompter, dialogs}), m_ioBoardPage({store, prompter, dialogs}),
-      m_devicePage({store, prompter, dialogs}), m_mimicPage({store, prompter, dialogs}) {
+      m_devicePage({store, prompter, dialogs}), m_mimicPage({store, prompter, dialogs}),
+      m_gasZonePage({store, prompter, dialogs}) {
     using namespace commands;
     const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
     m_commands = {
@@ -47,6 +50,13 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kNetSetup, page(PageId::Net)},
         {kDisplaySetup, page(PageId::Display)},
         {kMimicSetup, page(PageId::Mimic)},
+        {kGasZoneRegistration, page(PageId::GasZones)},
+        {kGasZoneParameters,
+         [this] {
+             GasZoneEditor editor(m_store, m_prompter.immediate(), GasZonePage::writeTable);
+             editor.open();
+             m_dialogs.runGasZoneEditor(editor);
+         }},
         {kMimicLinkageSetup,
          [this] {
              if (!m_store.mimic.working.anyRegistered()) {
@@ -118,6 +128,16 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kHydrantSetup,
          [this] {
              runPanelEditor(&DialogRunner::runHydrantEditor, names::kHydrant, m_store.hydrant);
+         }},
+        {kBatchDevicePlacement,
+         [this] {
+             BatchPlacementEditor editor(m_store, m_prompter.immediate(), writePageFile);
+             editor.open();
+             m_dialogs.runBatchPlacement(editor);
+             if (m_window.page == PageId::Devices) {
+                 m_window.editor = {};
+                 m_devicePage.redraw(m_window); // the grid shows what was placed
+             }
          }},
     };
 }
@@ -193,6 +213,8 @@ SetupPage* MainWindowLogic::currentPage() {
         return &m_devicePage;
     case PageId::Mimic:
         return &m_mimicPage;
+    case PageId::GasZones:
+        return &m_gasZonePage;
     default:
         return nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include "DevicePage.h"
 #include "DisplayPage.h"
+#include "GasZonePage.h"
 #include "IoBoardPage.h"
 #include "MimicPage.h"
 #include "NetPage.h"
@@ -80,6 +81,7 @@ private:
     IoBoardPage m_ioBoardPage;
     DevicePage m_devicePage;
     MimicPage m_mimicPage;
+    GasZonePage m_gasZonePage;
 
     std::map<int, std::function<void()>> m_commands;
 };

@@ -14,6 +14,7 @@ enum class PageId {
     Display = 5,
     IoBoard = 6,
     Devices = 8,
+    GasZones = 10,
     Mimic = 20
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <set>
 
 namespace qb {
 
@@ -148,6 +149,34 @@ std::vector<std::u16string> fittedBoardTexts(const IoBoardRecord& boards) {
     for (int board = 1; board <= IoBoardRecord::kBoards; ++board) {
         if (boards.registration(board) == 1) {
             texts.push_back(numberText(board, 2));
+        }
+    }
+    return texts;
+}
+
+std::vector<std::u16string> knownHostTexts(const NetworkTable& network, int ownIndex) {
+    constexpr int kHighestHost = 255; // the file names have room for no more
+    std::set<int> present;
+    for (int h = 1; h <= NetworkTable::kHosts; ++h) {
+        if (network.hostRegistration(h) == 1) {
+            present.insert(h);
+        }
+    }
+    if (const int own = ownIndex + 1; own <= kHighestHost) {
+        present.insert(own);
+    }
+    std::vector<std::u16string> texts;
+    for (int h : present) {
+        texts.push_back(numberText(h, 3));
+    }
+    return texts;
+}
+
+std::vector<std::u16string> enabledZoneTexts(const ZoneTable& zones) {
+    std::vector<std::u16string> texts;
+    for (int z = 1; z <= ZoneTable::kZones; ++z) {
+        if (zones.zone(z).registration == 1) {
+            texts.push_back(numberText(z, 2));
         }
     }
     return texts;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "BoardDevices.h"
 #include "DeviceTypeTable.h"
 #include "IoBoardRecord.h"
-#include "BoardDevices.h"
+#include "NetworkTable.h"
+#include "ZoneTable.h"
 
 #include <cstdint>
 #include <span>
@@ -56,5 +58,12 @@ int boardNumber(std::u16string_view text);
 
 // The fitted IO boards, "01".."40", as every board list offers them.
 std::vector<std::u16string> fittedBoardTexts(const IoBoardRecord& boards);
+
+// The hosts a host list offers: each host the network table marks present and the own host
+// (`ownIndex` + 1), "001".."255" in ascending order.
+std::vector<std::u16string> knownHostTexts(const NetworkTable& network, int ownIndex);
+
+// The enabled zones, "01".."32", as the zone lists offer them.
+std::vector<std::u16string> enabledZoneTexts(const ZoneTable& zones);
 
 } // namespace qb

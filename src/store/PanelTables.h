@@ -90,8 +90,30 @@ struct HydrantTable : RecordImage<50 + 1000, 8> {
     bool operator==(const HydrantTable&) const = default;
 };
 
-// Gas extinguishing zones (QMPS.BIN): 64 records of 16 bytes.
+// Gas extinguishing zones (QMPS.BIN): 64 records of 16 bytes, zone 1 first.
 struct GasZoneTable : RecordImage<64, 16> {
+    static constexpr int kZones = kRecords;
+
+    // The fields of a zone's record.
+    static constexpr std::size_t kRegistered = 0;
+    static constexpr std::size_t kManualRelease = 1; // kAllow / kForbid
+    static constexpr std::size_t kConfirmInput = 2;  // kPressureSwitch / kRelayDriver
+    static constexpr std::size_t kManualDelay = 3;   // seconds, 0..10
+    static constexpr std::size_t kReleaseDelay = 4;  // seconds, 0..30
+    static constexpr std::size_t kHornButton = 5;    // kAllow / kForbid
+    static constexpr std::size_t kSmokeCount = 7;    // 0..10
+    static constexpr std::size_t kHeatCount = 8;     // 1..10
+    static constexpr std::size_t kValveDrive = 10;   // kValveConstant, or 1..6 for 5..30 s
+    static constexpr std::uint8_t kAllow = 0xAC;
+    static constexpr std::uint8_t kForbid = 0xA5;
+    static constexpr std::uint8_t kPressureSwitch = 0xAC;
+    static constexpr std::uint8_t kRelayDriver = 0xA5;
+    static constexpr std::uint8_t kValveConstant = 10;
+
+    // Zone z, 1..64.
+    std::span<std::uint8_t, kRecordSize> zone(int z) { return record(z - 1); }
+    std::span<const std::uint8_t, kRecordSize> zone(int z) const { return record(z - 1); }
+
     static GasZoneTable defaults(const FileHeader& headerTemplate);
     bool operator==(const GasZoneTable&) const = default;
 };

@@ -1,8 +1,10 @@
 #include "WidgetDialogRunner.h"
 
+#include "BatchPlacementDialog.h"
 #include "BroadcastControllerDialog.h"
 #include "BroadcastPointDialog.h"
 #include "ColumnBatchView.h"
+#include "GasZoneDialog.h"
 #include "HandControlDialog.h"
 #include "HydrantDialog.h"
 #include "KeypadDialog.h"
@@ -75,6 +77,16 @@ bool WidgetDialogRunner::runBroadcastControllerEditor(BroadcastControllerEditor&
 
 bool WidgetDialogRunner::runBroadcastPointEditor(BroadcastPointEditor& editor) {
     return runPagedDialog<BroadcastPointDialog>(m_parent, editor);
+}
+
+bool WidgetDialogRunner::runBatchPlacement(BatchPlacementEditor& editor) {
+    runBuilt<BatchPlacementDialog>(m_parent, editor);
+    return false;
+}
+
+bool WidgetDialogRunner::runGasZoneEditor(GasZoneEditor& editor) {
+    runBuilt<GasZoneDialog>(m_parent, editor);
+    return false;
 }
 
 } // namespace qb::ui

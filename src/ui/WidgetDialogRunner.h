@@ -21,6 +21,8 @@ public:
     bool runHydrantEditor(HydrantEditor& editor) override;
     bool runBroadcastControllerEditor(BroadcastControllerEditor& editor) override;
     bool runBroadcastPointEditor(BroadcastPointEditor& editor) override;
+    bool runBatchPlacement(BatchPlacementEditor& editor) override;
+    bool runGasZoneEditor(GasZoneEditor& editor) override;
 
 private:
     QWidget* m_parent;

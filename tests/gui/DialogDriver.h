@@ -8,10 +8,13 @@
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -110,6 +113,19 @@ protected:
     ConfigStore& store() { return m_session->store(); }
     std::filesystem::path dataFile(const char* name) { return store().dataFolder() / name; }
 
+    // The entry of the main window's Tools menu with this label.
+    QAction* toolsEntry(const QString& label) {
+        for (QAction* menu : window().menuBar()->actions()) {
+            for (QAction* entry :
+                 menu->text() == "Tools" ? menu->menu()->actions() : QList<QAction*>{}) {
+                if (entry->text() == label) {
+                    return entry;
+                }
+            }
+        }
+        return nullptr;
+    }
+
     StartOptions options() const {
         StartOptions o;
         o.programFolder = m_folder->path();
@@ -138,6 +154,18 @@ protected:
     // whatever happened, so a failing step cannot leave the test waiting on it. Returns the
     // dialog's caption.
     QString runDialog(int command, const std::function<void(QWidget*)>& act) {
+        return runDialogOpenedBy([this, command] { window().runCommand(command); }, act);
+    }
+    // The same for the dialog the entry of the Tools menu with this label opens.
+    QString runTool(const QString& label, const std::function<void(QWidget*)>& act) {
+        QAction* entry = toolsEntry(label);
+        if (!entry) {
+            return {};
+        }
+        return runDialogOpenedBy([entry] { entry->trigger(); }, act);
+    }
+    QString runDialogOpenedBy(const std::function<void()>& open,
+                              const std::function<void(QWidget*)>& act) {
         QString caption;
         whenModal([&](QWidget* dialog) {
             caption = dialog->windowTitle();
@@ -147,7 +175,7 @@ protected:
                 dialog->close();
             }
         });
-        window().runCommand(command);
+        open();
         return caption;
     }
 

@@ -13,19 +13,6 @@ using namespace qb::test;
 class HydrantDialogGuiTest : public QObject, private test::SessionFixture {
     Q_OBJECT
 
-private:
-    QAction* toolsEntry(const QString& label) {
-        for (QAction* menu : window().menuBar()->actions()) {
-            for (QAction* entry :
-                 menu->text() == "Tools" ? menu->menu()->actions() : QList<QAction*>{}) {
-                if (entry->text() == label) {
-                    return entry;
-                }
-            }
-        }
-        return nullptr;
-    }
-
 private slots:
     void init() {
         QVERIFY(startSession());

@@ -81,6 +81,14 @@ public:
         ++broadcastPointRuns;
         return broadcastPointEditor ? broadcastPointEditor(editor) : false;
     }
+    bool runBatchPlacement(BatchPlacementEditor& editor) override {
+        ++batchPlacementRuns;
+        return batchPlacement ? batchPlacement(editor) : false;
+    }
+    bool runGasZoneEditor(GasZoneEditor& editor) override {
+        ++gasZoneRuns;
+        return gasZoneEditor ? gasZoneEditor(editor) : false;
+    }
     bool runLinkageEditor(LinkageEditor& editor) override {
         ++linkageRuns;
         return linkageEditor ? linkageEditor(editor) : false;
@@ -102,6 +110,10 @@ public:
     int broadcastControllerRuns = 0;
     std::function<bool(BroadcastPointEditor&)> broadcastPointEditor;
     int broadcastPointRuns = 0;
+    std::function<bool(BatchPlacementEditor&)> batchPlacement;
+    int batchPlacementRuns = 0;
+    std::function<bool(GasZoneEditor&)> gasZoneEditor;
+    int gasZoneRuns = 0;
     int columnBatchRuns = 0;
     int positionRuns = 0;
     int aboutShown = 0;

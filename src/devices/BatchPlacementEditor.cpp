@@ -100,6 +100,7 @@ bool BatchPlacementEditor::pressSet() {
         fileNumbers.push_back(boardNumber(boards.text()));
     }
 
+    m_placed = true;
     bool allWritten = true;
     {
         // One box for whatever stood in the way of the files of this Set.

@@ -48,6 +48,8 @@ public:
     // takes its saved copy; one whose file was not keeps it, the placement staying in its
     // working copy only. True, with "Set successfully!", when every file was written.
     bool pressSet();
+    // Some Set of this opening got past the checks and changed the store.
+    bool placedAny() const { return m_placed; }
 
 private:
     bool refuse(const char* message);
@@ -55,6 +57,7 @@ private:
     ConfigStore& m_store;
     Prompter& m_prompter;
     FileWriter m_write;
+    bool m_placed = false;
 };
 
 } // namespace qb

@@ -134,7 +134,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
              BatchPlacementEditor editor(m_store, m_prompter.immediate(), writePageFile);
              editor.open();
              m_dialogs.runBatchPlacement(editor);
-             if (m_window.page == PageId::Devices) {
+             if (editor.placedAny() && m_window.page == PageId::Devices) {
                  m_window.editor = {};
                  m_devicePage.redraw(m_window); // the grid shows what was placed
              }

@@ -12,12 +12,6 @@
 
 namespace qb::ui {
 
-namespace {
-
-constexpr int kAddressLength = 10;
-
-} // namespace
-
 BatchPlacementDialog::BatchPlacementDialog(BatchPlacementEditor& editor, QWidget* parent)
     : QDialog(parent), m_editor(editor) {
     setObjectName("batchPlacementDialog");
@@ -27,8 +21,8 @@ BatchPlacementDialog::BatchPlacementDialog(BatchPlacementEditor& editor, QWidget
     m_boards = list("boards", [&editor](int index) { editor.chooseBoard(index); });
     m_loops = list("loops", [&editor](int index) { editor.chooseLoop(index); });
     m_zones = list("zones", [&editor](int index) { editor.chooseZone(index); });
-    m_start = editBox(this, "startAddress", kAddressLength);
-    m_end = editBox(this, "endAddress", kAddressLength);
+    m_start = editBox(this, "startAddress");
+    m_end = editBox(this, "endAddress");
 
     auto* form = new QFormLayout;
     form->addRow("Host", m_hosts);

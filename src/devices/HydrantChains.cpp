@@ -10,22 +10,7 @@ namespace qb::hydrant {
 
 namespace {
 
-// Input record fields; bytes 6-7 are never written.
-constexpr std::size_t kRegistered = 0;
-constexpr std::size_t kInputBoard = 1;
-constexpr std::size_t kInputAddress = 2; // 16-bit
-constexpr std::size_t kInputLoop = 4;
-constexpr std::size_t kRule = 5;
-
-// Output record fields; bytes 6-7 are never written.
-constexpr std::size_t kOutputBoard = 0;
-constexpr std::size_t kOutputLoop = 1;
-constexpr std::size_t kOutputAddress = 2; // 16-bit
-constexpr std::size_t kNext = 4;          // 16-bit
-
-constexpr std::uint8_t kFreeByte = 0xFF;
-constexpr std::uint16_t kEnd = 0xFFFE;
-constexpr std::uint16_t kFreeLink = 0xFFFF;
+using Fields = HydrantTable;
 
 bool validInput(int input) {
     return input >= 0 && input < kInputs;
@@ -40,23 +25,23 @@ std::span<const std::uint8_t> outputRecord(const HydrantTable& table, int output
 }
 
 std::uint16_t nextOf(const HydrantTable& table, int output) {
-    return le::readU16(outputRecord(table, output), kNext);
+    return le::readU16(outputRecord(table, output), Fields::kNext);
 }
 
 bool outputFree(const HydrantTable& table, int output) {
-    return nextOf(table, output) == kFreeLink;
+    return nextOf(table, output) == Fields::kFreeLink;
 }
 
 void clear(std::span<std::uint8_t> record) {
-    std::fill(record.begin(), record.end(), kFreeByte);
+    std::fill(record.begin(), record.end(), Fields::kFreeByte);
 }
 
 void writeOutput(HydrantTable& table, int index, const Output& output, std::uint16_t next) {
     const auto bytes = outputRecord(table, index);
-    bytes[kOutputBoard] = output.board;
-    bytes[kOutputLoop] = output.loop;
-    le::writeU16(bytes, kOutputAddress, output.address);
-    le::writeU16(bytes, kNext, next);
+    bytes[Fields::kOutputBoard] = output.board;
+    bytes[Fields::kOutputLoop] = output.loop;
+    le::writeU16(bytes, Fields::kOutputAddress, output.address);
+    le::writeU16(bytes, Fields::kNext, next);
 }
 
 int freeFurtherCount(const HydrantTable& table) {
@@ -70,7 +55,7 @@ int freeFurtherCount(const HydrantTable& table) {
 } // namespace
 
 bool inputUsed(const HydrantTable& table, int input) {
-    return validInput(input) && table.record(input)[kRegistered] != kFreeByte;
+    return validInput(input) && table.record(input)[Fields::kRegistered] != Fields::kFreeByte;
 }
 
 std::vector<int> usedInputs(const HydrantTable& table) {
@@ -97,8 +82,8 @@ Input readInput(const HydrantTable& table, int input) {
         return {};
     }
     const auto bytes = table.record(input);
-    return {bytes[kRegistered] == 1, bytes[kInputBoard], bytes[kInputLoop],
-            le::readU16(bytes, kInputAddress), bytes[kRule]};
+    return {bytes[Fields::kRegistered] == 1, bytes[Fields::kInputBoard], bytes[Fields::kInputLoop],
+            le::readU16(bytes, Fields::kInputAddress), bytes[Fields::kRule]};
 }
 
 std::vector<int> outputChain(const HydrantTable& table, int input) {
@@ -122,8 +107,8 @@ std::vector<Output> readOutputs(const HydrantTable& table, int input) {
     std::vector<Output> outputs;
     for (int index : outputChain(table, input)) {
         const auto bytes = outputRecord(table, index);
-        outputs.push_back(
-            {bytes[kOutputBoard], bytes[kOutputLoop], le::readU16(bytes, kOutputAddress)});
+        outputs.push_back({bytes[Fields::kOutputBoard], bytes[Fields::kOutputLoop],
+                           le::readU16(bytes, Fields::kOutputAddress)});
     }
     return outputs;
 }
@@ -148,16 +133,16 @@ bool storeInput(HydrantTable& table, int input, const Input& fields,
     }
 
     const auto bytes = table.record(input);
-    bytes[kRegistered] = fields.registered ? 1 : 0;
-    bytes[kInputBoard] = fields.board;
-    le::writeU16(bytes, kInputAddress, fields.address);
-    bytes[kInputLoop] = fields.loop;
-    bytes[kRule] = fields.rule;
+    bytes[Fields::kRegistered] = fields.registered ? 1 : 0;
+    bytes[Fields::kInputBoard] = fields.board;
+    le::writeU16(bytes, Fields::kInputAddress, fields.address);
+    bytes[Fields::kInputLoop] = fields.loop;
+    bytes[Fields::kRule] = fields.rule;
 
     // Each output is written with the end mark and linked on once its follower is placed, so
     // the lowest free record is always the next one not yet written.
     int previous = input;
-    writeOutput(table, input, outputs[0], kEnd);
+    writeOutput(table, input, outputs[0], Fields::kEnd);
     int candidate = kFirstFurther;
     for (std::size_t n = 1; n < kept; ++n) {
         while (candidate < kOutputs && !outputFree(table, candidate)) {
@@ -166,8 +151,9 @@ bool storeInput(HydrantTable& table, int input, const Input& fields,
         if (candidate == kOutputs) {
             break; // the room was counted above; this only keeps a bad count inside the pool
         }
-        writeOutput(table, candidate, outputs[n], kEnd);
-        le::writeU16(outputRecord(table, previous), kNext, static_cast<std::uint16_t>(candidate));
+        writeOutput(table, candidate, outputs[n], Fields::kEnd);
+        le::writeU16(outputRecord(table, previous), Fields::kNext,
+                     static_cast<std::uint16_t>(candidate));
         previous = candidate;
     }
     return true;

@@ -86,6 +86,23 @@ struct BroadcastPointTable : RecordImage<254, 8> {
 struct HydrantTable : RecordImage<50 + 1000, 8> {
     static constexpr int kInputs = 50;
     static constexpr int kOutputs = kRecords - kInputs;
+
+    // The fields of an input record; bytes 6-7 are never written.
+    static constexpr std::size_t kRegistered = 0;
+    static constexpr std::size_t kInputBoard = 1;
+    static constexpr std::size_t kInputAddress = 2; // 16-bit
+    static constexpr std::size_t kInputLoop = 4;
+    static constexpr std::size_t kRule = 5;
+
+    // The fields of an output record; bytes 6-7 are never written.
+    static constexpr std::size_t kOutputBoard = 0;
+    static constexpr std::size_t kOutputLoop = 1;
+    static constexpr std::size_t kOutputAddress = 2; // 16-bit
+    static constexpr std::size_t kNext = 4;          // 16-bit: the next output of the input
+
+    static constexpr std::uint8_t kFreeByte = 0xFF;
+    static constexpr std::uint16_t kEnd = 0xFFFE;      // last output of its chain
+    static constexpr std::uint16_t kFreeLink = 0xFFFF; // the output record is free
     static HydrantTable defaults(const FileHeader& headerTemplate);
     bool operator==(const HydrantTable&) const = default;
 };

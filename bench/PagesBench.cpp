@@ -34,6 +34,10 @@ public:
     bool runBroadcastPointEditor(qb::BroadcastPointEditor&) override { return false; }
     bool runBatchPlacement(qb::BatchPlacementEditor&) override { return false; }
     bool runGasZoneEditor(qb::GasZoneEditor&) override { return false; }
+    void runWithProgress(const std::string&, int,
+                         const std::function<void(const qb::ProgressStep&)>& work) override {
+        work([](int) {});
+    }
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {

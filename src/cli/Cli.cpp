@@ -3,6 +3,7 @@
 #include "ConfigDump.h"
 #include "StreamPrompter.h"
 #include "base/Result.h"
+#include "excel/DeviceWorkbook.h"
 #include "files/Crc.h"
 #include "files/DataExport.h"
 #include "files/FileIo.h"
@@ -28,6 +29,14 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
   finalize DIR --system-code C [--host N] [--out DIR2] [--force]
       "Load Data" from DIR, then "Data export" into DIR2 (default DIR): every checksum is
       computed again, for instance after page saves.
+  export-devices DIR --system-code C [--host N] --workbook FILE
+      "Load Data" from DIR, then write the device records of IO boards 1..40 into the
+      workbook FILE (.xls): the values of each row whose Addr matches a device; a missing
+      workbook or sheet is created. The previous workbook is kept beside it as
+      devices.bak.xls.
+  import-devices DIR --system-code C [--host N] --workbook FILE [--out DIR2] [--force]
+      "Load Data" from DIR, read the device records of IO boards 1..40 from the workbook
+      FILE, then "Data export" into DIR2 (default DIR). A failed import exports nothing.
   inspect DIR [--host N]
       One line per file of the host's set: name, size, tag, format bytes and checksum
       ("ok", "mismatch" or "not computed"). Files every export writes are listed as
@@ -38,9 +47,11 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
       registered devices, linkage rules with their outputs, mimic modules, keypads, and
       the hand control, broadcast, hydrant and gas zone records that differ from start-up.
 
-Like "Data export", new and finalize first empty the target folder; they refuse a folder that
-holds anything but configuration files ("M....BIN") unless --force is given.
-Exit status: 0 all well, 1 a file was missing, refused or not written, 2 wrong usage.
+Like "Data export", new, finalize and import-devices first empty the target folder, replacing
+what is in it; they refuse a folder that holds anything but configuration files ("M....BIN")
+unless --force is given.
+Exit status: 0 all well, 1 a file was missing, refused or not written, or the workbook
+exchange failed, 2 wrong usage.
 )";
 
 struct Options {
@@ -49,6 +60,7 @@ struct Options {
     std::optional<SystemCode> code;
     std::uint8_t hostIndex = 0;
     std::optional<fs::path> out;
+    std::optional<fs::path> workbook;
     bool json = false;
     bool force = false;
 };
@@ -92,6 +104,8 @@ Result<Options> parse(const std::vector<std::string>& arguments) {
             options.hostIndex = static_cast<std::uint8_t>(*value - 1);
         } else if (a == "--out" && hasValue) {
             options.out = fs::path(arguments[++i]);
+        } else if (a == "--workbook" && hasValue) {
+            options.workbook = fs::path(arguments[++i]);
         } else if (a == "--json") {
             options.json = true;
         } else if (a == "--force") {
@@ -103,6 +117,11 @@ Result<Options> parse(const std::vector<std::string>& arguments) {
     const bool needsCode = options.command != "inspect";
     if (needsCode && !options.code) {
         return invalid(options.command + " needs --system-code");
+    }
+    const bool exchange =
+        options.command == "export-devices" || options.command == "import-devices";
+    if (exchange && !options.workbook) {
+        return invalid(options.command + " needs --workbook");
     }
     return options;
 }
@@ -160,6 +179,25 @@ int runFinalize(const Options& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
     const SetOutcome loaded = loadData(*store, prompter);
+    const int exported = exportInto(*store, options.out.value_or(options.folder), err);
+    return loaded.problems == 0 && exported == 0 ? 0 : 1;
+}
+
+int runExportDevices(const Options& options, std::ostream& err) {
+    auto store = storeFor(options, options.folder);
+    StreamPrompter prompter(err);
+    const SetOutcome loaded = loadData(*store, prompter);
+    const WorkbookOutcome exported = exportDevices(*store, *options.workbook, prompter);
+    return loaded.problems == 0 && exported.succeeded ? 0 : 1;
+}
+
+int runImportDevices(const Options& options, std::ostream& err) {
+    auto store = storeFor(options, options.folder);
+    StreamPrompter prompter(err);
+    const SetOutcome loaded = loadData(*store, prompter);
+    if (!importDevices(*store, *options.workbook, prompter).succeeded) {
+        return 1; // a set with half the boards imported is not worth writing
+    }
     const int exported = exportInto(*store, options.out.value_or(options.folder), err);
     return loaded.problems == 0 && exported == 0 ? 0 : 1;
 }
@@ -253,14 +291,21 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return 2;
     }
     const Options& options = *parsed;
-    if (options.command == "new" || options.command == "finalize") {
+    if (options.command == "new" || options.command == "finalize" ||
+        options.command == "import-devices") {
         const fs::path target =
             options.command == "new" ? options.folder : options.out.value_or(options.folder);
         if (const Result<void> checked = checkTarget(target, options.force); !checked) {
             err << "quillbarrow-cli: " << checked.error().text << '\n';
             return 2;
         }
+        if (options.command == "import-devices") {
+            return runImportDevices(options, err);
+        }
         return options.command == "new" ? runNew(options, err) : runFinalize(options, err);
+    }
+    if (options.command == "export-devices") {
+        return runExportDevices(options, err);
     }
     if (options.command == "inspect") {
         return runInspect(options, out);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,6 +14,25 @@ namespace biff {
 inline constexpr std::size_t kMaxBody = 8224; // longer bodies go on in CONTINUE records
 inline constexpr std::uint16_t kContinue = 0x003C;
 } // namespace biff
+
+// One record of a stream being read: its id, its body, and where the record after it starts.
+struct RecordView {
+    std::uint16_t id = 0;
+    std::span<const std::uint8_t> body;
+    std::size_t next = 0;
+};
+
+// The record starting at `at`, or nothing when its header or body runs past the stream.
+inline std::optional<RecordView> recordAt(std::span<const std::uint8_t> stream, std::size_t at) {
+    if (at > stream.size() || stream.size() - at < 4) {
+        return std::nullopt;
+    }
+    const std::size_t length = le::readU16(stream, at + 2);
+    if (stream.size() - at - 4 < length) {
+        return std::nullopt;
+    }
+    return RecordView{le::readU16(stream, at), stream.subspan(at + 4, length), at + 4 + length};
+}
 
 // Appends little-endian numbers to a record body or a stream.
 class ByteSink {

@@ -35,7 +35,13 @@ struct Sheet {
     std::map<CellPosition, CellValue> cells;
 
     void set(std::uint32_t row, std::uint16_t column, CellValue value) {
-        cells.insert_or_assign(CellPosition{row, column}, std::move(value));
+        const CellPosition position{row, column};
+        // Cells mostly come in order: appending at the end then costs no search.
+        if (cells.empty() || cells.rbegin()->first < position) {
+            cells.emplace_hint(cells.end(), position, std::move(value));
+        } else {
+            cells.insert_or_assign(position, std::move(value));
+        }
     }
     const CellValue* find(std::uint32_t row, std::uint16_t column) const {
         auto it = cells.find(CellPosition{row, column});

@@ -3,45 +3,36 @@
 #include "Workbook.h"
 #include "base/Result.h"
 
-#include <cstddef>
+#include <cstdint>
 #include <filesystem>
-#include <map>
-#include <memory>
-#include <set>
-#include <string>
-#include <vector>
+#include <span>
 
 namespace qb {
 
-// An .xls workbook opened for reading, through FreeXL. Failures name the file. The file is
-// untrusted: the container and the record chains are checked by our own code before FreeXL sees
-// them, and anything either refuses comes back as an error, never as an empty workbook. FreeXL
-// itself can still crash on some damaged files that pass those checks.
-class WorkbookReader {
-public:
-    static Result<WorkbookReader> open(const std::filesystem::path& path);
+namespace workbook_reading {
+// Far beyond any device workbook (about 4 MB); a larger file is not read into memory.
+inline constexpr std::size_t kMaxFileSize = 256u << 20;
+// What a workbook may unfold into, whatever its bytes claim: about ten times the cells of the
+// full device workbook, and their texts.
+inline constexpr std::size_t kMaxCells = std::size_t{1} << 21;
+inline constexpr std::size_t kMaxCellText = std::size_t{64} << 20; // bytes of UTF-8
+} // namespace workbook_reading
 
-    const std::vector<std::string>& sheetNames() const { return m_sheetNames; }
+// The worksheets of an .xls file (BIFF8 in a Compound File), in their tab order, with the values
+// of their cells: texts (shared, inline or rich) as text, RK numbers holding a whole number as
+// whole numbers, every other number as a double (even a whole one), booleans as 0 or 1. A
+// formula or an error value is an UnreadableCell: a formula's cached result is never taken. So
+// is a shared-string cell whose string the table does not hold. Chart sheets, macro sheets and
+// the charts embedded in a worksheet are left out.
+//
+// The file is untrusted. A damaged container, a record running past the stream, a cell past
+// column 256, sheets overlapping one another or a workbook unfolding past the limits above is an
+// InvalidInput error whose text says what is wrong (the caller names the file).
+Result<Workbook> readWorkbook(std::span<const std::uint8_t> file);
 
-    // The sheet's values. Texts come back as text, RK numbers as whole numbers, NUMBER records
-    // as doubles (even whole ones); date-formatted numbers come back as FreeXL's date text. A
-    // cell whose value cannot be read (a formula, an error value) is an UnreadableCell.
-    Result<Sheet> readSheet(std::size_t index) const;
-
-    // Every sheet, in order.
-    Result<Workbook> readAll() const;
-
-private:
-    struct Closer {
-        void operator()(const void* handle) const;
-    };
-
-    WorkbookReader(std::filesystem::path path, const void* handle);
-
-    std::filesystem::path m_path;
-    std::unique_ptr<const void, Closer> m_handle;
-    std::vector<std::string> m_sheetNames;
-    std::map<std::string, std::set<CellPosition>> m_unreadable;
-};
+// The same from a file. Errors read "Cannot read workbook <path>: <reason>", with the cause:
+// Missing, NoAccess, NotAFile (a folder, a FIFO, a device; never waited on), IoFailure or
+// InvalidInput (damaged, not an .xls, too large).
+Result<Workbook> readWorkbookFile(const std::filesystem::path& path);
 
 } // namespace qb

@@ -147,16 +147,29 @@ Result<FileStart> readFileStart(const fs::path& path, std::size_t maxBytes) {
         return fd.error();
     }
     FileStart start;
-    start.bytes.resize(maxBytes);
-    const ssize_t got = readUpTo(*fd, start.bytes.data(), maxBytes);
-    const int error = errno;
-    ::close(*fd);
-    if (got < 0) {
-        return systemError(path, "read", error);
-    }
-    start.bytes.resize(static_cast<std::size_t>(got));
-    // Should the file change after it was opened, what the reading met has the last word.
+    // The buffer follows the file's length, not the limit: a generous limit (hundreds of MB for
+    // a workbook) zero-filled on every read costs more than the read. One byte past the length
+    // shows the end; a file that grew since is read on in doubling steps up to the limit.
     const auto opened = static_cast<std::uintmax_t>(info.st_size);
+    std::size_t capacity = static_cast<std::size_t>(std::min<std::uintmax_t>(maxBytes, opened + 1));
+    std::size_t held = 0;
+    for (;;) {
+        start.bytes.resize(capacity);
+        const ssize_t got = readUpTo(*fd, start.bytes.data() + held, capacity - held);
+        if (got < 0) {
+            const int error = errno;
+            ::close(*fd);
+            return systemError(path, "read", error);
+        }
+        held += static_cast<std::size_t>(got);
+        if (held < capacity || capacity == maxBytes) {
+            break;
+        }
+        capacity = capacity > maxBytes / 2 ? maxBytes : capacity * 2;
+    }
+    ::close(*fd);
+    start.bytes.resize(held);
+    // Should the file change after it was opened, what the reading met has the last word.
     start.size = start.bytes.size() < maxBytes ? start.bytes.size()
                                                : std::max<std::uintmax_t>(opened, maxBytes);
     return start;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace qb {
 
 class BatchPlacementEditor;
@@ -13,6 +16,9 @@ class KeypadEditor;
 class LinkageEditor;
 class MimicLedEditor;
 class PositionDescriptionDialog;
+
+// Tells how many of a job's steps are done.
+using ProgressStep = std::function<void(int done)>;
 
 // Runs the modal dialogs the main window starts. The window system's implementation shows them;
 // tests script them. Each returns true when the dialog closed with OK.
@@ -42,6 +48,10 @@ public:
     // The gas zone parameter editor, after its open(): each OK writes by itself, so only
     // "Cancel" and the close box end it, and the answer is always false.
     virtual bool runGasZoneEditor(GasZoneEditor& editor) = 0;
+    // Runs `work` at once behind a window that shows `label` and counts its `steps` as `work`
+    // reports them; the window offers no way to stop it and is gone when `work` returns.
+    virtual void runWithProgress(const std::string& label, int steps,
+                                 const std::function<void(const ProgressStep&)>& work) = 0;
 };
 
 } // namespace qb

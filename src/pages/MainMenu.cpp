@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 25> kMenu{{
+constexpr std::array<MenuEntry, 27> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -34,6 +34,8 @@ constexpr std::array<MenuEntry, 25> kMenu{{
     {u"Tools", u"Batch Device Placement", kBatchDevicePlacement},
     {u"Tools", u"Gas Zone Registration", kGasZoneRegistration},
     {u"Tools", u"Gas Zone Parameters", kGasZoneParameters},
+    {u"Tools", u"Export Devices to Workbook", kExportDevicesToWorkbook},
+    {u"Tools", u"Import Devices from Workbook", kImportDevicesFromWorkbook},
 }};
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "devices/HydrantEditor.h"
 #include "devices/KeypadEditor.h"
 #include "devices/MimicLedEditor.h"
+#include "excel/DeviceWorkbook.h"
 #include "files/DataExport.h"
 #include "files/FileNames.h"
 #include "files/ImageFile.h"
@@ -30,6 +31,8 @@ namespace {
 
 constexpr const char* kControllerVersionNoteText =
     "This version only applies to TKL4100 V1.0 & V1.1 \n";
+// The system's own waiting text, here over a window that counts the boards.
+constexpr const char* kCopyingText = "Please wait while copying data...";
 
 } // namespace
 
@@ -139,6 +142,8 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
                  m_devicePage.redraw(m_window); // the grid shows what was placed
              }
          }},
+        {kExportDevicesToWorkbook, [this] { exchangeDevices(false); }},
+        {kImportDevicesFromWorkbook, [this] { exchangeDevices(true); }},
     };
 }
 
@@ -186,6 +191,28 @@ void MainWindowLogic::runPanelEditor(bool (DialogRunner::*run)(Editor&), std::st
     if (writeHostFile(m_store, name, buildImageFile(table.working, FileVariant::PageSave),
                       m_prompter)) {
         table.takeSavePoint();
+    }
+}
+
+void MainWindowLogic::exchangeDevices(bool import) {
+    if (!m_prompter.confirm(device_workbook::kQuestion, device_workbook::kQuestionCaption)) {
+        return;
+    }
+    // Beside the Data folder, as the workbook sits beside the program.
+    const std::filesystem::path workbook =
+        m_store.dataFolder().parent_path() / device_workbook::kFileName;
+    m_dialogs.runWithProgress(kCopyingText, device_workbook::kBoards,
+                              [&](const ProgressStep& progress) {
+                                  if (import) {
+                                      importDevices(m_store, workbook, m_prompter, progress);
+                                  } else {
+                                      exportDevices(m_store, workbook, m_prompter, progress);
+                                  }
+                              });
+    // Even a failed import can have taken the boards read before the failure.
+    if (import && m_window.page == PageId::Devices) {
+        m_window.editor = {};
+        m_devicePage.redraw(m_window);
     }
 }
 

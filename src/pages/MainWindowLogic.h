@@ -68,6 +68,9 @@ private:
     void runPanelEditor(bool (DialogRunner::*run)(Editor&), std::string_view name,
                         Versioned<Table>& table);
     void dispatch(int command);
+    // Exports the device records to the workbook beside the Data folder, or imports them from
+    // it, once the installer has agreed.
+    void exchangeDevices(bool import);
 
     ConfigStore& m_store;
     Prompter& m_prompter;

@@ -15,7 +15,10 @@
 #include "pages/ModeSelection.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QProgressDialog>
 
 namespace qb::ui {
 
@@ -27,6 +30,32 @@ template <class Dialog, class Logic> bool runBuilt(QWidget* parent, Logic& logic
     Dialog dialog(logic, parent);
     return dialog.exec() == QDialog::Accepted;
 }
+
+// Counts a job's steps while the job runs in the same thread. There is no way out: a job stopped
+// halfway would leave what a failure leaves, and it takes a fraction of a second anyway. While
+// it is shown, each step lets the window system draw it; the main window takes no input.
+class StepCounter : public QProgressDialog {
+public:
+    StepCounter(const QString& label, int steps, QWidget* parent)
+        : QProgressDialog(label, QString(), 0, steps, parent) {
+        auto* bar = new QProgressBar;
+        bar->setFormat(QStringLiteral("%v / %m")); // "12 / 40" boards rather than a percentage
+        setBar(bar);
+        setRange(0, steps);
+        setWindowModality(Qt::WindowModal);
+        setMinimumDuration(0);
+        setAutoReset(false);
+        setAutoClose(false);
+    }
+    void showNow() {
+        forceShow();
+        setValue(0);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    void reject() override {} // Escape
+};
 
 } // namespace
 
@@ -87,6 +116,13 @@ bool WidgetDialogRunner::runBatchPlacement(BatchPlacementEditor& editor) {
 bool WidgetDialogRunner::runGasZoneEditor(GasZoneEditor& editor) {
     runBuilt<GasZoneDialog>(m_parent, editor);
     return false;
+}
+
+void WidgetDialogRunner::runWithProgress(const std::string& label, int steps,
+                                         const std::function<void(const ProgressStep&)>& work) {
+    StepCounter counter(qs(label), steps, m_parent);
+    counter.showNow();
+    work([&counter](int done) { counter.setValue(done); });
 }
 
 } // namespace qb::ui

@@ -23,6 +23,8 @@ public:
     bool runBroadcastPointEditor(BroadcastPointEditor& editor) override;
     bool runBatchPlacement(BatchPlacementEditor& editor) override;
     bool runGasZoneEditor(GasZoneEditor& editor) override;
+    void runWithProgress(const std::string& label, int steps,
+                         const std::function<void(const ProgressStep&)>& work) override;
 
 private:
     QWidget* m_parent;

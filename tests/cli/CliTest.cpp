@@ -1,7 +1,12 @@
 #include "cli/Cli.h"
+#include "excel/DeviceWorkbook.h"
+#include "excel/WorkbookReader.h"
+#include "excel/WorkbookWriter.h"
+#include "files/DataExport.h"
 #include "files/FileNames.h"
 #include "pages/MainWindowLogic.h"
 #include "store/ConfigStore.h"
+#include "support/DeviceSheetCell.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"
 
@@ -172,6 +177,80 @@ TEST(Cli, APanelFileOfTheSetIsKeptCheckedAndDumped) {
               std::string::npos);
 }
 
+// A set in DIR/Data under system code 2 whose device 1-1-005 has values of its own.
+std::string setWithOneDevice(const test::TempDir& dir) {
+    auto store = ConfigStore::create(RunState::begin(SystemCode::TwoLoopSo3, dir.path()));
+    DeviceRecord& device = store->devices(1).working.device(1, 5);
+    device.registration = 1;
+    device.zone = 6;
+    device.position.assign(u"Boiler room");
+    test::FakePrompter prompter;
+    EXPECT_EQ(dataExport(*store, prompter).problems, 0);
+    return store->dataFolder().string();
+}
+
+Sheet& sheetNamed(Workbook& workbook, const std::string& name) {
+    for (Sheet& sheet : workbook.sheets) {
+        if (sheet.name == name) {
+            return sheet;
+        }
+    }
+    ADD_FAILURE() << "no sheet " << name;
+    return workbook.sheets.at(0);
+}
+
+TEST(Cli, ExportDevicesWritesTheLoadedDevicesIntoTheWorkbook) {
+    test::TempDir dir;
+    const std::string data = setWithOneDevice(dir);
+    const fs::path file = dir / "devices.xls";
+    const CliRun run =
+        cli({"export-devices", data, "--system-code", "2", "--workbook", file.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find(device_workbook::kExported), std::string::npos) << run.err;
+    Result<Workbook> workbook = readWorkbookFile(file);
+    ASSERT_TRUE(workbook) << workbook.error().text;
+    Sheet& sheet = sheetNamed(*workbook, "IO1_1");
+    EXPECT_EQ(test::numberIn(test::deviceCell(sheet, 5, "Zone")), 7);
+    const CellValue* position = test::deviceCell(sheet, 5, "Position");
+    ASSERT_NE(position, nullptr);
+    EXPECT_EQ(*position, CellValue(std::string("Boiler room")));
+}
+
+TEST(Cli, ImportDevicesExportsTheSetWithTheWorkbooksValuesOrNothing) {
+    test::TempDir dir;
+    const std::string data = setWithOneDevice(dir);
+    const fs::path file = dir / "devices.xls";
+    const std::string out = (dir / "out").string();
+    const auto import = [&] {
+        return cli({"import-devices", data, "--system-code", "2", "--workbook", file.string(),
+                    "--out", out});
+    };
+    const CliRun missing = import();
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(device_workbook::kCannotOpen), std::string::npos) << missing.err;
+    EXPECT_FALSE(fs::exists(out));
+
+    ASSERT_EQ(
+        cli({"export-devices", data, "--system-code", "2", "--workbook", file.string()}).status, 0);
+    Result<Workbook> workbook = readWorkbookFile(file);
+    ASSERT_TRUE(workbook);
+    CellValue* zone = test::deviceCell(sheetNamed(*workbook, "IO1_1"), 5, "Zone");
+    ASSERT_NE(zone, nullptr);
+    *zone = std::int32_t{12};
+    const auto bytes = writeWorkbook(*workbook);
+    ASSERT_TRUE(bytes);
+    test::writeAll(file, *bytes);
+
+    const CliRun imported = import();
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_NE(imported.err.find(device_workbook::kImported), std::string::npos) << imported.err;
+    auto reloaded = ConfigStore::create(RunState::begin(SystemCode::TwoLoopSo3, dir.path()));
+    reloaded->setDataFolder(out);
+    test::FakePrompter prompter;
+    EXPECT_EQ(loadData(*reloaded, prompter).problems, 0);
+    EXPECT_EQ(int(reloaded->devices(1).working.device(1, 5).zone), 11);
+}
+
 TEST(Cli, RefusesWrongUsageAndFoldersItMustNotEmpty) {
     EXPECT_EQ(cli({"--help"}).status, 0);
     EXPECT_NE(cli({"--help"}).out.find("usage: quillbarrow-cli"), std::string::npos);
@@ -180,6 +259,9 @@ TEST(Cli, RefusesWrongUsageAndFoldersItMustNotEmpty) {
     EXPECT_EQ(cli({"new", dir.path().string(), "--system-code", "3"}).status, 2);
     EXPECT_EQ(cli({"new", dir.path().string(), "--system-code", "1", "--host", "255"}).status, 2);
     EXPECT_EQ(cli({"frobnicate", dir.path().string()}).status, 2);
+    for (const char* exchange : {"export-devices", "import-devices"}) {
+        EXPECT_EQ(cli({exchange, dir.path().string(), "--system-code", "1"}).status, 2);
+    }
 
     test::writeAll(dir / "thesis.doc", {1});
     const CliRun refused = cli({"new", dir.path().string(), "--system-code", "1"});

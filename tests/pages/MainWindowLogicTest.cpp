@@ -1,8 +1,11 @@
+#include "excel/DeviceWorkbook.h"
 #include "pages/MainMenu.h"
 #include "pages/ModeSelection.h"
 #include "support/WindowFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace qb {
 namespace {
@@ -40,6 +43,33 @@ TEST(MainWindowCommands, VersionOpensTheAboutBoxAndTheVersionNoteIsShown) {
     EXPECT_EQ(w.prompter.messages,
               (std::vector<FakePrompter::Message>{
                   {"This version only applies to TKL4100 V1.0 & V1.1 \n", "Quillbarrow"}}));
+}
+
+TEST(MainWindowCommands, TheWorkbookCommandsCountTheBoardsAndCancelLeavesAllAsItWas) {
+    WindowFixture w;
+    const auto workbook = w.program.path() / device_workbook::kFileName;
+    w.window.runCommand(commands::kExportDevicesToWorkbook);
+    ASSERT_TRUE(std::filesystem::exists(workbook));
+    EXPECT_EQ(w.dialogs.progressSteps, 40);
+    std::vector<int> boards(40);
+    std::iota(boards.begin(), boards.end(), 1);
+    EXPECT_EQ(w.dialogs.progressReported, boards);
+
+    w.store->devices(1).working.device(1, 1).zone = 9; // what an import would overwrite
+    const auto before = test::readAll(workbook);
+    w.prompter.answers = {false, false};
+    w.prompter.messages.clear();
+    w.window.runCommand(commands::kExportDevicesToWorkbook);
+    w.window.runCommand(commands::kImportDevicesFromWorkbook);
+    const FakePrompter::Message question{device_workbook::kQuestion, "warning!"};
+    EXPECT_EQ(w.prompter.questions,
+              (std::vector<FakePrompter::Message>{question, question, question}));
+    EXPECT_TRUE(w.prompter.messages.empty());
+    EXPECT_EQ(w.dialogs.progressReported, boards);
+    EXPECT_EQ(test::readAll(workbook), before);
+    EXPECT_FALSE(std::filesystem::exists(w.program.path() / device_workbook::kBackupName));
+    EXPECT_EQ(int(w.store->devices(1).working.device(1, 1).zone), 9);
+    EXPECT_EQ(int(w.store->devices(1).saved.device(1, 1).zone), 0);
 }
 
 TEST(MainMenu, ListsTheEntriesInOrderWithTheirCommands) {

@@ -93,6 +93,13 @@ public:
         ++linkageRuns;
         return linkageEditor ? linkageEditor(editor) : false;
     }
+    // Runs the work at once, keeping the label, the step count and every step reported.
+    void runWithProgress(const std::string& label, int steps,
+                         const std::function<void(const ProgressStep&)>& work) override {
+        progressLabel = label;
+        progressSteps = steps;
+        work([this](int done) { progressReported.push_back(done); });
+    }
 
     std::function<bool(ColumnBatchDialog&)> columnBatch;
     std::function<bool(PositionDescriptionDialog&)> positionDescription;
@@ -117,6 +124,9 @@ public:
     int columnBatchRuns = 0;
     int positionRuns = 0;
     int aboutShown = 0;
+    std::string progressLabel;
+    int progressSteps = 0;
+    std::vector<int> progressReported;
 };
 
 } // namespace qb::test

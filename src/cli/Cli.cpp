@@ -33,7 +33,7 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
       "Load Data" from DIR, then write the device records of IO boards 1..40 into the
       workbook FILE (.xls): the values of each row whose Addr matches a device; a missing
       workbook or sheet is created. The previous workbook is kept beside it as
-      devices.bak.xls.
+      devices.bak.xls. A set that does not load without problems is not written.
   import-devices DIR --system-code C [--host N] --workbook FILE [--out DIR2] [--force]
       "Load Data" from DIR, read the device records of IO boards 1..40 from the workbook
       FILE, then "Data export" into DIR2 (default DIR). A failed import exports nothing.
@@ -186,9 +186,14 @@ int runFinalize(const Options& options, std::ostream& err) {
 int runExportDevices(const Options& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
-    const SetOutcome loaded = loadData(*store, prompter);
-    const WorkbookOutcome exported = exportDevices(*store, *options.workbook, prompter);
-    return loaded.problems == 0 && exported.succeeded ? 0 : 1;
+    if (loadData(*store, prompter).problems != 0) {
+        // Whatever did not load would go out as start-up values over the installer's rows.
+        prompter.inform(options.workbook->string() + " is left as it was: the set in " +
+                            options.folder.string() + " did not load without problems",
+                        kProgramName);
+        return 1;
+    }
+    return exportDevices(*store, *options.workbook, prompter).succeeded ? 0 : 1;
 }
 
 int runImportDevices(const Options& options, std::ostream& err) {

@@ -3,6 +3,7 @@
 #include "excel/WorkbookReader.h"
 #include "excel/WorkbookWriter.h"
 #include "files/DataExport.h"
+#include "files/FileIo.h"
 #include "files/FileNames.h"
 #include "pages/MainWindowLogic.h"
 #include "store/ConfigStore.h"
@@ -214,6 +215,15 @@ TEST(Cli, ExportDevicesWritesTheLoadedDevicesIntoTheWorkbook) {
     const CellValue* position = test::deviceCell(sheet, 5, "Position");
     ASSERT_NE(position, nullptr);
     EXPECT_EQ(*position, CellValue(std::string("Boiler room")));
+
+    // Another host's set is not there: nothing of start-up goes over the installer's rows.
+    const auto before = readFile(file, 1 << 24);
+    EXPECT_EQ(cli({"export-devices", data, "--system-code", "2", "--host", "9", "--workbook",
+                   file.string()})
+                  .status,
+              1);
+    EXPECT_EQ(readFile(file, 1 << 24)->size(), before->size());
+    EXPECT_FALSE(fs::exists(dir / "devices.bak.xls"));
 }
 
 TEST(Cli, ImportDevicesExportsTheSetWithTheWorkbooksValuesOrNothing) {

@@ -1,8 +1,10 @@
 #include "excel/DeviceWorkbook.h"
+#include "excel/CompoundFile.h"
 #include "excel/WorkbookReader.h"
 #include "excel/WorkbookWriter.h"
 #include "files/FileIo.h"
 #include "store/ConfigStore.h"
+#include "support/BiffBuilder.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"
 
@@ -150,6 +152,30 @@ TEST_F(DeviceWorkbookTest, ExportUpdatesMatchingRowsAndKeepsEverythingElse) {
     EXPECT_EQ(readFile(program.path() / kBackupName, 1 << 24)->size(), before->size());
     const std::string message = prompter.texts().at(0);
     EXPECT_NE(message.find("Sheets added: IO3_2"), std::string::npos) << message;
+}
+
+TEST_F(DeviceWorkbookTest, ExportWritesFormulasEmptyAndCountsThem) {
+    using namespace test::biff_build;
+    SheetPart io11{"IO1_1", {}};
+    for (std::uint16_t c = 0; c < kHeader.size(); ++c) {
+        label(io11.records, 0, c, std::u16string(kHeader[c].begin(), kHeader[c].end()));
+    }
+    label(io11.records, 1, 0, u"1");
+    formula(io11.records, 1, 4); // Zone: the export's value replaces it
+    formula(io11.records, 1, 9); // beside the table: nothing replaces it
+    formula(io11.records, 2, 9);
+    ASSERT_TRUE(writeFile(workbookPath(), buildCompoundFile(stream({}, {io11}))));
+
+    ASSERT_TRUE(exportDevices(*store, workbookPath(), prompter).succeeded);
+
+    const Workbook written = readBack();
+    const Sheet& sheet = written.sheets.at(0);
+    EXPECT_EQ(*sheet.find(1, 4), CellValue{1});
+    EXPECT_EQ(sheet.find(1, 9), nullptr);
+    EXPECT_NE(prompter.texts().at(0).find("\n2 cells held a formula or an error value and were "
+                                          "written empty"),
+              std::string::npos)
+        << prompter.texts().at(0);
 }
 
 TEST_F(DeviceWorkbookTest, ExportLeavesAWorkbookItCannotReadAsItIs) {

@@ -3,6 +3,7 @@
 #include "excel/CompoundFile.h"
 #include "excel/WorkbookWriter.h"
 #include "files/FileIo.h"
+#include "support/BiffBuilder.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -16,66 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Records another program may write and ours never does, laid out by hand.
-void bof(ByteSink& stream, std::uint16_t type, std::uint16_t version = 0x0600) {
-    ByteSink body;
-    for (std::uint16_t v : {version, type, std::uint16_t{0x0DBB}, std::uint16_t{0x07CC}}) {
-        body.u16(v);
-    }
-    body.u64(6);
-    stream.record(0x0809, body.bytes());
-}
-
-ByteSink cell(std::uint16_t row, std::uint16_t column) {
-    ByteSink body;
-    body.u16(row);
-    body.u16(column);
-    body.u16(15);
-    return body;
-}
-
-// A text's character count and option byte, then its characters: 8-bit when `wide` is false.
-void text(ByteSink& body, const std::u16string& chars, bool wide) {
-    body.u16(static_cast<std::uint16_t>(chars.size()));
-    body.u8(wide ? 1 : 0);
-    for (char16_t c : chars) {
-        wide ? body.u16(c) : body.u8(static_cast<std::uint8_t>(c));
-    }
-}
-
-struct SheetPart {
-    std::string name; // ASCII
-    ByteSink records; // between the sheet's BOF and EOF
-    std::uint8_t type = 0;
-};
-
-// The stream: globals (the sheet entries, then `globals`), then each sheet.
-std::vector<std::uint8_t> stream(const ByteSink& globals, const std::vector<SheetPart>& sheets,
-                                 std::uint16_t version = 0x0600) {
-    ByteSink out;
-    bof(out, 0x0005, version);
-    std::vector<std::size_t> offsetFields;
-    for (const SheetPart& sheet : sheets) {
-        ByteSink entry;
-        entry.u32(0);
-        entry.u8(0);
-        entry.u8(sheet.type);
-        entry.u8(static_cast<std::uint8_t>(sheet.name.size()));
-        entry.u8(0);
-        entry.append(test::bytesOf(sheet.name));
-        offsetFields.push_back(out.size() + 4);
-        out.record(0x0085, entry.bytes());
-    }
-    out.append(globals.bytes());
-    out.record(0x000A, {});
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
-        out.patchU32(offsetFields[i], static_cast<std::uint32_t>(out.size()));
-        bof(out, 0x0010);
-        out.append(sheets[i].records.bytes());
-        out.record(0x000A, {});
-    }
-    return std::move(out.bytes());
-}
+using namespace test::biff_build;
 
 Result<Workbook> read(const std::vector<std::uint8_t>& stream) {
     return readWorkbook(buildCompoundFile(stream));
@@ -146,10 +88,7 @@ TEST(WorkbookReader, FormulasErrorValuesAndMissingSharedStringsAreUnreadableNotN
     globals.record(0x00FC, sst.bytes());
 
     SheetPart sheet{"S", {}};
-    ByteSink formula = cell(0, 0);
-    formula.u64(std::bit_cast<std::uint64_t>(7.0)); // the cached result, then no tokens
-    formula.u64(0);
-    sheet.records.record(0x0006, formula.bytes());
+    formula(sheet.records, 0, 0);
     ByteSink error = cell(0, 1);
     error.u8(0x07); // #DIV/0!
     error.u8(1);

@@ -32,11 +32,13 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
   export-devices DIR --system-code C [--host N] --workbook FILE
       "Load Data" from DIR, then write the device records of IO boards 1..40 into the
       workbook FILE (.xls): the values of each row whose Addr matches a device; a missing
-      workbook or sheet is created. The previous workbook is kept beside it as
-      devices.bak.xls. A set that does not load without problems is not written.
+      workbook or sheet is created. The previous workbook is kept beside it with ".bak"
+      before its extension (devices.bak.xls). A set that does not load without problems
+      is not written.
   import-devices DIR --system-code C [--host N] --workbook FILE [--out DIR2] [--force]
       "Load Data" from DIR, read the device records of IO boards 1..40 from the workbook
-      FILE, then "Data export" into DIR2 (default DIR). A failed import exports nothing.
+      FILE, then "Data export" into DIR2 (default DIR). A set that does not load without
+      problems or a failed import exports nothing.
   inspect DIR [--host N]
       One line per file of the host's set: name, size, tag, format bytes and checksum
       ("ok", "mismatch" or "not computed"). Files every export writes are listed as
@@ -183,14 +185,23 @@ int runFinalize(const Options& options, std::ostream& err) {
     return loaded.problems == 0 && exported == 0 ? 0 : 1;
 }
 
+// Loads the set for a workbook exchange; false (with a message naming what stays as it was)
+// when it did not load whole, since whatever did not load would go on as start-up values.
+bool loadForExchange(ConfigStore& store, const Options& options, const std::string& untouched,
+                     Prompter& prompter) {
+    if (loadData(store, prompter).problems == 0) {
+        return true;
+    }
+    prompter.inform(untouched + " is left as it was: the set in " + options.folder.string() +
+                        " did not load without problems",
+                    kProgramName);
+    return false;
+}
+
 int runExportDevices(const Options& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
-    if (loadData(*store, prompter).problems != 0) {
-        // Whatever did not load would go out as start-up values over the installer's rows.
-        prompter.inform(options.workbook->string() + " is left as it was: the set in " +
-                            options.folder.string() + " did not load without problems",
-                        kProgramName);
+    if (!loadForExchange(*store, options, options.workbook->string(), prompter)) {
         return 1;
     }
     return exportDevices(*store, *options.workbook, prompter).succeeded ? 0 : 1;
@@ -199,12 +210,14 @@ int runExportDevices(const Options& options, std::ostream& err) {
 int runImportDevices(const Options& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
-    const SetOutcome loaded = loadData(*store, prompter);
+    const fs::path target = options.out.value_or(options.folder);
+    if (!loadForExchange(*store, options, target.string(), prompter)) {
+        return 1;
+    }
     if (!importDevices(*store, *options.workbook, prompter).succeeded) {
         return 1; // a set with half the boards imported is not worth writing
     }
-    const int exported = exportInto(*store, options.out.value_or(options.folder), err);
-    return loaded.problems == 0 && exported == 0 ? 0 : 1;
+    return exportInto(*store, target, err);
 }
 
 // The files every export writes, whatever the system code.

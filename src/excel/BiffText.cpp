@@ -1,4 +1,5 @@
 #include "BiffText.h"
+#include "WorkbookReader.h"
 
 #include "files/TextCodec.h"
 #include "store/LittleEndian.h"
@@ -131,6 +132,7 @@ readSharedStringTable(const std::vector<std::span<const std::uint8_t>>& records)
         bytes += record.size();
     }
     const std::uint32_t claimed = le::readU32(records.front(), 4);
+    std::size_t textBytes = 0;
 
     std::vector<std::string> texts;
     texts.reserve(std::min<std::size_t>(claimed, bytes / kStringHeader));
@@ -166,6 +168,21 @@ readSharedStringTable(const std::vector<std::span<const std::uint8_t>>& records)
             return damagedTable();
         }
         texts.push_back(toUtf8(text));
+        // No cell the reader keeps could refer past this many texts or hold more text: a table
+        // beyond either is refused before it fills the memory.
+        textBytes += texts.back().size();
+        if (texts.size() > workbook_reading::kMaxCells) {
+            return Error{Cause::InvalidInput,
+                         {},
+                         "the workbook holds more than " +
+                             std::to_string(workbook_reading::kMaxCells) + " shared texts"};
+        }
+        if (textBytes > workbook_reading::kMaxCellText) {
+            return Error{Cause::InvalidInput,
+                         {},
+                         "the workbook's texts take more than " +
+                             std::to_string(workbook_reading::kMaxCellText >> 20) + " MB"};
+        }
     }
     return texts;
 }

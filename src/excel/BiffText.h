@@ -20,7 +20,7 @@ std::optional<std::string> readBiffCharacters(std::span<const std::uint8_t> body
 // CONTINUE records after it. Characters continued into a CONTINUE start it with a fresh option
 // byte; rich-text runs and phonetic data are skipped wherever they end. The table is untrusted:
 // it holds at most as many texts as its bytes do, whatever count it claims, and a text cut short
-// is an error.
+// is an error, as is a table past the reader's limits on cells and text.
 Result<std::vector<std::string>>
 readSharedStringTable(const std::vector<std::span<const std::uint8_t>>& records);
 

@@ -153,6 +153,15 @@ std::optional<std::string> textOf(const CellValue* cell) {
     return std::nullopt;
 }
 
+std::string cellPlace(const std::string& fileName, const std::string& sheet, std::uint32_t row,
+                      std::optional<Column> column) {
+    std::string text = fileName + ", sheet " + sheet;
+    if (column) {
+        text += ", column " + std::string(kColumnNames[*column]);
+    }
+    return text + ", row " + std::to_string(row + 1);
+}
+
 Sheet* findSheet(Workbook& workbook, std::string_view name) {
     for (Sheet& sheet : workbook.sheets) {
         if (equalIgnoringCase(sheet.name, name)) {

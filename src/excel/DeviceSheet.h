@@ -54,6 +54,15 @@ std::optional<std::int64_t> numberOf(const CellValue* cell);
 // unreadable cell has no text.
 std::optional<std::string> textOf(const CellValue* cell);
 
+// Where a cell is, for the second line of a message: "devices.xls, sheet IO1_1, column Zone,
+// row 7" (rows counted from 1, as a spreadsheet shows them).
+std::string cellPlace(const std::string& fileName, const std::string& sheet, std::uint32_t row,
+                      std::optional<Column> column = std::nullopt);
+
+// Follows cellPlace for a cell whose value cannot be read.
+inline constexpr const char* kUnreadableCell =
+    ": the cell holds a formula or an error value, not a value";
+
 // A sheet by name, whatever the case of its letters, as a database driver finds a table.
 Sheet* findSheet(Workbook& workbook, std::string_view name);
 const Sheet* findSheet(const Workbook& workbook, std::string_view name);

@@ -16,7 +16,6 @@ class Prompter;
 // no part.
 namespace device_workbook {
 inline constexpr const char* kFileName = "devices.xls";
-inline constexpr const char* kBackupName = "devices.bak.xls";
 inline constexpr int kBoards = 40;
 // Asked before either exchange (the comma is U+FF0C; the text ends in a blank).
 inline constexpr const char* kQuestion =
@@ -32,6 +31,10 @@ inline constexpr const char* kExported = "The data into the Excel table success!
 
 // "IO3_2"
 std::string sheetName(int board, int loop);
+
+// Where an export keeps the workbook it replaces: "devices.bak.xls" beside "devices.xls" (the
+// name's last extension follows ".bak").
+std::filesystem::path backupPath(const std::filesystem::path& workbook);
 } // namespace device_workbook
 
 // Called after each board (1..40) an exchange has finished with.
@@ -43,8 +46,10 @@ struct WorkbookOutcome {
 
 // Writes the working copy of every device record of boards 1..40 into the workbook at `path`:
 // the seven value columns of each row whose Addr matches a record's address; every other cell,
-// row and sheet is kept as a value. A missing workbook, sheet or value column is created. The
-// previous file is first kept as devices.bak.xls beside it; the new one replaces it whole. The
+// row and sheet is kept as a value. A missing workbook, sheet or value column is created, an
+// empty sheet filled. The previous file is first kept at backupPath(path); the new one replaces
+// it whole (a link is followed: the file it leads to is replaced). A damaged workbook, a sheet
+// without an Addr column or an Addr cell that cannot be read leaves everything as it was. The
 // messages (success, or what failed and why) go to `prompter`. Asks nothing.
 WorkbookOutcome exportDevices(const ConfigStore& store, const std::filesystem::path& path,
                               Prompter& prompter, const BoardProgress& progress = {});

@@ -8,6 +8,7 @@
 #include "store/ConfigStore.h"
 
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace qb {
@@ -48,6 +49,7 @@ Sheet newDeviceSheet(const std::string& name) {
 struct ExportReport {
     bool created = false;
     std::vector<std::string> addedSheets;
+    std::vector<std::string> filledSheets; // there, but without a single cell
     std::vector<std::string> addedColumns; // "IO1_1 Zone"
 };
 
@@ -82,13 +84,22 @@ Result<Layout> completeLayout(Sheet& sheet, ExportReport& report) {
 }
 
 // Every row whose Addr matches a record's address gets the record's values, as an UPDATE ...
-// WHERE Addr=<address> would; a record with no row adds none.
-void updateRows(Sheet& sheet, const Layout& layout, const BoardDevices& board, int loop) {
+// WHERE Addr=<address> would; a record with no row adds none. An Addr that cannot be read would
+// leave its row unmatched without a word: it stops the export (the returned text says where).
+std::optional<std::string> updateRows(Sheet& sheet, const Layout& layout,
+                                      const BoardDevices& board, int loop,
+                                      const std::string& fileName) {
     std::multimap<std::int64_t, std::uint32_t> rowsByAddress;
     for (std::uint32_t row : dataRows(sheet, layout.headerRow)) {
-        if (auto address = numberOf(sheet.find(row, *layout.columns[kAddr]))) {
-            rowsByAddress.emplace(*address, row);
+        const CellValue* cell = sheet.find(row, *layout.columns[kAddr]);
+        if (!cell) {
+            continue; // a row without an Addr matches nothing
         }
+        const std::optional<std::int64_t> address = numberOf(cell);
+        if (!address) {
+            return cellPlace(fileName, sheet.name, row, kAddr) + kUnreadableCell;
+        }
+        rowsByAddress.emplace(*address, row);
     }
     for (int slot = 1; slot <= kAddressesPerLoop; ++slot) {
         const DeviceRecord& device = board.device(loop, slot);
@@ -103,6 +114,7 @@ void updateRows(Sheet& sheet, const Layout& layout, const BoardDevices& board, i
             }
         }
     }
+    return std::nullopt;
 }
 
 std::size_t countUnreadable(const Workbook& workbook) {
@@ -123,17 +135,21 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-std::string closingMessage(const ExportReport& report, std::size_t emptied) {
+std::string closingMessage(const ExportReport& report, const fs::path& path,
+                           std::size_t emptied) {
     std::string text = device_workbook::kExported;
     if (report.created) {
-        text += "\n" + std::string(device_workbook::kFileName) +
-                " did not exist: it was created with all " +
+        text += "\n" + path.filename().string() + " did not exist: it was created with all " +
                 std::to_string(report.addedSheets.size()) + " sheets";
     } else {
         if (!report.addedSheets.empty()) {
             text += "\nSheets added: " + joined(report.addedSheets);
         }
-        text += "\nThe previous workbook is kept as " + std::string(device_workbook::kBackupName);
+        if (!report.filledSheets.empty()) {
+            text += "\nEmpty sheets filled: " + joined(report.filledSheets);
+        }
+        text += "\nThe previous workbook is kept as " +
+                device_workbook::backupPath(path).filename().string();
     }
     if (!report.addedColumns.empty()) {
         text += "\nColumns added: " + joined(report.addedColumns);
@@ -154,9 +170,25 @@ WorkbookOutcome failed(Prompter& prompter, const std::string& cause) {
 
 } // namespace
 
-WorkbookOutcome exportDevices(const ConfigStore& store, const fs::path& path, Prompter& prompter,
+fs::path device_workbook::backupPath(const fs::path& workbook) {
+    fs::path name = workbook.stem();
+    name += ".bak";
+    name += workbook.extension();
+    return workbook.parent_path() / name;
+}
+
+WorkbookOutcome exportDevices(const ConfigStore& store, const fs::path& given, Prompter& prompter,
                               const BoardProgress& progress) {
-    const std::string fileName = path.filename().string();
+    const std::string fileName = given.filename().string();
+    // A link to the workbook stays a link: the file it leads to is the one replaced.
+    fs::path path = given;
+    std::error_code linkError;
+    if (fs::is_symlink(given, linkError)) {
+        path = fs::canonical(given, linkError);
+        if (linkError) {
+            return failed(prompter, fileName + ": the link leads to no file");
+        }
+    }
     ExportReport report;
     Workbook workbook;
     Result<FileStart> original = readFileStart(path, kLargestWorkbook);
@@ -182,12 +214,18 @@ WorkbookOutcome exportDevices(const ConfigStore& store, const fs::path& path, Pr
                 workbook.sheets.push_back(newDeviceSheet(name));
                 sheet = &workbook.sheets.back();
                 report.addedSheets.push_back(name);
+            } else if (sheet->cells.empty()) {
+                *sheet = newDeviceSheet(sheet->name);
+                report.filledSheets.push_back(sheet->name);
             }
             Result<Layout> layout = completeLayout(*sheet, report);
             if (!layout) {
                 return failed(prompter, fileName + ", " + layout.error().text);
             }
-            updateRows(*sheet, *layout, store.devices(board).working, loop);
+            if (std::optional<std::string> stop =
+                    updateRows(*sheet, *layout, store.devices(board).working, loop, fileName)) {
+                return failed(prompter, *stop);
+            }
         }
         if (progress) {
             progress(board);
@@ -200,8 +238,7 @@ WorkbookOutcome exportDevices(const ConfigStore& store, const fs::path& path, Pr
     }
     if (!report.created) {
         // Formats and formulas do not survive the rewrite: the file as it was stays beside it.
-        if (Result<void> kept =
-                writeFile(path.parent_path() / device_workbook::kBackupName, original->bytes);
+        if (Result<void> kept = writeFile(device_workbook::backupPath(path), original->bytes);
             !kept) {
             return failed(prompter, kept.error().text);
         }
@@ -209,7 +246,7 @@ WorkbookOutcome exportDevices(const ConfigStore& store, const fs::path& path, Pr
     if (Result<void> written = writeFile(path, *bytes); !written) {
         return failed(prompter, written.error().text);
     }
-    prompter.inform(closingMessage(report, countUnreadable(workbook)), kProgramName);
+    prompter.inform(closingMessage(report, path, countUnreadable(workbook)), kProgramName);
     return {true};
 }
 

@@ -16,17 +16,6 @@ using namespace device_sheet;
 
 constexpr std::size_t kPositionRead = 40; // characters taken from the cell before the field cuts
 
-// Where a read stopped, for the message's second line.
-std::string place(const std::string& fileName, const std::string& sheet, std::uint32_t row,
-                  std::optional<Column> column = std::nullopt) {
-    std::string text = fileName + ", sheet " + sheet;
-    if (column) {
-        text += ", column " + std::string(kColumnNames[*column]);
-    }
-    return text + ", row " + std::to_string(row + 1);
-}
-
-const std::string kUnreadable = ": the cell holds a formula or an error value, not a value";
 
 // One row's values, each already in the range the record takes.
 struct RowValues {
@@ -119,7 +108,7 @@ public:
             const std::optional<std::int64_t> address =
                 numberOf(sheet->find(row, *layout.columns[kAddr]));
             if (!address) {
-                return fail(place(m_fileName, sheet->name, row, kAddr) + kUnreadable);
+                return fail(cellPlace(m_fileName, sheet->name, row, kAddr) + kUnreadableCell);
             }
             rows.push_back({*address, row});
         }
@@ -132,7 +121,7 @@ public:
             if (address == 0 || address > kAddressesPerLoop) {
                 devices.records = m_store.devices(board).saved.records;
                 m_prompter.inform(std::string(device_workbook::kBadAddress) + "\n" +
-                                      place(m_fileName, sheet->name, row.row) + ": Addr " +
+                                      cellPlace(m_fileName, sheet->name, row.row) + ": Addr " +
                                       std::to_string(row.address),
                                   kProgramName);
                 return false;
@@ -142,14 +131,14 @@ public:
                 const std::optional<std::int64_t> value =
                     numberOf(sheet->find(row.row, *layout.columns[c]));
                 if (!value) {
-                    return fail(place(m_fileName, sheet->name, row.row, Column(c)) + kUnreadable);
+                    return fail(cellPlace(m_fileName, sheet->name, row.row, Column(c)) + kUnreadableCell);
                 }
                 number[c] = *value;
             }
             const std::optional<std::string> position =
                 textOf(sheet->find(row.row, *layout.columns[kPosition]));
             if (!position) {
-                return fail(place(m_fileName, sheet->name, row.row, kPosition) + kUnreadable);
+                return fail(cellPlace(m_fileName, sheet->name, row.row, kPosition) + kUnreadableCell);
             }
             const RowValues values = inRange(number, fromUtf8(*position), m_store.deviceTypes);
             for (int slot = 1; slot <= kAddressesPerLoop; ++slot) {

@@ -83,6 +83,12 @@ Result<Globals> readGlobals(std::span<const std::uint8_t> stream) {
                 return damaged("a sheet entry is cut short");
             }
             if (body[5] == kWorksheet) {
+                if (globals.sheets.size() == workbook_reading::kMaxSheets) {
+                    return Error{Cause::InvalidInput,
+                                 {},
+                                 "the workbook has more than " +
+                                     std::to_string(workbook_reading::kMaxSheets) + " sheets"};
+                }
                 globals.sheets.push_back({*name, le::readU32(body, 0), globals.sheets.size()});
             }
         } else if (r->id == record::kSst && sst.empty()) {

@@ -16,6 +16,8 @@ inline constexpr std::size_t kMaxFileSize = 256u << 20;
 // full device workbook, and their texts.
 inline constexpr std::size_t kMaxCells = std::size_t{1} << 21;
 inline constexpr std::size_t kMaxCellText = std::size_t{64} << 20; // bytes of UTF-8
+// Worksheets; a device workbook has 80.
+inline constexpr std::size_t kMaxSheets = 4096;
 } // namespace workbook_reading
 
 // The worksheets of an .xls file (BIFF8 in a Compound File), in their tab order, with the values

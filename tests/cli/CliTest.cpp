@@ -251,6 +251,13 @@ TEST(Cli, ImportDevicesExportsTheSetWithTheWorkbooksValuesOrNothing) {
     ASSERT_TRUE(bytes);
     test::writeAll(file, *bytes);
 
+    // Another host's set is not there: a set of start-up values is not written out.
+    const CliRun unloaded = cli({"import-devices", data, "--system-code", "2", "--host", "9",
+                                 "--workbook", file.string(), "--out", out});
+    EXPECT_EQ(unloaded.status, 1);
+    EXPECT_NE(unloaded.err.find(out + " is left as it was"), std::string::npos) << unloaded.err;
+    EXPECT_FALSE(fs::exists(out));
+
     const CliRun imported = import();
     EXPECT_EQ(imported.status, 0) << imported.err;
     EXPECT_NE(imported.err.find(device_workbook::kImported), std::string::npos) << imported.err;

@@ -101,7 +101,7 @@ TEST_F(DeviceWorkbookTest, ExportCreatesTheWholeWorkbookThatImportsBackUnchanged
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.texts()[0].rfind(std::string(kExported) + "\n", 0), 0u);
     EXPECT_NE(prompter.texts()[0].find("created with all 80 sheets"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(program.path() / kBackupName));
+    EXPECT_FALSE(std::filesystem::exists(backupPath(workbookPath())));
     const Workbook written = readBack();
     ASSERT_EQ(written.sheets.size(), 80u);
     const Sheet& first = written.sheets.front();
@@ -128,16 +128,21 @@ TEST_F(DeviceWorkbookTest, ExportUpdatesMatchingRowsAndKeepsEverythingElse) {
                                        {400, 1, 1, 1, 1, 1, 1, "no such address"}});
     io11.set(0, 9, std::string("Remark"));
     io11.set(1, 9, std::string("checked"));
-    Workbook workbook = emptyDeviceWorkbook({io11});
+    Workbook workbook = emptyDeviceWorkbook({io11, Sheet{"IO2_1", {}}});
     workbook.sheets.erase(workbook.sheets.begin() + 5); // IO3_2
     workbook.sheets.push_back(Sheet{"Notes", {{{0, 0}, std::string("keep me")}}});
-    writeWorkbookFile(workbook);
-    const auto before = readFile(workbookPath(), 1 << 24);
+    // The installer's file is site.xls; devices.xls only leads to it.
+    const std::filesystem::path site = program.path() / "site.xls";
+    ASSERT_TRUE(writeFile(site, *writeWorkbook(workbook)));
+    std::filesystem::create_symlink("site.xls", workbookPath());
+    const auto before = readFile(site, 1 << 24);
     device(1, 1, 5).zone = 3;
     device(1, 1, 2).position.assign(u"Stair 2");
 
     ASSERT_TRUE(exportDevices(*store, workbookPath(), prompter).succeeded);
 
+    EXPECT_TRUE(std::filesystem::is_symlink(workbookPath()));
+    EXPECT_EQ(readFile(program.path() / "site.bak.xls", 1 << 24)->size(), before->size());
     const Workbook written = readBack();
     const Sheet& sheet = *written.find("IO1_1");
     EXPECT_EQ(*sheet.find(1, 4), CellValue{4});
@@ -149,9 +154,12 @@ TEST_F(DeviceWorkbookTest, ExportUpdatesMatchingRowsAndKeepsEverythingElse) {
     EXPECT_EQ(written.find("IO1_2")->cells.size(), 8u); // header only: nothing matched
     EXPECT_EQ(*written.find("Notes")->find(0, 0), CellValue{std::string("keep me")});
     EXPECT_EQ(written.find("IO3_2")->find(324, 0)->index(), 1u); // added whole
-    EXPECT_EQ(readFile(program.path() / kBackupName, 1 << 24)->size(), before->size());
+    EXPECT_EQ(written.find("IO2_1")->find(324, 0)->index(), 1u); // filled whole
     const std::string message = prompter.texts().at(0);
-    EXPECT_NE(message.find("Sheets added: IO3_2"), std::string::npos) << message;
+    EXPECT_NE(message.find("\nSheets added: IO3_2\nEmpty sheets filled: IO2_1\nThe previous "
+                           "workbook is kept as site.bak.xls"),
+              std::string::npos)
+        << message;
 }
 
 TEST_F(DeviceWorkbookTest, ExportWritesFormulasEmptyAndCountsThem) {
@@ -178,17 +186,34 @@ TEST_F(DeviceWorkbookTest, ExportWritesFormulasEmptyAndCountsThem) {
         << prompter.texts().at(0);
 }
 
+// A workbook that cannot be read, or an Addr the export could not match a record to, leaves the
+// file as it is and says where.
 TEST_F(DeviceWorkbookTest, ExportLeavesAWorkbookItCannotReadAsItIs) {
-    const std::vector<std::uint8_t> damaged(3000, 0x41);
-    ASSERT_TRUE(writeFile(workbookPath(), damaged));
+    using namespace test::biff_build;
+    SheetPart io11{"IO1_1", {}};
+    for (std::uint16_t c = 0; c < kHeader.size(); ++c) {
+        label(io11.records, 0, c, std::u16string(kHeader[c].begin(), kHeader[c].end()));
+    }
+    label(io11.records, 1, 0, u"1");
+    formula(io11.records, 2, 0);
+    const std::vector<std::pair<std::vector<std::uint8_t>, std::string>> cases = {
+        {std::vector<std::uint8_t>(3000, 0x41), "devices.xls: "},
+        {buildCompoundFile(stream({}, {io11})),
+         "devices.xls, sheet IO1_1, column Addr, row 3: the cell holds a formula or an error "
+         "value, not a value"},
+    };
+    for (const auto& [bytes, cause] : cases) {
+        ASSERT_TRUE(writeFile(workbookPath(), bytes));
+        prompter.messages.clear();
 
-    EXPECT_FALSE(exportDevices(*store, workbookPath(), prompter).succeeded);
+        EXPECT_FALSE(exportDevices(*store, workbookPath(), prompter).succeeded);
 
-    EXPECT_EQ(*readFile(workbookPath(), 1 << 20), damaged);
-    EXPECT_FALSE(std::filesystem::exists(program.path() / kBackupName));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.texts()[0].rfind(std::string(kCannotOpen) + "\ndevices.xls: ", 0), 0u)
-        << prompter.texts()[0];
+        EXPECT_EQ(*readFile(workbookPath(), 1 << 20), bytes);
+        EXPECT_FALSE(std::filesystem::exists(backupPath(workbookPath())));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.texts()[0].rfind(std::string(kCannotOpen) + "\n" + cause, 0), 0u)
+            << prompter.texts()[0];
+    }
 }
 
 TEST_F(DeviceWorkbookTest, ImportTakesRowsInAddressOrderAndAppliesTheRanges) {

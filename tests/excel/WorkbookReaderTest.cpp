@@ -220,6 +220,10 @@ TEST(WorkbookReader, RecordsThatCannotStandAreRefusedAsDamage) {
     cutSst.append(test::bytesOf("abc"));
     ByteSink cutGlobals;
     cutGlobals.record(0x00FC, cutSst.bytes());
+    std::vector<SheetPart> manySheets(workbook_reading::kMaxSheets + 1);
+    for (SheetPart& sheet : manySheets) {
+        sheet.name = "S";
+    }
 
     const std::vector<std::pair<std::vector<std::uint8_t>, std::string>> cases = {
         {oneCell(0x0203, pastColumns),
@@ -229,6 +233,7 @@ TEST(WorkbookReader, RecordsThatCannotStandAreRefusedAsDamage) {
         {oneCell(0x0204, longLabel), "damaged workbook (sheet IO1_1: a cell record is cut short)"},
         {sameSheet, "damaged workbook (sheet B overlaps another part of the workbook)"},
         {stream(cutGlobals, {}), "damaged workbook (shared strings cut short)"},
+        {stream({}, manySheets), "the workbook has more than 4096 sheets"},
         {stream({}, {}, 0x0500), "not an Excel 97-2003 workbook (an older format)"},
     };
     for (const auto& [bytes, expected] : cases) {

@@ -67,7 +67,7 @@ TEST(MainWindowCommands, TheWorkbookCommandsCountTheBoardsAndCancelLeavesAllAsIt
     EXPECT_TRUE(w.prompter.messages.empty());
     EXPECT_EQ(w.dialogs.progressReported, boards);
     EXPECT_EQ(test::readAll(workbook), before);
-    EXPECT_FALSE(std::filesystem::exists(w.program.path() / device_workbook::kBackupName));
+    EXPECT_FALSE(std::filesystem::exists(device_workbook::backupPath(workbook)));
     EXPECT_EQ(int(w.store->devices(1).working.device(1, 1).zone), 9);
     EXPECT_EQ(int(w.store->devices(1).saved.device(1, 1).zone), 0);
 }

@@ -3,9 +3,12 @@
 #include "ConfigDump.h"
 #include "StreamPrompter.h"
 #include "base/Result.h"
+#include "check/ConfigCheck.h"
+#include "check/SetDiff.h"
 #include "excel/DeviceWorkbook.h"
 #include "files/Crc.h"
 #include "files/DataExport.h"
+#include "files/DiskFolder.h"
 #include "files/FileIo.h"
 #include "files/FileNames.h"
 #include "files/LoadData.h"
@@ -48,6 +51,21 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
       The configuration loaded from DIR, readable: zones, hosts, displays, IO boards,
       registered devices, linkage rules with their outputs, mimic modules, keypads, and
       the hand control, broadcast, hydrant and gas zone records that differ from start-up.
+  diff DIR_A DIR_B --system-code C [--host N] [--json]
+      "Load Data" from both folders, then one line per change from the set in DIR_A to
+      the set in DIR_B, in the words of the pages: zones, hosts, displays, IO boards,
+      devices, linkage rules (matched by kind and inputs, wherever their records are),
+      mimic modules and LEDs, keypads, hand control, broadcast, hydrant and gas zones.
+      Nothing for sets that mean the same. Exit status 1 when anything differs or a set
+      did not load without problems.
+  check DIR --system-code C [--host N] [--for-controller] [--json]
+      "Load Data" from DIR, then one line per finding, errors first: the files (missing,
+      wrong size or tag, checksums), the linkage, hydrant, keypad and other chains, the
+      references between tables, values and texts the controller would not take, the
+      capacity of every pool, and notes. A checksum left uncomputed by a page save and a
+      stale registered-rule count are warnings ("run Data export"), or errors with
+      --for-controller, for the set that goes to the controller. Exit status 1 when there
+      is an error.
 
 Like "Data export", new, finalize and import-devices first empty the target folder, replacing
 what is in it; they refuse a folder that holds anything but configuration files ("M....BIN")
@@ -63,8 +81,10 @@ struct Options {
     std::uint8_t hostIndex = 0;
     std::optional<fs::path> out;
     std::optional<fs::path> workbook;
+    std::optional<fs::path> otherFolder; // diff: the set compared with `folder`
     bool json = false;
     bool force = false;
+    bool forController = false;
 };
 
 // A wrong command line, as the usage message words it.
@@ -89,7 +109,15 @@ Result<Options> parse(const std::vector<std::string>& arguments) {
     Options options;
     options.command = arguments[0];
     options.folder = arguments[1];
-    for (std::size_t i = 2; i < arguments.size(); ++i) {
+    std::size_t firstOption = 2;
+    if (options.command == "diff") {
+        if (arguments.size() < 3 || arguments[2].starts_with("--")) {
+            return invalid("diff needs two folders");
+        }
+        options.otherFolder = fs::path(arguments[2]);
+        firstOption = 3;
+    }
+    for (std::size_t i = firstOption; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         if (a == "--system-code" && hasValue) {
@@ -112,6 +140,8 @@ Result<Options> parse(const std::vector<std::string>& arguments) {
             options.json = true;
         } else if (a == "--force") {
             options.force = true;
+        } else if (a == "--for-controller") {
+            options.forController = true;
         } else {
             return invalid("unknown or incomplete option: " + a);
         }
@@ -284,6 +314,71 @@ int runInspect(const Options& options, std::ostream& out) {
     return status;
 }
 
+// Load Data's messages would only say again what the framing findings say.
+class SilentPrompter : public Prompter {
+public:
+    void inform(const std::string&, const std::string&) override {}
+    bool confirm(const std::string&, const std::string&) override { return true; }
+};
+
+void printFindingsJson(const std::vector<Finding>& findings, std::ostream& out) {
+    out << "{\n  \"errors\": " << countFindings(findings, Severity::Error)
+        << ",\n  \"warnings\": " << countFindings(findings, Severity::Warning)
+        << ",\n  \"notes\": " << countFindings(findings, Severity::Note)
+        << ",\n  \"findings\": [";
+    const char* separator = "\n";
+    for (const Finding& f : findings) {
+        out << separator << "    {\"severity\": " << jsonString(std::string(severityName(f.severity)))
+            << ", \"file\": " << jsonString(f.file)
+            << ", \"page\": " << jsonString(std::string(pageName(f.page)))
+            << ", \"board\": " << f.board << ", \"loop\": " << f.loop
+            << ", \"address\": " << f.address << ", \"item\": " << f.item
+            << ", \"where\": " << jsonString(f.where) << ", \"text\": " << jsonString(f.text)
+            << "}";
+        separator = ",\n";
+    }
+    out << (findings.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
+int runCheck(const Options& options, std::ostream& out) {
+    auto store = storeFor(options, options.folder);
+    SilentPrompter quiet;
+    DiskFolder folder(options.folder);
+    loadData(*store, folder, quiet);
+    const std::vector<Finding> findings =
+        checkConfiguration(*store, folder, CheckOptions{options.forController});
+    if (options.json) {
+        printFindingsJson(findings, out);
+    } else {
+        for (const Finding& finding : findings) {
+            out << findingLine(finding) << '\n';
+        }
+    }
+    return countFindings(findings, Severity::Error) == 0 ? 0 : 1;
+}
+
+// A set that did not load whole still compares, what did not load reading as start-up values,
+// but its status says so.
+int runDiff(const Options& options, std::ostream& out, std::ostream& err) {
+    auto before = storeFor(options, options.folder);
+    auto after = storeFor(options, *options.otherFolder);
+    StreamPrompter prompter(err);
+    const int problems = loadData(*before, prompter).problems + loadData(*after, prompter).problems;
+    const ChangeLines changes = diffConfigurations(*before, *after);
+    if (options.json) {
+        out << "{\n  \"changes\": [";
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            out << (i ? ",\n    " : "\n    ") << jsonString(changes[i]);
+        }
+        out << (changes.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    } else {
+        for (const std::string& change : changes) {
+            out << change << '\n';
+        }
+    }
+    return problems == 0 && changes.empty() ? 0 : 1;
+}
+
 int runDump(const Options& options, std::ostream& out, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
@@ -330,6 +425,12 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command == "dump") {
         return runDump(options, out, err);
+    }
+    if (options.command == "diff") {
+        return runDiff(options, out, err);
+    }
+    if (options.command == "check") {
+        return runCheck(options, out);
     }
     err << "quillbarrow-cli: unknown command " << options.command << "\n\n" << kUsage;
     return 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 namespace qb {
 
@@ -10,5 +11,8 @@ class ConfigStore;
 // registered devices, linkage rules with their outputs, mimic modules and keypad points.
 void dumpText(const ConfigStore& store, std::ostream& out);
 void dumpJson(const ConfigStore& store, std::ostream& out);
+
+// A text as a JSON string, quotes included.
+std::string jsonString(const std::string& text);
 
 } // namespace qb

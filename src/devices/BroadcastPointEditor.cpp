@@ -21,10 +21,6 @@ constexpr int kBModule = 77;
 // A page begun and holding nothing yet: not registered, no controller, point or module.
 constexpr Slot kBegun{0, kFree, kFree, kFree, kFree, kFree, kFree, kFree};
 
-bool isBModule(const DeviceRecord& device) {
-    return device.registration == 1 && device.equipType == kBModule;
-}
-
 // An "IO-Board" entry: the board byte it is stored as, and the device file it names. The
 // virtual boards are stored one below their device file, so "V1" shares 40 with board 40.
 struct BoardChoice {
@@ -70,6 +66,10 @@ bool sameSettings(const Slot& a, const Slot& b) {
 }
 
 } // namespace
+
+bool isBModule(const DeviceRecord& device) {
+    return device.registration == 1 && device.equipType == kBModule;
+}
 
 BroadcastPointEditor::BroadcastPointEditor(ConfigStore& store, Prompter& prompter)
     : PagedEditor(prompter, {.fullMessage = kTableFull,

@@ -11,6 +11,10 @@ namespace qb {
 
 class ConfigStore;
 class Prompter;
+struct DeviceRecord;
+
+// A registered broadcast module (B-module), the one kind of device a broadcast point switches.
+bool isBModule(const DeviceRecord& device);
 
 // "Broadcasting control point setting": one broadcast point per page, each tying a point of a
 // registered broadcast controller to one B-module. The pages are held here while the dialog is

@@ -15,10 +15,6 @@ namespace {
 constexpr std::uint8_t kUnset = HandControlPoint::kUnset;
 constexpr std::uint16_t kNoAddress = HandControlPoint::kNoAddress;
 
-// A ManualCtrl module: its registration does not matter.
-constexpr std::uint8_t kManualCtrlEquipment = 76;
-constexpr std::uint8_t kManualCtrlProduct = 56;
-
 std::u16string formatted(const char* format, long value) {
     char text[32];
     std::snprintf(text, sizeof text, format, value);
@@ -48,6 +44,12 @@ std::uint16_t entryAddress(const std::u16string& entry) {
 }
 
 } // namespace
+
+bool isManualCtrl(const DeviceRecord& device) {
+    constexpr std::uint8_t kManualCtrlEquipment = 76;
+    constexpr std::uint8_t kManualCtrlProduct = 56;
+    return device.equipType == kManualCtrlEquipment && device.productType == kManualCtrlProduct;
+}
 
 HandControlEditor::HandControlEditor(ConfigStore& store, Prompter& prompter)
     : PackedPointEditor(prompter, {.fullMessage = kTableFull, .newPageWhenNoneLeft = false},
@@ -157,7 +159,7 @@ void HandControlEditor::fillManualCtrls() {
     const BoardDevices& devices = m_store.devices(board).working;
     for (int address = 1; address <= kAddressesPerLoop; ++address) {
         const DeviceRecord& d = devices.device(inputLoops.selected + 1, address);
-        if (d.equipType == kManualCtrlEquipment && d.productType == kManualCtrlProduct) {
+        if (isManualCtrl(d)) {
             manualCtrls.items.push_back(numberText(address, 3) + u" ManualCtrl");
         }
     }

@@ -8,6 +8,11 @@ namespace qb {
 
 class ConfigStore;
 class Prompter;
+struct DeviceRecord;
+
+// A ManualCtrl module, which a hand control point takes as its input: its registration does not
+// matter.
+bool isManualCtrl(const DeviceRecord& device);
 
 // "Manual Control Panel Setting": the hand control points, one per page. Each point ties a
 // ManualCtrl module of this host to one output module, on this host or on another host of the

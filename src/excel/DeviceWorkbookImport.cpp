@@ -32,17 +32,9 @@ std::uint8_t lowByte(std::int64_t value) {
     return static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) & 0xFF);
 }
 
+// Every code of the device type list and table, and 1..99 as the workbook has always taken.
 bool knownEquipment(int code, const DeviceTypeTable& table) {
-    if (code >= 1 && code <= 99) {
-        return true;
-    }
-    const auto list = deviceTypeList();
-    if (std::any_of(list.begin(), list.end(),
-                    [&](const CatalogEntry& e) { return e.code == code; })) {
-        return true;
-    }
-    return std::any_of(table.records.begin(), table.records.end(),
-                       [&](const DeviceTypeRecord& r) { return r.code != 0 && r.code == code; });
+    return (code >= 1 && code <= 99) || knownDeviceType(code, table);
 }
 
 RowValues inRange(const std::array<std::int64_t, kColumnCount>& number, std::u16string position,

@@ -93,6 +93,16 @@ std::vector<std::u16string> catalogNames(std::span<const CatalogEntry> list) {
     return names;
 }
 
+bool knownDeviceType(int code, const DeviceTypeTable& table) {
+    return find(kDeviceTypes, code) != nullptr ||
+           std::any_of(table.records.begin(), table.records.end(),
+                       [&](const DeviceTypeRecord& r) { return r.code != 0 && r.code == code; });
+}
+
+bool knownProductType(int code) {
+    return find(kProductTypes, code) != nullptr;
+}
+
 std::u16string deviceTypeName(int code, const DeviceTypeTable& table) {
     if (code == 0) {
         return std::u16string(kNoTypeName);

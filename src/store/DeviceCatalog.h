@@ -42,6 +42,10 @@ std::vector<std::u16string> moduleEntries(const BoardDevices& entry, int loop,
 
 inline constexpr std::u16string_view kNoTypeName = u"none";
 
+// Whether a code is in the device type list or the device type table; in the product type list.
+bool knownDeviceType(int code, const DeviceTypeTable& table);
+bool knownProductType(int code);
+
 // The device type list first, then the device type table; "none" for 0 and unknown codes.
 std::u16string deviceTypeName(int code, const DeviceTypeTable& table);
 std::u16string productTypeName(int code);

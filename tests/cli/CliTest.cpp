@@ -95,6 +95,24 @@ TEST(Cli, APageSavedFileShowsItsChecksumAsNotComputedUntilFinalized) {
     EXPECT_EQ(lines(cli({"inspect", data}).out)[0], "M001ZONE.BIN 548 ZONED 2 0 ok");
 }
 
+TEST(Cli, CheckFindsNoErrorInANewSetAndNamesAMissingFile) {
+    test::TempDir dir;
+    const std::string data = dir.path().string();
+    ASSERT_EQ(cli({"new", data, "--system-code", "1"}).status, 0);
+    const CliRun fresh = cli({"check", data, "--system-code", "1", "--for-controller"});
+    EXPECT_EQ(fresh.status, 0) << fresh.out;
+    EXPECT_EQ(fresh.out.find("error:"), std::string::npos) << fresh.out;
+    EXPECT_NE(fresh.out.find("note: conditions: 0 / 3000\n"), std::string::npos) << fresh.out;
+
+    fs::remove(dir / "M001ZONE.BIN");
+    const CliRun damaged = cli({"check", data, "--system-code", "1", "--json"});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.out.find("\"errors\": 1,"), std::string::npos) << damaged.out;
+    EXPECT_NE(damaged.out.find("{\"severity\": \"error\", \"file\": \"M001ZONE.BIN\""),
+              std::string::npos)
+        << damaged.out;
+}
+
 TEST(Cli, NewUnderSystemCodeZeroWritesTheWholeSetSilently) {
     test::TempDir dir;
     const CliRun made = cli({"new", dir.path().string(), "--system-code", "0"});
@@ -135,6 +153,27 @@ TEST(Cli, DumpShowsTheLoadedConfigurationAsJson) {
     const CliRun missing = cli({"dump", (dir / "nothing").string(), "--system-code", "2"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("File of Setting Zone does not exist\n"), std::string::npos);
+}
+
+TEST(Cli, DiffSaysNothingForEqualSetsAndALinePerChange) {
+    test::TempDir dir;
+    const std::string a = (dir / "a").string();
+    const std::string b = (dir / "b").string();
+    ASSERT_EQ(cli({"new", a, "--system-code", "2"}).status, 0);
+    ASSERT_EQ(cli({"new", b, "--system-code", "2"}).status, 0);
+    const CliRun same = cli({"diff", a, b, "--system-code", "2"});
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out + same.err, "");
+
+    auto zone = test::readAll(dir / "b/M001ZONE.BIN");
+    zone[33] = 'A'; // zone 1 named "A"
+    test::writeAll(dir / "b/M001ZONE.BIN", zone);
+    const CliRun changed = cli({"diff", a, b, "--system-code", "2"});
+    EXPECT_EQ(changed.status, 1);
+    EXPECT_EQ(changed.out, "zone 1 name: \"\" -> \"A\"\n");
+    EXPECT_EQ(cli({"diff", a, b, "--system-code", "2", "--json"}).out,
+              "{\n  \"changes\": [\n    \"zone 1 name: \\\"\\\" -> \\\"A\\\"\"\n  ]\n}\n");
+    EXPECT_EQ(cli({"diff", a, "--system-code", "2"}).status, 2);
 }
 
 TEST(Cli, AFileOfAnotherLengthIsNamedAndFailsEveryCommandThatLoads) {

@@ -1,0 +1,116 @@
+#include "Finding.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace qb {
+
+std::string_view severityName(Severity severity) {
+    switch (severity) {
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Note:
+        return "note";
+    }
+    return "note";
+}
+
+std::string_view pageName(FindingPage page) {
+    switch (page) {
+    case FindingPage::None:
+        return "";
+    case FindingPage::Zones:
+        return "Zone";
+    case FindingPage::Network:
+        return "NET";
+    case FindingPage::Displays:
+        return "Display";
+    case FindingPage::IoBoards:
+        return "IO-Board";
+    case FindingPage::Devices:
+        return "Detector/Module";
+    case FindingPage::Linkage:
+        return "Linkage";
+    case FindingPage::Mimic:
+        return "Mimic";
+    case FindingPage::Keypad:
+        return "Keypad";
+    case FindingPage::HandControl:
+        return "Hand Control";
+    case FindingPage::Broadcast:
+        return "Broadcast";
+    case FindingPage::Hydrant:
+        return "Hydrant";
+    case FindingPage::GasZones:
+        return "Gas Zone";
+    }
+    return "";
+}
+
+std::string findingLine(const Finding& finding) {
+    std::string line(severityName(finding.severity));
+    line += ": ";
+    std::string place = finding.file;
+    if (!finding.where.empty()) {
+        place += (place.empty() ? "" : ", ") + finding.where;
+    }
+    if (!place.empty()) {
+        line += place + ": ";
+    }
+    return line + finding.text;
+}
+
+std::string boardName(int board) {
+    if (board == 41 || board == 42) {
+        return "V" + std::to_string(board - 40);
+    }
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", board);
+    return text;
+}
+
+std::string deviceName(int board, int loop, int address) {
+    char text[32];
+    std::snprintf(text, sizeof text, "-L%d-%03d", loop, address);
+    return "IO" + boardName(board) + text;
+}
+
+std::string targetName(int board, int loop, int address) {
+    char text[32];
+    std::snprintf(text, sizeof text, "-%d-%03d", loop, address);
+    return boardName(board) + text;
+}
+
+std::string linkageKindName(LinkageKind kind) {
+    switch (kind) {
+    case LinkageKind::General:
+        return "general";
+    case LinkageKind::Zone:
+        return "zone";
+    case LinkageKind::Building:
+        return "building";
+    case LinkageKind::FloorByAddress:
+        return "floor (by address)";
+    case LinkageKind::RoomAndMimic:
+        return "room/mimic";
+    case LinkageKind::Specific:
+        return "specific";
+    case LinkageKind::FloorByType:
+        return "floor (by type)";
+    }
+    return "kind " + std::to_string(kindNumber(kind));
+}
+
+std::string ruleName(LinkageKind kind, int page) {
+    return linkageKindName(kind) + " rule " + std::to_string(page);
+}
+
+void sortBySeverity(std::vector<Finding>& findings) {
+    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+        return a.severity < b.severity;
+    });
+}
+
+} // namespace qb

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "check/ChangeLine.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qb {
+
+// A record of a panel table as the dialog shows it: its registration, its values by name and,
+// for the tables that have them, its list of outputs. The panel tables are compared place by
+// place through these views.
+struct RecordView {
+    std::uint8_t registration = 0;
+    // Name and value; a value without a name, such as a LED's "zone 03", says what it is itself.
+    std::vector<std::pair<std::string, std::string>> fields;
+    bool hasOutputs = false;
+    std::vector<std::string> outputs;
+
+    void add(std::string name, std::string value) {
+        fields.emplace_back(std::move(name), std::move(value));
+    }
+};
+
+// The line of one place of a table: what changed when both sets use it ("keypad point 4:
+// button 7 -> 9"), or "<subject> added: ..." / "<subject> removed: ..." with all it holds when
+// only one does. Nothing when neither does. Both views come from the same function, so their
+// fields are in the same order.
+void diffRecord(const std::string& subject, const std::optional<RecordView>& before,
+                const std::optional<RecordView>& after, ChangeLines& lines);
+
+} // namespace qb

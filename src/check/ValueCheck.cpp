@@ -1,0 +1,256 @@
+#include "Checks.h"
+#include "files/DeviceFile.h"
+#include "files/FileNames.h"
+#include "files/ZoneFile.h"
+#include "linkage/LinkageRules.h"
+#include "store/ConfigStore.h"
+#include "store/DeviceCatalog.h"
+
+#include <algorithm>
+
+namespace qb {
+
+namespace {
+
+// What the pages show for a registration byte that is neither 0 nor 1.
+std::string badRegistration(std::uint8_t value) {
+    return "registration byte " + std::to_string(value) + " (shown as \"Error\"), not 0 or 1";
+}
+
+class Values {
+public:
+    Values(const ConfigStore& store, Findings& findings) : m_store(store), m_findings(findings) {}
+
+    Finding& error(FindingPage page, std::string_view file, std::string where, int item,
+                   std::string text) {
+        m_findings.add(Severity::Error, page, std::move(where), std::move(text));
+        m_findings.last().file = fileName(m_store.hostIndex(), file);
+        m_findings.last().item = item;
+        return m_findings.last();
+    }
+    void registration(FindingPage page, std::string_view file, const std::string& where,
+                      int item, std::uint8_t value) {
+        if (value > 1) {
+            error(page, file, where, item, badRegistration(value));
+        }
+    }
+
+    const ConfigStore& m_store;
+    Findings& m_findings;
+};
+
+int deviceFileCount(const ConfigStore& store) {
+    return store.systemCode() == SystemCode::OneLoop ? 1 : kDeviceFileCount;
+}
+
+void checkDevice(Values& values, int board, int loop, int address, const DeviceRecord& device) {
+    const std::string file = deviceFileName(board);
+    const auto error = [&](std::string text) {
+        Finding& finding = values.error(FindingPage::Devices, file,
+                                        deviceName(board, loop, address), 0, std::move(text));
+        finding.board = board;
+        finding.loop = loop;
+        finding.address = address;
+    };
+    if (device.registration > 1) {
+        error(badRegistration(device.registration));
+    }
+    if (device.registration != 1) {
+        return; // an unregistered slot's other bytes are not read
+    }
+    if (!knownDeviceType(device.equipType, values.m_store.deviceTypes)) {
+        error("device type code " + std::to_string(device.equipType) +
+              " is in neither the device type list nor the device type table");
+    }
+    if (!knownProductType(device.productType)) {
+        error("product type code " + std::to_string(device.productType) +
+              " is not in the product type list");
+    }
+    if (device.zone >= ZoneTable::kZones && device.zone != 255) {
+        error("zone byte " + std::to_string(device.zone) + ": zones are 1.." +
+              std::to_string(ZoneTable::kZones));
+    }
+    if (device.outputMode > DeviceRecord::kOutputConstant) {
+        error("output mode " + std::to_string(device.outputMode) + " is neither pulse nor constant");
+    }
+    if (device.workMode > DeviceRecord::kWorkSlow) {
+        error("work mode " + std::to_string(device.workMode) + " is not one of the three");
+    }
+}
+
+void checkRegistrations(Values& values) {
+    const ConfigStore& store = values.m_store;
+    for (int z = 1; z <= ZoneTable::kZones; ++z) {
+        values.registration(FindingPage::Zones, names::kZone, "zone " + std::to_string(z), z,
+                            store.zones.working.zone(z).registration);
+    }
+    for (int h = 1; h <= NetworkTable::kHosts; ++h) {
+        values.registration(FindingPage::Network, names::kNetwork, "host " + std::to_string(h), h,
+                            store.network.working.hostRegistration(h));
+    }
+    for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
+        values.registration(FindingPage::Displays, names::kDisplay,
+                            "display " + std::to_string(d), d,
+                            store.displays.working.display(d).registration);
+    }
+    for (int b = 1; b <= IoBoardRecord::kBoards; ++b) {
+        values.registration(FindingPage::IoBoards, names::kIoBoard, "IO board " + boardName(b),
+                            b, store.ioBoards.working.registration(b));
+    }
+    for (int m = 1; m <= MimicTable::kModules; ++m) {
+        values.registration(FindingPage::Mimic, names::kMimic,
+                            "mimic module " + std::to_string(m), m,
+                            store.mimic.working.registration(m));
+    }
+    for (int g = 1; g <= GasZoneTable::kZones; ++g) {
+        values.registration(FindingPage::GasZones, names::kGasZones,
+                            "gas zone " + std::to_string(g), g,
+                            store.gasZones.working.zone(g)[GasZoneTable::kRegistered]);
+    }
+    const KeypadTable& keypad = store.keypad.working;
+    for (int n = 0; n < keypad.pointCount(); ++n) {
+        const KeypadPoint point = keypad.point(n);
+        values.registration(FindingPage::Keypad, names::kKeypad,
+                            "keypad point " + std::to_string(n + 1), n + 1, point.registration);
+        if (point.button > 32) {
+            values.error(FindingPage::Keypad, names::kKeypad,
+                         "keypad point " + std::to_string(n + 1), n + 1,
+                         "button " + std::to_string(point.button) + ": the keypad has 1..32");
+        }
+    }
+    const HandControlTable& hand = store.handControl.working;
+    for (int n = 0; n < hand.pointCount(); ++n) {
+        values.registration(FindingPage::HandControl, names::kHandControl,
+                            "hand control point " + std::to_string(n + 1), n + 1,
+                            hand.point(n).registration);
+    }
+    const BroadcastPointTable& points = store.broadcastPoints.working;
+    for (int n = 0; n < BroadcastPointTable::kRecords && points.used(n); ++n) {
+        values.registration(FindingPage::Broadcast, names::kBroadcastPoints,
+                            "broadcast point " + std::to_string(n + 1), n + 1,
+                            points.slot(n)[BroadcastPointTable::kRegistered]);
+    }
+    // A broadcast controller counts as registered for any byte but 0: no value is wrong there.
+    const LinkageInputTable& input = store.linkageInputs.working;
+    for (const LinkageKind kind :
+         {LinkageKind::General, LinkageKind::Zone, LinkageKind::Specific}) {
+        const std::vector<int> rules = ruleChain(input, kind);
+        for (std::size_t page = 1; page <= rules.size(); ++page) {
+            values.registration(FindingPage::Linkage, names::kLinkageInput,
+                                ruleName(kind, static_cast<int>(page)), static_cast<int>(page),
+                                input.record(rules[page - 1])[regOffset(kind)]);
+        }
+    }
+}
+
+// The texts Data export would refuse, each with the export's own message.
+void checkTexts(Values& values) {
+    const ConfigStore& store = values.m_store;
+    for (const std::string& message :
+         buildZoneFile(store.zones.working, FileVariant::Export).messages) {
+        values.error(FindingPage::Zones, names::kZone, {}, 0, message);
+    }
+    for (int board = 1; board <= deviceFileCount(store); ++board) {
+        const BuiltFile file = buildDeviceFile(store.devices(board).working, board,
+                                               store.systemCode(), FileVariant::Export);
+        for (const std::string& message : file.messages) {
+            values.error(FindingPage::Devices, deviceFileName(board), {}, 0, message).board =
+                board;
+        }
+    }
+}
+
+void capacity(Findings& findings, FindingPage page, const std::string& what, int used,
+              int size) {
+    const bool nearlyFull = used * 10 >= size * 9;
+    findings.add(nearlyFull ? Severity::Warning : Severity::Note, page, {},
+                 what + ": " + std::to_string(used) + " / " + std::to_string(size) +
+                     (nearlyFull ? " (nearly full)" : ""));
+}
+
+template <class Pool> int recordsInUse(const Pool& pool, int from = 0) {
+    int used = 0;
+    for (int n = from; n < Pool::kRecords; ++n) {
+        used += pool.nextLink(n) != kFreeLink ? 1 : 0;
+    }
+    return used;
+}
+
+void checkCapacity(const ConfigStore& store, Findings& findings) {
+    capacity(findings, FindingPage::Linkage, "conditions",
+             recordsInUse(store.linkageInputs.working), LinkageInputTable::kRecords);
+    capacity(findings, FindingPage::Linkage, "outputs", recordsInUse(store.linkageResults.working),
+             LinkageResultTable::kRecords);
+    capacity(findings, FindingPage::HandControl, "hand control points",
+             store.handControl.working.pointCount(), HandControlTable::kRecords);
+    int broadcastPoints = 0;
+    while (broadcastPoints < BroadcastPointTable::kRecords &&
+           store.broadcastPoints.working.used(broadcastPoints)) {
+        ++broadcastPoints;
+    }
+    capacity(findings, FindingPage::Broadcast, "broadcast points", broadcastPoints,
+             BroadcastPointTable::kRecords);
+    const HydrantTable& hydrant = store.hydrant.working;
+    int hydrantOutputs = 0;
+    for (int n = 0; n < HydrantTable::kOutputs; ++n) {
+        const auto record = hydrant.record(HydrantTable::kInputs + n);
+        hydrantOutputs += le::readU16(record, HydrantTable::kNext) != HydrantTable::kFreeLink;
+    }
+    capacity(findings, FindingPage::Hydrant, "hydrant outputs", hydrantOutputs,
+             HydrantTable::kOutputs);
+    capacity(findings, FindingPage::Keypad, "keypad points", store.keypad.working.pointCount(),
+             KeypadTable::kRecords);
+}
+
+void checkNotes(const ConfigStore& store, Findings& findings) {
+    const LinkageInputTable& input = store.linkageInputs.working;
+    for (const LinkageKind kind : kAllLinkageKinds) {
+        const std::vector<int> rules = ruleChain(input, kind);
+        for (std::size_t page = 1; page <= rules.size(); ++page) {
+            const auto record = input.record(rules[page - 1]);
+            if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+                continue; // a mimic LED record: it has no outputs of its own
+            }
+            if (le::readU16(record, firstOutputOffset(kind)) == kFreeLink) {
+                findings.add(Severity::Note, FindingPage::Linkage,
+                             ruleName(kind, static_cast<int>(page)), "has no outputs");
+                findings.last().item = static_cast<int>(page);
+            }
+        }
+    }
+    std::array<bool, ZoneTable::kZones> zoneUsed{};
+    for (int board = 1; board <= deviceFileCount(store); ++board) {
+        for (const DeviceRecord& device : store.devices(board).working.records) {
+            if (device.registration == 1 && device.zone < ZoneTable::kZones) {
+                zoneUsed[device.zone] = true;
+            }
+        }
+    }
+    for (int z = 1; z <= ZoneTable::kZones; ++z) {
+        if (store.zones.working.zone(z).registration == 1 && !zoneUsed[z - 1]) {
+            findings.add(Severity::Note, FindingPage::Zones, "zone " + std::to_string(z),
+                         "registered, but no device is in it");
+            findings.last().item = z;
+        }
+    }
+}
+
+} // namespace
+
+void checkValues(const ConfigStore& store, Findings& findings) {
+    Values values(store, findings);
+    checkRegistrations(values);
+    for (int board = 1; board <= deviceFileCount(store); ++board) {
+        for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
+            for (int address = 1; address <= kAddressesPerLoop; ++address) {
+                checkDevice(values, board, loop, address,
+                            store.devices(board).working.device(loop, address));
+            }
+        }
+    }
+    checkTexts(values);
+    checkCapacity(store, findings);
+    checkNotes(store, findings);
+}
+
+} // namespace qb

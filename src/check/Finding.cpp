@@ -1,7 +1,6 @@
 #include "Finding.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace qb {
 
@@ -62,27 +61,6 @@ std::string findingLine(const Finding& finding) {
     return line + finding.text;
 }
 
-std::string boardName(int board) {
-    if (board == 41 || board == 42) {
-        return "V" + std::to_string(board - 40);
-    }
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", board);
-    return text;
-}
-
-std::string deviceName(int board, int loop, int address) {
-    char text[32];
-    std::snprintf(text, sizeof text, "-L%d-%03d", loop, address);
-    return "IO" + boardName(board) + text;
-}
-
-std::string targetName(int board, int loop, int address) {
-    char text[32];
-    std::snprintf(text, sizeof text, "-%d-%03d", loop, address);
-    return boardName(board) + text;
-}
-
 std::string linkageKindName(LinkageKind kind) {
     switch (kind) {
     case LinkageKind::General:
@@ -92,13 +70,13 @@ std::string linkageKindName(LinkageKind kind) {
     case LinkageKind::Building:
         return "building";
     case LinkageKind::FloorByAddress:
-        return "floor (by address)";
+        return "floor";
     case LinkageKind::RoomAndMimic:
-        return "room/mimic";
+        return "room";
     case LinkageKind::Specific:
         return "specific";
     case LinkageKind::FloorByType:
-        return "floor (by type)";
+        return "floor type";
     }
     return "kind " + std::to_string(kindNumber(kind));
 }

@@ -51,11 +51,8 @@ std::string_view pageName(FindingPage page);      // "Zone", "Detector/Module", 
 // "error: M001LDCO.BIN, general rule 12: the output chain comes back to output record 7"
 std::string findingLine(const Finding& finding);
 
-// Places as the findings and the lists write them.
-std::string boardName(int board);                       // "02", "V1"
-std::string deviceName(int board, int loop, int address); // "IO02-L1-017"
-std::string targetName(int board, int loop, int address); // "02-1-017"
-std::string linkageKindName(LinkageKind kind);            // "general", "floor (by type)"
+// Linkage kinds and rules as the findings and the comparison name them.
+std::string linkageKindName(LinkageKind kind);            // "general", "floor type"
 std::string ruleName(LinkageKind kind, int page);         // "general rule 12"
 
 // Errors first, then warnings, then notes; the order found within each.

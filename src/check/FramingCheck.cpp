@@ -29,7 +29,19 @@ bool tagAccepted(const SetFile& file, const FileHeader& header) {
 
 void checkFraming(const ConfigStore& store, const Folder& folder, bool forController,
                   Findings& findings) {
-    for (const SetFile& file : setLayout(store.systemCode())) {
+    const std::vector<SetFile> layout = setLayout(store.systemCode());
+    // A set never exported is one finding, not fifty.
+    const bool noneThere = std::none_of(layout.begin(), layout.end(), [&](const SetFile& file) {
+        const Result<FileStart> start = folder.readStart(fileName(store.hostIndex(), file.name), 0);
+        return start || start.error().cause != Cause::Missing;
+    });
+    if (noneThere) {
+        findings.add(Severity::Error, FindingPage::None, {},
+                     "no file of the set (" + fileName(store.hostIndex(), "*") +
+                         ") is in the Data folder: run Data export");
+        return;
+    }
+    for (const SetFile& file : layout) {
         const std::string name = fileName(store.hostIndex(), file.name);
         const auto error = [&](std::string text) {
             findings.add(Severity::Error, FindingPage::None, {}, std::move(text));

@@ -1,6 +1,7 @@
 #include "LinkageDiff.h"
 
-#include "check/RecordView.h"
+#include "check/Finding.h"
+#include "check/RecordFields.h"
 #include "linkage/LinkageRules.h"
 #include "store/ConfigStore.h"
 
@@ -18,7 +19,6 @@ using namespace difftext;
 // outputs that every kind has (ConditionRecord.h). 0 (the kind byte) stands for a field the
 // kind does not have.
 struct RuleLayout {
-    const char* name;
     std::size_t zone;
     std::size_t building;
     std::size_t floorFrom;
@@ -32,14 +32,14 @@ struct RuleLayout {
 };
 
 constexpr std::array<RuleLayout, kLinkageKinds> kLayouts{{
-    {"general", 0, 0, 0, 0, 0, 0, kGeneralInputs.inputTypes, kGeneralInputs.fireSignals, 0, false},
-    {"zone", condition::kZone, 0, 0, 0, 0, 0, kZoneInputs.inputTypes, kZoneInputs.fireSignals, 0,
+    {0, 0, 0, 0, 0, 0, kGeneralInputs.inputTypes, kGeneralInputs.fireSignals, 0, false},
+    {condition::kZone, 0, 0, 0, 0, 0, kZoneInputs.inputTypes, kZoneInputs.fireSignals, 0,
      false},
-    {"building", 4, 5, 6, 7, 0, 0, 8, 40, 0, false},
-    {"floor", 4, 5, 6, 0, 0, 0, 7, 40, 0, false},
-    {"room", 4, 5, 6, 0, 7, 8, 9, 42, 0, false},
-    {"specific", 0, 0, 0, 0, 0, 0, 0, 0, 0, true},
-    {"floor type", 0, 0, 0, 0, 0, 0, 4, 38, 32, false},
+    {4, 5, 6, 7, 0, 0, 8, 40, 0, false},
+    {4, 5, 6, 0, 0, 0, 7, 40, 0, false},
+    {4, 5, 6, 0, 7, 8, 9, 42, 0, false},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, true},
+    {0, 0, 0, 0, 0, 0, 4, 38, 32, false},
 }};
 
 const RuleLayout& layoutOf(LinkageKind kind) {
@@ -50,7 +50,7 @@ const RuleLayout& layoutOf(LinkageKind kind) {
 struct Rule {
     int page = 0;
     std::vector<std::string> inputs;
-    RecordView view;
+    RecordFields view;
     bool matched = false;
 
     bool sameAs(const Rule& other) const {
@@ -58,8 +58,8 @@ struct Rule {
         auto theirs = other.view.outputs;
         std::sort(mine.begin(), mine.end());
         std::sort(theirs.begin(), theirs.end());
-        return view.registration == other.view.registration &&
-               view.fields == other.view.fields && mine == theirs;
+        return view.registration == other.view.registration && view.fields == other.view.fields &&
+               mine == theirs;
     }
 };
 
@@ -124,7 +124,8 @@ std::vector<std::string> inputsOf(std::span<const std::uint8_t> record, const Ru
         inputs.push_back("building " + number(record[layout.building] + 1, 2));
     }
     if (layout.floorFrom) {
-        inputs.push_back((layout.floorTo ? "floors " : "floor ") + floorText(record[layout.floorFrom]) +
+        inputs.push_back((layout.floorTo ? "floors " : "floor ") +
+                         floorText(record[layout.floorFrom]) +
                          (layout.floorTo ? " to " + floorText(record[layout.floorTo]) : ""));
     }
     if (layout.roomFrom) {
@@ -160,7 +161,7 @@ std::vector<Rule> rulesOf(const ConfigStore& store, LinkageKind kind) {
         Rule rule;
         rule.page = static_cast<int>(page + 1);
         rule.inputs = inputsOf(record, layout, store);
-        RecordView& view = rule.view;
+        RecordFields& view = rule.view;
         view.registration = record[regOffset(kind)];
         for (const std::string& input : rule.inputs) {
             view.add("", input);
@@ -213,7 +214,7 @@ void diffKind(const ConfigStore& before, const ConfigStore& after, LinkageKind k
             }
         }
     }
-    const std::string kindName = std::string(layoutOf(kind).name) + " rule ";
+    const std::string kindName = linkageKindName(kind) + " rule ";
     for (std::size_t i = 0; i < is.size(); ++i) {
         const std::string subject = kindName + number(is[i].page);
         diffRecord(subject, partner[i] ? std::optional(was[*partner[i]].view) : std::nullopt,

@@ -1,6 +1,6 @@
 #include "PanelDiff.h"
 
-#include "check/RecordView.h"
+#include "check/RecordFields.h"
 #include "devices/MimicLedNames.h"
 #include "devices/MimicLedRecords.h"
 #include "files/TextCodec.h"
@@ -30,8 +30,8 @@ std::string ledTarget(const MimicLed& led) {
     }
 }
 
-RecordView ledView(const MimicLed& led) {
-    RecordView view;
+RecordFields ledView(const MimicLed& led) {
+    RecordFields view;
     view.registration = led.reg;
     view.add("cause", toUtf8(mimicnames::cause(led.cause)));
     view.add("indication", toUtf8(mimicnames::indication(led.indication)));

@@ -1,6 +1,6 @@
 #include "PanelDiff.h"
 
-#include "check/RecordView.h"
+#include "check/RecordFields.h"
 #include "devices/HydrantChains.h"
 #include "store/ConfigStore.h"
 
@@ -13,11 +13,11 @@ namespace {
 using namespace difftext;
 
 // The view of slot `index` of a store's table, nothing for a free slot.
-using ViewOf = std::function<std::optional<RecordView>(const ConfigStore&, int index)>;
+using ViewOf = std::function<std::optional<RecordFields>(const ConfigStore&, int index)>;
 
 // Slots 0..slots-1, named from 1: "keypad point 4".
-void diffSlots(const std::string& name, int slots, const ViewOf& viewOf,
-               const ConfigStore& before, const ConfigStore& after, ChangeLines& lines) {
+void diffSlots(const std::string& name, int slots, const ViewOf& viewOf, const ConfigStore& before,
+               const ConfigStore& after, ChangeLines& lines) {
     for (int index = 0; index < slots; ++index) {
         diffRecord(name + ' ' + number(index + 1), viewOf(before, index), viewOf(after, index),
                    lines);
@@ -33,32 +33,32 @@ int boardOfCode(std::uint8_t code) {
     return code == hydrant::kV2Code ? kVirtualBoard2 : code;
 }
 
-std::optional<RecordView> keypadPoint(const ConfigStore& store, int index) {
+std::optional<RecordFields> keypadPoint(const ConfigStore& store, int index) {
     const KeypadTable& table = store.keypad.working;
     if (index >= table.pointCount()) {
         return std::nullopt;
     }
     const KeypadPoint p = table.point(index);
-    RecordView view;
+    RecordFields view;
     view.registration = p.registration;
     const bool noButton = p.button == KeypadPoint::kFree || p.button == KeypadPoint::kBegunButton;
     view.add("button", noButton ? "none" : number(p.button));
     std::string target = "none";
     if (p.target != KeypadPoint::kFree) {
-        target = p.fieldDevice() ? device(p.target, p.loop, p.address)
-                                 : "zone " + number(p.target, 2);
+        target =
+            p.fieldDevice() ? device(p.target, p.loop, p.address) : "zone " + number(p.target, 2);
     }
     view.add("target", target);
     return view;
 }
 
-std::optional<RecordView> handControlPoint(const ConfigStore& store, int index) {
+std::optional<RecordFields> handControlPoint(const ConfigStore& store, int index) {
     const HandControlTable& table = store.handControl.working;
     if (index >= table.pointCount()) {
         return std::nullopt;
     }
     const HandControlPoint p = table.point(index);
-    RecordView view;
+    RecordFields view;
     view.registration = p.registration;
     view.add("input", p.inputAddress == HandControlPoint::kBegunAddress
                           ? "none"
@@ -70,16 +70,16 @@ std::optional<RecordView> handControlPoint(const ConfigStore& store, int index) 
     return view;
 }
 
-std::optional<RecordView> broadcastController(const ConfigStore& store, int index) {
+std::optional<RecordFields> broadcastController(const ConfigStore& store, int index) {
     const BroadcastTable& table = store.broadcast.working;
     const std::uint8_t size = table.sizeCode(index + 1);
-    RecordView view;
+    RecordFields view;
     view.registration = table.registration(index + 1);
     view.add("points", size <= 2 ? number(30 * (size + 1)) : "code " + number(size));
     return view;
 }
 
-std::optional<RecordView> broadcastPoint(const ConfigStore& store, int index) {
+std::optional<RecordFields> broadcastPoint(const ConfigStore& store, int index) {
     using Table = BroadcastPointTable;
     const Table& table = store.broadcastPoints.working;
     if (!table.used(index)) {
@@ -90,7 +90,7 @@ std::optional<RecordView> broadcastPoint(const ConfigStore& store, int index) {
         return value == Table::kFree ? std::string("none") : number(value + 1, 2);
     };
     const std::uint16_t address = le::readU16(slot, Table::kAddress);
-    RecordView view;
+    RecordFields view;
     view.registration = slot[Table::kRegistered];
     view.add("controller", numberOrNone(slot[Table::kController]));
     view.add("point", numberOrNone(slot[Table::kPoint]));
@@ -107,13 +107,13 @@ std::string hydrantRule(std::uint8_t rule) {
     return rule == hydrant::kRuleAll ? "all boards" : "board " + number(rule, 2);
 }
 
-std::optional<RecordView> hydrantInput(const ConfigStore& store, int index) {
+std::optional<RecordFields> hydrantInput(const ConfigStore& store, int index) {
     const HydrantTable& table = store.hydrant.working;
     if (!hydrant::inputUsed(table, index)) {
         return std::nullopt;
     }
     const hydrant::Input input = hydrant::readInput(table, index);
-    RecordView view;
+    RecordFields view;
     view.registration = table.record(index)[HydrantTable::kRegistered];
     view.add("input", device(boardOfCode(input.board), input.loop, input.address));
     view.add("rule", hydrantRule(input.rule));
@@ -157,10 +157,10 @@ std::string valveText(std::uint8_t value) {
     return value >= 2 && value <= 6 ? number(5 * value) + "s" : "code " + number(value);
 }
 
-std::optional<RecordView> gasZone(const ConfigStore& store, int index) {
+std::optional<RecordFields> gasZone(const ConfigStore& store, int index) {
     using Table = GasZoneTable;
     const auto zone = store.gasZones.working.zone(index + 1);
-    RecordView view;
+    RecordFields view;
     view.registration = zone[Table::kRegistered];
     view.add("manual release", allowText(zone[Table::kManualRelease]));
     view.add("release confirmation", confirmText(zone[Table::kConfirmInput]));

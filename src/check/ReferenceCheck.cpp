@@ -1,3 +1,4 @@
+#include "ChangeLine.h"
 #include "Checks.h"
 #include "devices/BroadcastPointEditor.h"
 #include "devices/HandControlEditor.h"
@@ -33,12 +34,12 @@ public:
                    ", which does not exist";
         }
         if (board <= IoBoardRecord::kBoards && m_store.ioBoards.working.registration(board) != 1) {
-            return "names board " + boardName(board) + ", which is not registered";
+            return "names board " + difftext::number(board, 2) + ", which is not registered";
         }
         if (address < 1 || address > kAddressesPerLoop) {
             return "names address " + std::to_string(address) + ", outside the loop";
         }
-        const std::string target = targetName(board, loop, address);
+        const std::string target = difftext::output(board, loop, address);
         const DeviceRecord& device = m_store.devices(board).working.device(loop, address);
         if (device.registration != 1 && fits != isManualCtrl) {
             return "names " + target + ", where no device is registered";
@@ -247,7 +248,7 @@ void checkDeviceZones(References& refs) {
                     continue; // no zone (255) or a code outside the list are values' business
                 }
                 refs.warn(FindingPage::Devices, refs.file(deviceFileName(board)),
-                          deviceName(board, loop, address), 0,
+                          difftext::device(board, loop, address), 0,
                           "in zone " + std::to_string(zone) + ", which is not registered");
                 refs.m_findings.last().board = board;
                 refs.m_findings.last().loop = loop;

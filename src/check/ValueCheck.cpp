@@ -1,3 +1,4 @@
+#include "ChangeLine.h"
 #include "Checks.h"
 #include "files/DeviceFile.h"
 #include "files/FileNames.h"
@@ -47,7 +48,7 @@ void checkDevice(Values& values, int board, int loop, int address, const DeviceR
     const std::string file = deviceFileName(board);
     const auto error = [&](std::string text) {
         Finding& finding = values.error(FindingPage::Devices, file,
-                                        deviceName(board, loop, address), 0, std::move(text));
+                                        difftext::device(board, loop, address), 0, std::move(text));
         finding.board = board;
         finding.loop = loop;
         finding.address = address;
@@ -94,7 +95,7 @@ void checkRegistrations(Values& values) {
                             store.displays.working.display(d).registration);
     }
     for (int b = 1; b <= IoBoardRecord::kBoards; ++b) {
-        values.registration(FindingPage::IoBoards, names::kIoBoard, "IO board " + boardName(b),
+        values.registration(FindingPage::IoBoards, names::kIoBoard, "IO board " + difftext::number(b, 2),
                             b, store.ioBoards.working.registration(b));
     }
     for (int m = 1; m <= MimicTable::kModules; ++m) {

@@ -12,6 +12,8 @@
 #include "files/Messages.h"
 #include "store/ConfigStore.h"
 
+#include <algorithm>
+
 namespace qb {
 
 namespace {
@@ -188,6 +190,13 @@ void DevicePage::chooseSelector(WindowState& window, int index) {
     m_board = m_boards[index];
     m_loop = 1;
     fillGrid(window);
+}
+
+void DevicePage::showBoard(WindowState& window, int board) {
+    const auto found = std::find(m_boards.begin(), m_boards.end(), board);
+    if (found != m_boards.end()) {
+        chooseSelector(window, static_cast<int>(found - m_boards.begin()));
+    }
 }
 
 void DevicePage::save() {

@@ -30,6 +30,8 @@ public:
 
     // The board shown (device file number), 0 when no IO board is registered.
     int board() const { return m_board; }
+    // Shows device file `board` when the selector offers it.
+    void showBoard(WindowState& window, int board);
 
 private:
     void fillGrid(WindowState& window);

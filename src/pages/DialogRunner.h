@@ -1,7 +1,10 @@
 #pragma once
 
+#include "check/Finding.h"
+
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qb {
 
@@ -16,6 +19,9 @@ class KeypadEditor;
 class LinkageEditor;
 class MimicLedEditor;
 class PositionDescriptionDialog;
+
+// Runs the configuration check, for the controller (true) or for work in progress.
+using FindingsCheck = std::function<std::vector<Finding>(bool forController)>;
 
 // Tells how many of a job's steps are done.
 using ProgressStep = std::function<void(int done)>;
@@ -52,6 +58,11 @@ public:
     // reports them; the window offers no way to stop it and is gone when `work` returns.
     virtual void runWithProgress(const std::string& label, int steps,
                                  const std::function<void(const ProgressStep&)>& work) = 0;
+    // Lists what `check` finds in a window that stays open beside the main window and can run
+    // it again; `show` brings a finding's page (board, loop) into the main window. A second
+    // call brings the open window forward and checks again.
+    virtual void showFindings(const FindingsCheck& check,
+                              const std::function<void(const Finding&)>& show) = 0;
 };
 
 } // namespace qb

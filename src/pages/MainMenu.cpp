@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 27> kMenu{{
+constexpr std::array<MenuEntry, 28> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -36,6 +36,7 @@ constexpr std::array<MenuEntry, 27> kMenu{{
     {u"Tools", u"Gas Zone Parameters", kGasZoneParameters},
     {u"Tools", u"Export Devices to Workbook", kExportDevicesToWorkbook},
     {u"Tools", u"Import Devices from Workbook", kImportDevicesFromWorkbook},
+    {u"Tools", u"Check Configuration", kCheckConfiguration},
 }};
 
 } // namespace

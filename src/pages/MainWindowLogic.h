@@ -17,6 +17,7 @@
 namespace qb {
 
 class LinkageEditor;
+struct Finding;
 
 // Everything the main window does, without the window: the page on view, its grid and editors,
 // the selectors and check boxes, and the menu commands. The window mirrors `state()` and
@@ -37,6 +38,9 @@ public:
     bool exitRequested() const { return m_exitRequested; }
 
     void showPage(PageId page);
+    // The page (and board) where a finding of the configuration check can be seen; nothing
+    // for a finding that no page shows.
+    void showFinding(const Finding& finding);
 
     void clickCell(int row, int column);
     void doubleClickCell(int row, int column);
@@ -71,6 +75,8 @@ private:
     // Exports the device records to the workbook beside the Data folder, or imports them from
     // it, once the installer has agreed.
     void exchangeDevices(bool import);
+    // The configuration check over the store and the files of the Data folder.
+    void checkConfiguration();
 
     ConfigStore& m_store;
     Prompter& m_prompter;

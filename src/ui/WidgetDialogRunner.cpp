@@ -3,6 +3,7 @@
 #include "BatchPlacementDialog.h"
 #include "BroadcastControllerDialog.h"
 #include "BroadcastPointDialog.h"
+#include "FindingsDialog.h"
 #include "ColumnBatchView.h"
 #include "GasZoneDialog.h"
 #include "HandControlDialog.h"
@@ -123,6 +124,26 @@ void WidgetDialogRunner::runWithProgress(const std::string& label, int steps,
     StepCounter counter(qs(label), steps, m_parent);
     counter.showNow();
     work([&counter](int done) { counter.setValue(done); });
+}
+
+void WidgetDialogRunner::showFindings(const FindingsCheck& check,
+                                      const std::function<void(const Finding&)>& show) {
+    if (m_findings) {
+        m_findings->checkAgain();
+    } else {
+        auto* dialog = new FindingsDialog(
+            check,
+            [show, changed = m_windowChanged](const Finding& finding) {
+                show(finding);
+                changed();
+            },
+            m_parent);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        m_findings = dialog;
+    }
+    m_findings->show();
+    m_findings->raise();
+    m_findings->activateWindow();
 }
 
 } // namespace qb::ui

@@ -2,14 +2,23 @@
 
 #include "pages/DialogRunner.h"
 
+#include <QPointer>
+
+#include <functional>
+
 class QWidget;
 
 namespace qb::ui {
 
+class FindingsDialog;
+
 // Shows the main window's modal dialogs over `parent`.
 class WidgetDialogRunner : public DialogRunner {
 public:
-    explicit WidgetDialogRunner(QWidget* parent) : m_parent(parent) {}
+    // `windowChanged` is called after a window that stays open (the findings) changed what the
+    // main window shows.
+    explicit WidgetDialogRunner(QWidget* parent, std::function<void()> windowChanged = [] {})
+        : m_parent(parent), m_windowChanged(std::move(windowChanged)) {}
 
     bool runColumnBatch(ColumnBatchDialog& dialog) override;
     bool runPositionDescription(PositionDescriptionDialog& dialog) override;
@@ -25,9 +34,13 @@ public:
     bool runGasZoneEditor(GasZoneEditor& editor) override;
     void runWithProgress(const std::string& label, int steps,
                          const std::function<void(const ProgressStep&)>& work) override;
+    void showFindings(const FindingsCheck& check,
+                      const std::function<void(const Finding&)>& show) override;
 
 private:
     QWidget* m_parent;
+    std::function<void()> m_windowChanged;
+    QPointer<FindingsDialog> m_findings;
 };
 
 } // namespace qb::ui

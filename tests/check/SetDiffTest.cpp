@@ -117,8 +117,8 @@ const TableChange kTableChanges[] = {
      "device IO02-L1-017: registered, type OptDet -> HeatDet, zone 04 -> 05"},
     {"linkage", [](ConfigStore& s) { addGeneralRule(s, 2, {}); },
      [](ConfigStore& s) {
-         appendOutput(s.linkageInputs.working, s.linkageResults.working, 0, LinkageKind::General,
-                      0, 0, 17);
+         appendOutput(s.linkageInputs.working, s.linkageResults.working, 0, LinkageKind::General, 0,
+                      0, 17);
      },
      "general rule 1: output 01-1-017 added"},
     {"mimic modules", nothing, [](ConfigStore& s) { s.mimic.working.registration(3) = 1; },
@@ -132,11 +132,18 @@ const TableChange kTableChanges[] = {
          ASSERT_TRUE(mimicrecords::store(s.linkageInputs.working, *settings));
      },
      "mimic module 1 LED 33: cause NULL -> Zone to LED, none -> zone 04"},
-    {"keypads", [](ConfigStore& s) { s.keypad.working.setPoint(0, {1, 0, 7, 3}); },
-     [](ConfigStore& s) { s.keypad.working.setPoint(0, {1, 0, 9, 3}); },
+    {"keypads",
+     [](ConfigStore& s) {
+         s.keypad.working.setPoint(0, {1, 0, 7, 3});
+     },
+     [](ConfigStore& s) {
+         s.keypad.working.setPoint(0, {1, 0, 9, 3});
+     },
      "keypad point 1: button 7 -> 9"},
     {"hand control", nothing,
-     [](ConfigStore& s) { s.handControl.working.setPoint(0, {1, 1, 5, 1, 2, 2, 1, 17}); },
+     [](ConfigStore& s) {
+         s.handControl.working.setPoint(0, {1, 1, 5, 1, 2, 2, 1, 17});
+     },
      "hand control point 1 added: registered, input IO01-L1-005, output 02-1-017 on host 002"},
     {"broadcast controllers", nothing,
      [](ConfigStore& s) {
@@ -145,7 +152,9 @@ const TableChange kTableChanges[] = {
      },
      "broadcast controller 3: registration 255 -> 1, points 30 -> 90"},
     {"broadcast points", nothing,
-     [](ConfigStore& s) { s.broadcastPoints.working.setSlot(0, {1, 0, 4, 41, 2, 0, 17, 0}); },
+     [](ConfigStore& s) {
+         s.broadcastPoints.working.setSlot(0, {1, 0, 4, 41, 2, 0, 17, 0});
+     },
      "broadcast point 1 added: registered, controller 01, point 05, module V2-L2-017"},
     {"hydrant", nothing,
      [](ConfigStore& s) {

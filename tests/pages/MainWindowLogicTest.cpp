@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 namespace qb {
@@ -70,6 +71,38 @@ TEST(MainWindowCommands, TheWorkbookCommandsCountTheBoardsAndCancelLeavesAllAsIt
     EXPECT_FALSE(std::filesystem::exists(device_workbook::backupPath(workbook)));
     EXPECT_EQ(int(w.store->devices(1).working.device(1, 1).zone), 9);
     EXPECT_EQ(int(w.store->devices(1).saved.device(1, 1).zone), 0);
+}
+
+TEST(MainWindowCommands, CheckConfigurationListsFindingsAndShowsADevicesBoard) {
+    WindowFixture w;
+    w.store->ioBoards.working.registration(3) = 1;
+    DeviceRecord& device = w.store->devices(3).working.device(1, 7);
+    device.registration = 1;
+    device.zone = 8; // zone 9, not registered
+
+    EXPECT_TRUE(w.window.runCommand(commands::kCheckConfiguration));
+
+    ASSERT_EQ(w.dialogs.findingsShown, 1);
+    const std::vector<Finding>& findings = w.dialogs.findings;
+    const auto named = [&](const std::string& start) {
+        return std::find_if(findings.begin(), findings.end(), [&](const Finding& f) {
+            return findingLine(f).rfind(start, 0) == 0;
+        });
+    };
+    EXPECT_NE(named("error: no file of the set (M001*.BIN) is in the Data folder"),
+              findings.end()); // nothing exported yet
+    const auto zone = named("warning: M001ID03.BIN, IO03-L1-007: in zone 9");
+    ASSERT_NE(zone, findings.end());
+    w.dialogs.showFinding(*zone);
+    const WindowState& state = w.window.state();
+    EXPECT_EQ(state.page, PageId::Devices);
+    ASSERT_GE(state.firstSelector.current, 0);
+    EXPECT_EQ(state.firstSelector.items.at(state.firstSelector.current), u"03");
+
+    Finding rule; // the linkage rules live in their editors' dialogs, not on a page
+    rule.page = FindingPage::Linkage;
+    w.dialogs.showFinding(rule);
+    EXPECT_EQ(state.page, PageId::Devices);
 }
 
 TEST(MainMenu, ListsTheEntriesInOrderWithTheirCommands) {

@@ -101,10 +101,21 @@ public:
         work([this](int done) { progressReported.push_back(done); });
     }
 
+    // Keeps what the window would list and how it would show a place.
+    void showFindings(const FindingsCheck& check,
+                      const std::function<void(const Finding&)>& show) override {
+        ++findingsShown;
+        findings = check(false);
+        showFinding = show;
+    }
+
     std::function<bool(ColumnBatchDialog&)> columnBatch;
     std::function<bool(PositionDescriptionDialog&)> positionDescription;
     std::function<bool(LinkageEditor&)> linkageEditor;
     int linkageRuns = 0;
+    int findingsShown = 0;
+    std::vector<Finding> findings;
+    std::function<void(const Finding&)> showFinding;
     std::function<bool(KeypadEditor&)> keypadEditor;
     std::function<bool(MimicLedEditor&)> mimicLedEditor;
     int keypadRuns = 0;

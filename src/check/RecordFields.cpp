@@ -1,10 +1,10 @@
-#include "RecordView.h"
+#include "RecordFields.h"
 
 namespace qb {
 
 namespace {
 
-void describe(const RecordView& view, const std::string& subject, ChangeLines& lines) {
+void describe(const RecordFields& view, const std::string& subject, ChangeLines& lines) {
     ChangeLine line(subject);
     line.add(difftext::registered(view.registration));
     for (const auto& [name, value] : view.fields) {
@@ -22,8 +22,8 @@ void describe(const RecordView& view, const std::string& subject, ChangeLines& l
 
 } // namespace
 
-void diffRecord(const std::string& subject, const std::optional<RecordView>& before,
-                const std::optional<RecordView>& after, ChangeLines& lines) {
+void diffRecord(const std::string& subject, const std::optional<RecordFields>& before,
+                const std::optional<RecordFields>& after, ChangeLines& lines) {
     if (!before || !after) {
         if (after) {
             describe(*after, subject + " added", lines);

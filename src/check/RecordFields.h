@@ -10,10 +10,10 @@
 
 namespace qb {
 
-// A record of a panel table as the dialog shows it: its registration, its values by name and,
-// for the tables that have them, its list of outputs. The panel tables are compared place by
-// place through these views.
-struct RecordView {
+// A record as its dialog shows it: its registration, its values by name and, for the tables
+// that have them, its list of outputs. Panel records, mimic LEDs and linkage rules are compared
+// through these.
+struct RecordFields {
     std::uint8_t registration = 0;
     // Name and value; a value without a name, such as a LED's "zone 03", says what it is itself.
     std::vector<std::pair<std::string, std::string>> fields;
@@ -27,9 +27,9 @@ struct RecordView {
 
 // The line of one place of a table: what changed when both sets use it ("keypad point 4:
 // button 7 -> 9"), or "<subject> added: ..." / "<subject> removed: ..." with all it holds when
-// only one does. Nothing when neither does. Both views come from the same function, so their
-// fields are in the same order.
-void diffRecord(const std::string& subject, const std::optional<RecordView>& before,
-                const std::optional<RecordView>& after, ChangeLines& lines);
+// only one does. Nothing when neither does. Both come from the same function, so their fields
+// are in the same order.
+void diffRecord(const std::string& subject, const std::optional<RecordFields>& before,
+                const std::optional<RecordFields>& after, ChangeLines& lines);
 
 } // namespace qb

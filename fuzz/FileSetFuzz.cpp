@@ -1,10 +1,12 @@
-// Turns its input into the files of a set in an in-memory Data folder, then runs Load Data,
-// shows the loaded configuration as the command-line dump does (walking every chain) and runs
-// Data export.
+// Turns its input into the files of a set in an in-memory Data folder, then runs Load Data, the
+// configuration check, the comparison with start-up contents, shows the loaded configuration
+// as the command-line dump does (walking every chain) and runs Data export.
 //
 // Input: system code byte, host byte, then chunks of [name byte][uint32 length][bytes].
 #include "FileSetInput.h"
 #include "cli/ConfigDump.h"
+#include "check/ConfigCheck.h"
+#include "check/SetDiff.h"
 #include "cli/StreamPrompter.h"
 #include "files/DataExport.h"
 #include "files/LoadData.h"
@@ -33,6 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream messages;
     StreamPrompter prompter(messages);
     loadData(*store, folder, prompter);
+    checkConfiguration(*store, folder);
+    // Against start-up contents every table the input filled is a change to put in words.
+    diffConfigurations(*ConfigStore::create(run), *store);
     std::ostringstream dump;
     dumpText(*store, dump);
     dataExport(*store, folder, prompter);

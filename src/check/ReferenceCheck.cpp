@@ -85,6 +85,9 @@ void checkLinkageOutputs(References& refs) {
     const LinkageResultTable& result = store.linkageResults.working;
     const std::string file = refs.file(names::kLinkageResult);
     for (const LinkageKind kind : kAllLinkageKinds) {
+        if (kind == LinkageKind::FloorByType) {
+            continue; // its outputs name device types, not devices
+        }
         const std::vector<int> rules = ruleChain(input, kind);
         for (std::size_t page = 1; page <= rules.size(); ++page) {
             const std::vector<int> outputs = outputChain(input, result, rules[page - 1], kind);
@@ -103,15 +106,23 @@ void checkLinkageOutputs(References& refs) {
             }
         }
     }
-    // Zone rules start from a zone.
-    const std::vector<int> zoneRules = ruleChain(input, LinkageKind::Zone);
-    for (std::size_t page = 1; page <= zoneRules.size(); ++page) {
-        const int zone = input.record(zoneRules[page - 1])[condition::kZone] + 1;
-        if (!refs.zoneRegistered(zone)) {
-            refs.warn(FindingPage::Linkage, refs.file(names::kLinkageInput),
-                      ruleName(LinkageKind::Zone, static_cast<int>(page)),
-                      static_cast<int>(page),
-                      "starts from zone " + std::to_string(zone) + ", which is not registered");
+    // Zone, building, floor and room rules start from a zone (mimic LED records share the room
+    // list and keep other things there).
+    for (const LinkageKind kind : {LinkageKind::Zone, LinkageKind::Building,
+                                   LinkageKind::FloorByAddress, LinkageKind::RoomAndMimic}) {
+        const std::vector<int> rules = ruleChain(input, kind);
+        for (std::size_t page = 1; page <= rules.size(); ++page) {
+            const auto record = input.record(rules[page - 1]);
+            if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+                continue;
+            }
+            const int zone = record[condition::kZone] + 1;
+            if (!refs.zoneRegistered(zone)) {
+                refs.warn(FindingPage::Linkage, refs.file(names::kLinkageInput),
+                          ruleName(kind, static_cast<int>(page)), static_cast<int>(page),
+                          "starts from zone " + std::to_string(zone) +
+                              ", which is not registered");
+            }
         }
     }
 }

@@ -1,7 +1,8 @@
 #include "ChangeLine.h"
 #include "Checks.h"
-#include "files/DeviceFile.h"
 #include "files/FileNames.h"
+#include "files/Messages.h"
+#include "files/TextCodec.h"
 #include "files/ZoneFile.h"
 #include "linkage/LinkageRules.h"
 #include "store/ConfigStore.h"
@@ -44,8 +45,8 @@ int deviceFileCount(const ConfigStore& store) {
     return store.systemCode() == SystemCode::OneLoop ? 1 : kDeviceFileCount;
 }
 
-void checkDevice(Values& values, int board, int loop, int address, const DeviceRecord& device) {
-    const std::string file = deviceFileName(board);
+void checkDevice(Values& values, const std::string& file, int board, int loop, int address,
+                 const DeviceRecord& device) {
     const auto error = [&](std::string text) {
         Finding& finding = values.error(FindingPage::Devices, file,
                                         difftext::device(board, loop, address), 0, std::move(text));
@@ -144,6 +145,29 @@ void checkRegistrations(Values& values) {
     }
 }
 
+// A floor rule of the type kind switches every module of a device type: its outputs hold type
+// codes, which must be ones the lists know.
+void checkOutputTypes(Values& values) {
+    const ConfigStore& store = values.m_store;
+    const LinkageInputTable& input = store.linkageInputs.working;
+    const std::vector<int> rules = ruleChain(input, LinkageKind::FloorByType);
+    for (std::size_t page = 1; page <= rules.size(); ++page) {
+        const std::vector<int> outputs = outputChain(input, store.linkageResults.working,
+                                                     rules[page - 1], LinkageKind::FloorByType);
+        for (std::size_t n = 0; n < outputs.size(); ++n) {
+            const int code = store.linkageResults.working.record(outputs[n])[LinkageResultTable::kAddress];
+            if (!knownDeviceType(code, store.deviceTypes)) {
+                values.error(FindingPage::Linkage, names::kLinkageResult,
+                             ruleName(LinkageKind::FloorByType, static_cast<int>(page)) +
+                                 ", output " + std::to_string(n + 1),
+                             static_cast<int>(page),
+                             "device type code " + std::to_string(code) +
+                                 " is in neither the device type list nor the device type table");
+            }
+        }
+    }
+}
+
 // The texts Data export would refuse, each with the export's own message.
 void checkTexts(Values& values) {
     const ConfigStore& store = values.m_store;
@@ -151,12 +175,23 @@ void checkTexts(Values& values) {
          buildZoneFile(store.zones.working, FileVariant::Export).messages) {
         values.error(FindingPage::Zones, names::kZone, {}, 0, message);
     }
+    // The positions, as the device files' export measures them (without building the files).
+    const std::size_t limit = positionLimitBytes(store.systemCode());
     for (int board = 1; board <= deviceFileCount(store); ++board) {
-        const BuiltFile file = buildDeviceFile(store.devices(board).working, board,
-                                               store.systemCode(), FileVariant::Export);
-        for (const std::string& message : file.messages) {
-            values.error(FindingPage::Devices, deviceFileName(board), {}, 0, message).board =
-                board;
+        const std::string file = deviceFileName(board);
+        for (int n = 0; n < BoardDevices::kRecords; ++n) {
+            const std::u16string_view position = store.devices(board).working.records[n].position.view();
+            if (position.size() * 3 <= limit || toUtf8(position).size() <= limit) {
+                continue; // no character takes more than three bytes
+            }
+            const int loop = n / kAddressesPerLoop + 1;
+            const int address = n % kAddressesPerLoop + 1;
+            Finding& finding =
+                values.error(FindingPage::Devices, file, difftext::device(board, loop, address), 0,
+                             messages::positionTooLongOnExport(board, address));
+            finding.board = board;
+            finding.loop = loop;
+            finding.address = address;
         }
     }
 }
@@ -242,13 +277,15 @@ void checkValues(const ConfigStore& store, Findings& findings) {
     Values values(store, findings);
     checkRegistrations(values);
     for (int board = 1; board <= deviceFileCount(store); ++board) {
+        const std::string file = deviceFileName(board);
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
             for (int address = 1; address <= kAddressesPerLoop; ++address) {
-                checkDevice(values, board, loop, address,
+                checkDevice(values, file, board, loop, address,
                             store.devices(board).working.device(loop, address));
             }
         }
     }
+    checkOutputTypes(values);
     checkTexts(values);
     checkCapacity(store, findings);
     checkNotes(store, findings);

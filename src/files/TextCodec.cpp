@@ -53,6 +53,10 @@ std::size_t withoutCutCharacter(std::span<const std::uint8_t> text) {
 } // namespace
 
 std::string toUtf8(std::u16string_view name) {
+    // Most names are plain ASCII: their units are their bytes.
+    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; })) {
+        return std::string(name.begin(), name.end());
+    }
     std::string out;
     forEachCharacter(name, [&](const std::string& bytes) {
         out += bytes;

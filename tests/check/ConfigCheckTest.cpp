@@ -249,6 +249,12 @@ TEST_F(ConfigCheckTest, ValuesAndTextsTheControllerWouldNotTakeAreErrors) {
     device.equipType = 250;
     device.workMode = 3;
     store->zones.working.zone(1).name.assign(u"\u00C4\u00C4\u00C4\u00C4\u00C4\u00C4\u00C4");
+    store->devices(2).working.device(1, 3).position.assign(std::u16string(15, u'\u00C4'));
+    LinkageInputTable& input = store->linkageInputs.working;
+    const int floorRule = *appendRule(input, store->linkageResults.working, LinkageKind::FloorByType);
+    storedByEditor(input, floorRule, LinkageKind::FloorByType);
+    appendOutput(input, store->linkageResults.working, floorRule, LinkageKind::FloorByType, 0, 0,
+                 250); // a type code, not an address
     const std::vector<Finding> findings = check();
 
     EXPECT_TRUE(found(findings, "error: M001ZONE.BIN, zone 2: registration byte 7 (shown as "
@@ -256,6 +262,9 @@ TEST_F(ConfigCheckTest, ValuesAndTextsTheControllerWouldNotTakeAreErrors) {
     EXPECT_TRUE(found(findings, "error: M001ID02.BIN, IO02-L2-004: device type code 250 is in "
                                 "neither"));
     EXPECT_TRUE(found(findings, "error: M001ID02.BIN, IO02-L2-004: work mode 3"));
+    EXPECT_TRUE(found(findings, "error: M001LDRE.BIN, floor type rule 1, output 1: device type "
+                                "code 250 is in neither"));
+    EXPECT_TRUE(found(findings, "error: M001ID02.BIN, IO02-L1-003: "));
     // The zone name takes 14 bytes of the file's 12: Data export's own words.
     std::vector<Finding> zoneTexts;
     std::copy_if(findings.begin(), findings.end(), std::back_inserter(zoneTexts),

@@ -13,6 +13,8 @@
 #include "files/MemoryFolder.h"
 #include "store/ConfigStore.h"
 
+#include <array>
+#include <memory>
 #include <sstream>
 
 using namespace qb;
@@ -36,8 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StreamPrompter prompter(messages);
     loadData(*store, folder, prompter);
     checkConfiguration(*store, folder);
-    // Against start-up contents every table the input filled is a change to put in words.
-    diffConfigurations(*ConfigStore::create(run), *store);
+    // Against start-up contents every table the input filled is a change to put in words. The
+    // start-up store of each system code is made once.
+    static std::array<std::unique_ptr<ConfigStore>, 3> startUp;
+    auto& fresh = startUp.at(static_cast<std::size_t>(input->code));
+    if (!fresh) {
+        fresh = ConfigStore::create(run);
+    }
+    fresh->network.working.setHostIndex(input->hostIndex);
+    diffConfigurations(*fresh, *store);
     std::ostringstream dump;
     dumpText(*store, dump);
     dataExport(*store, folder, prompter);

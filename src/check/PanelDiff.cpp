@@ -4,6 +4,7 @@
 #include "devices/HydrantChains.h"
 #include "store/ConfigStore.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace qb {
@@ -15,9 +16,13 @@ using namespace difftext;
 // The view of slot `index` of a store's table, nothing for a free slot.
 using ViewOf = std::function<std::optional<RecordFields>(const ConfigStore&, int index)>;
 
-// Slots 0..slots-1, named from 1: "keypad point 4".
+// Slots 0..slots-1, named from 1: "keypad point 4". Tables alike in every byte (the usual case)
+// are passed over at once.
 void diffSlots(const std::string& name, int slots, const ViewOf& viewOf, const ConfigStore& before,
-               const ConfigStore& after, ChangeLines& lines) {
+               const ConfigStore& after, ChangeLines& lines, bool alike) {
+    if (alike) {
+        return;
+    }
     for (int index = 0; index < slots; ++index) {
         diffRecord(name + ' ' + number(index + 1), viewOf(before, index), viewOf(after, index),
                    lines);
@@ -176,15 +181,23 @@ std::optional<RecordFields> gasZone(const ConfigStore& store, int index) {
 } // namespace
 
 void diffPanels(const ConfigStore& before, const ConfigStore& after, ChangeLines& lines) {
-    diffSlots("keypad point", KeypadTable::kRecords, keypadPoint, before, after, lines);
-    diffSlots("hand control point", HandControlTable::kRecords, handControlPoint, before, after,
-              lines);
+    const auto alike = [&](auto table) { return (before.*table).working == (after.*table).working; };
+    // The packed tables end at their first free slot: nothing after it is compared.
+    const auto packed = [&](auto table) {
+        return std::max((before.*table).working.pointCount(), (after.*table).working.pointCount());
+    };
+    diffSlots("keypad point", packed(&ConfigStore::keypad), keypadPoint, before, after, lines,
+              alike(&ConfigStore::keypad));
+    diffSlots("hand control point", packed(&ConfigStore::handControl), handControlPoint, before,
+              after, lines, alike(&ConfigStore::handControl));
     diffSlots("broadcast controller", BroadcastTable::kControllers, broadcastController, before,
-              after, lines);
+              after, lines, alike(&ConfigStore::broadcast));
     diffSlots("broadcast point", BroadcastPointTable::kRecords, broadcastPoint, before, after,
-              lines);
-    diffSlots("hydrant input", HydrantTable::kInputs, hydrantInput, before, after, lines);
-    diffSlots("gas zone", GasZoneTable::kZones, gasZone, before, after, lines);
+              lines, alike(&ConfigStore::broadcastPoints));
+    diffSlots("hydrant input", HydrantTable::kInputs, hydrantInput, before, after, lines,
+              alike(&ConfigStore::hydrant));
+    diffSlots("gas zone", GasZoneTable::kZones, gasZone, before, after, lines,
+              alike(&ConfigStore::gasZones));
 }
 
 } // namespace qb

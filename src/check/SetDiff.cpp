@@ -99,6 +99,9 @@ void diffDevices(const ConfigStore& before, const ConfigStore& after, ChangeLine
     for (int j = 1; j <= kDeviceFileCount; ++j) {
         const BoardDevices& a = before.devices(j).working;
         const BoardDevices& b = after.devices(j).working;
+        if (a.records == b.records) {
+            continue; // most boards are alike
+        }
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
             for (int address = 1; address <= kAddressesPerLoop; ++address) {
                 const DeviceRecord& from = a.device(loop, address);

@@ -1,5 +1,6 @@
 #include "check/ConfigCheck.h"
 #include "devices/HydrantChains.h"
+#include "devices/MimicLedRecords.h"
 #include "files/DataExport.h"
 #include "files/FileNames.h"
 #include "files/MemoryFolder.h"
@@ -216,6 +217,11 @@ TEST_F(ConfigCheckTest, DanglingReferencesAreWarningsWithTheirPlace) {
     hand.inputAddress = 20; // no ManualCtrl there
     store->handControl.working.setPoint(0, hand);
     ASSERT_TRUE(hydrant::storeInput(store->hydrant.working, 0, {true, 3, 1, 3}, {{1, 1, 5}}));
+    // Controller 5 is not registered; the module at 5 is no broadcast module.
+    store->broadcastPoints.working.setSlot(0, {1, 4, 0, 1, 1, 0, 5, 0});
+    auto leds = std::make_unique<mimicrecords::Settings>();
+    (*leds)[0][0] = MimicLed{1, MimicLed::Zone, 1, 0, MimicLed::kNoLoop, 12};
+    ASSERT_TRUE(mimicrecords::store(store->linkageInputs.working, *leds));
     exportSet();
     const std::vector<Finding> findings = check();
 
@@ -229,6 +235,9 @@ TEST_F(ConfigCheckTest, DanglingReferencesAreWarningsWithTheirPlace) {
              "warning: M001XHSB.BIN, hydrant input 1: names board 03, which is not registered",
              "warning: M001XHSB.BIN, hydrant input 1, output 1: names 01-1-005, a ",
              "warning: M001ID01.BIN, IO01-L1-009: in zone 7, which is not registered",
+             "warning: M001BCPD.BIN, broadcast point 1: names broadcast controller 5, which is",
+             "warning: M001BCPD.BIN, broadcast point 1: names 01-1-005, a SmkFan, which cannot",
+             "warning: M001LDCO.BIN, mimic module 1, LED 1: shows zone 12, which is not",
          }) {
         EXPECT_TRUE(found(findings, expected));
     }

@@ -39,17 +39,18 @@ public:
         if (address < 1 || address > kAddressesPerLoop) {
             return "names address " + std::to_string(address) + ", outside the loop";
         }
-        const std::string target = difftext::output(board, loop, address);
         const DeviceRecord& device = m_store.devices(board).working.device(loop, address);
+        if (fits(device)) {
+            return std::nullopt;
+        }
+        const std::string target = difftext::output(board, loop, address);
+        // A ManualCtrl counts whatever its registration: what stands there is said instead.
         if (device.registration != 1 && fits != isManualCtrl) {
             return "names " + target + ", where no device is registered";
         }
-        if (!fits(device)) {
-            return "names " + target + ", a " +
-                   toUtf8(deviceTypeName(device.equipType, m_store.deviceTypes)) +
-                   ", which cannot be " + wanted;
-        }
-        return std::nullopt;
+        return "names " + target + ", a " +
+               toUtf8(deviceTypeName(device.equipType, m_store.deviceTypes)) +
+               ", which cannot be " + wanted;
     }
 
     void warn(FindingPage page, const std::string& file, std::string where, int item,

@@ -38,8 +38,8 @@ public:
                          const std::function<void(const qb::ProgressStep&)>& work) override {
         work([](int) {});
     }
-    void showFindings(const qb::FindingsCheck&, const std::function<void(const qb::Finding&)>&) override {
-    }
+    void showFindings(const qb::FindingsCheck&,
+                      const std::function<void(const qb::Finding&)>&) override {}
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {

@@ -4,9 +4,9 @@
 //
 // Input: system code byte, host byte, then chunks of [name byte][uint32 length][bytes].
 #include "FileSetInput.h"
-#include "cli/ConfigDump.h"
 #include "check/ConfigCheck.h"
 #include "check/SetDiff.h"
+#include "cli/ConfigDump.h"
 #include "cli/StreamPrompter.h"
 #include "files/DataExport.h"
 #include "files/LoadData.h"

@@ -29,8 +29,8 @@ class PoolWalk {
 public:
     static constexpr int kNobody = -1;
 
-    PoolWalk(int records, std::string recordName) : m_owner(records, kNobody),
-                                                    m_recordName(std::move(recordName)) {}
+    PoolWalk(int records, std::string recordName)
+        : m_owner(records, kNobody), m_recordName(std::move(recordName)) {}
 
     // Walks the chain `owner` (any number naming it) from `start`. `next` gives a record's link;
     // `usable` says whether an index may hold a record of this chain. Returns the records in
@@ -135,13 +135,13 @@ void checkLinkage(const ConfigStore& store, bool forController, Findings& findin
     }
     if (const std::vector<int> lost = conditions.leaked(conditionLink); !lost.empty()) {
         error(inputFile, {},
-              std::to_string(lost.size()) + " condition records in use that no list reaches: " +
-                  someIndices(lost));
+              std::to_string(lost.size()) +
+                  " condition records in use that no list reaches: " + someIndices(lost));
     }
     if (const std::vector<int> lost = outputs.leaked(outputLink); !lost.empty()) {
         error(resultFile, {},
-              std::to_string(lost.size()) + " output records in use that no rule reaches: " +
-                  someIndices(lost));
+              std::to_string(lost.size()) +
+                  " output records in use that no rule reaches: " + someIndices(lost));
     }
 
     const std::uint16_t stored = input.registeredRuleCount();
@@ -149,8 +149,7 @@ void checkLinkage(const ConfigStore& store, bool forController, Findings& findin
     if (stored != computed) {
         findings.add(forController ? Severity::Error : Severity::Warning, FindingPage::Linkage, {},
                      "the registered-rule count says " + std::to_string(stored) +
-                         ", the rules make it " + std::to_string(computed) +
-                         ": run Data export");
+                         ", the rules make it " + std::to_string(computed) + ": run Data export");
         findings.last().file = inputFile;
     }
 }
@@ -171,14 +170,15 @@ void checkHydrant(const ConfigStore& store, Findings& findings) {
             continue; // no outputs to walk
         }
         const std::string where = "hydrant input " + std::to_string(in + 1);
-        pool.walk(static_cast<std::uint32_t>(in), in, link,
-                  [&](std::uint32_t i) { return i == static_cast<std::uint32_t>(in) || further(i); },
-                  [&](std::string text) {
-                      findings.add(Severity::Error, FindingPage::Hydrant, where,
-                                   "outputs: " + std::move(text));
-                      findings.last().file = file;
-                      findings.last().item = in + 1;
-                  });
+        pool.walk(
+            static_cast<std::uint32_t>(in), in, link,
+            [&](std::uint32_t i) { return i == static_cast<std::uint32_t>(in) || further(i); },
+            [&](std::string text) {
+                findings.add(Severity::Error, FindingPage::Hydrant, where,
+                             "outputs: " + std::move(text));
+                findings.last().file = file;
+                findings.last().item = in + 1;
+            });
     }
     if (const std::vector<int> lost = pool.leaked(link, HydrantTable::kInputs); !lost.empty()) {
         findings.add(Severity::Error, FindingPage::Hydrant, {},

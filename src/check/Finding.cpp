@@ -86,9 +86,8 @@ std::string ruleName(LinkageKind kind, int page) {
 }
 
 void sortBySeverity(std::vector<Finding>& findings) {
-    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
-        return a.severity < b.severity;
-    });
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
 }
 
 } // namespace qb

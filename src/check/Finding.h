@@ -34,11 +34,11 @@ enum class FindingPage : std::uint8_t {
 struct Finding {
     Severity severity = Severity::Note;
     FindingPage page = FindingPage::None;
-    std::string file; // the set's file it is about ("M001LDCO.BIN"), or ""
-    int board = 0;    // device file 1..42, or 0
-    int loop = 0;     // 1..2, or 0
-    int address = 0;  // 1..324, or 0
-    int item = 0;     // rule, point, zone or record number within its list, or 0
+    std::string file;  // the set's file it is about ("M001LDCO.BIN"), or ""
+    int board = 0;     // device file 1..42, or 0
+    int loop = 0;      // 1..2, or 0
+    int address = 0;   // 1..324, or 0
+    int item = 0;      // rule, point, zone or record number within its list, or 0
     std::string where; // the place as the installer reads it: "general rule 12", "IO02-L1-017"
     std::string text;  // what is wrong
 
@@ -52,8 +52,8 @@ std::string_view pageName(FindingPage page);      // "Zone", "Detector/Module", 
 std::string findingLine(const Finding& finding);
 
 // Linkage kinds and rules as the findings and the comparison name them.
-std::string linkageKindName(LinkageKind kind);            // "general", "floor type"
-std::string ruleName(LinkageKind kind, int page);         // "general rule 12"
+std::string linkageKindName(LinkageKind kind);    // "general", "floor type"
+std::string ruleName(LinkageKind kind, int page); // "general rule 12"
 
 // Errors first, then warnings, then notes; the order found within each.
 void sortBySeverity(std::vector<Finding>& findings);

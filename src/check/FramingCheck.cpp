@@ -68,8 +68,8 @@ void checkFraming(const ConfigStore& store, const Folder& folder, bool forContro
             continue; // a checksum over the wrong bytes says nothing more
         }
         if (header.crc() == 0) {
-            findings.add(forController ? Severity::Error : Severity::Warning, FindingPage::None,
-                         {}, "checksum not computed (saved from its page): run Data export");
+            findings.add(forController ? Severity::Error : Severity::Warning, FindingPage::None, {},
+                         "checksum not computed (saved from its page): run Data export");
             findings.last().file = name;
         } else if (header.crc() != configCrc(std::span(start->bytes).subspan(FileHeader::kSize))) {
             error("checksum mismatch: the file was changed after it was written");

@@ -33,8 +33,7 @@ struct RuleLayout {
 
 constexpr std::array<RuleLayout, kLinkageKinds> kLayouts{{
     {0, 0, 0, 0, 0, 0, kGeneralInputs.inputTypes, kGeneralInputs.fireSignals, 0, false},
-    {condition::kZone, 0, 0, 0, 0, 0, kZoneInputs.inputTypes, kZoneInputs.fireSignals, 0,
-     false},
+    {condition::kZone, 0, 0, 0, 0, 0, kZoneInputs.inputTypes, kZoneInputs.fireSignals, 0, false},
     {4, 5, 6, 7, 0, 0, 8, 40, 0, false},
     {4, 5, 6, 0, 0, 0, 7, 40, 0, false},
     {4, 5, 6, 0, 7, 8, 9, 42, 0, false},

@@ -181,7 +181,9 @@ std::optional<RecordFields> gasZone(const ConfigStore& store, int index) {
 } // namespace
 
 void diffPanels(const ConfigStore& before, const ConfigStore& after, ChangeLines& lines) {
-    const auto alike = [&](auto table) { return (before.*table).working == (after.*table).working; };
+    const auto alike = [&](auto table) {
+        return (before.*table).working == (after.*table).working;
+    };
     // The packed tables end at their first free slot: nothing after it is compared.
     const auto packed = [&](auto table) {
         return std::max((before.*table).working.pointCount(), (after.*table).working.pointCount());

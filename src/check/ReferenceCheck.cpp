@@ -60,8 +60,8 @@ public:
         m_findings.last().item = item;
     }
 
-    void checkTarget(FindingPage page, const std::string& file, const std::string& where,
-                     int item, int board, int loop, int address, Fits fits, const char* wanted) {
+    void checkTarget(FindingPage page, const std::string& file, const std::string& where, int item,
+                     int board, int loop, int address, Fits fits, const char* wanted) {
         if (auto problem = targetProblem(board, loop, address, fits, wanted)) {
             warn(page, file, where, item, std::move(*problem));
         }
@@ -72,9 +72,7 @@ public:
                m_store.zones.working.zone(zone).registration == 1;
     }
 
-    std::string file(std::string_view name) const {
-        return fileName(m_store.hostIndex(), name);
-    }
+    std::string file(std::string_view name) const { return fileName(m_store.hostIndex(), name); }
 
     const ConfigStore& m_store;
     Findings& m_findings;
@@ -102,8 +100,8 @@ void checkLinkageOutputs(References& refs) {
                                  ruleName(kind, static_cast<int>(page)) + ", output " +
                                      std::to_string(n + 1),
                                  static_cast<int>(page), loopIndex / 2 + 1, loopIndex % 2 + 1,
-                                 le::readU16(record, LinkageResultTable::kAddress),
-                                 isOutputModule, "switched by a rule");
+                                 le::readU16(record, LinkageResultTable::kAddress), isOutputModule,
+                                 "switched by a rule");
             }
         }
     }
@@ -121,8 +119,7 @@ void checkLinkageOutputs(References& refs) {
             if (!refs.zoneRegistered(zone)) {
                 refs.warn(FindingPage::Linkage, refs.file(names::kLinkageInput),
                           ruleName(kind, static_cast<int>(page)), static_cast<int>(page),
-                          "starts from zone " + std::to_string(zone) +
-                              ", which is not registered");
+                          "starts from zone " + std::to_string(zone) + ", which is not registered");
             }
         }
     }
@@ -210,8 +207,9 @@ void checkHydrant(References& refs) {
                          hydrant::isHydrantInput, "a hydrant input");
         const std::vector<hydrant::Output> outputs = hydrant::readOutputs(table, in);
         for (std::size_t n = 0; n < outputs.size(); ++n) {
-            refs.checkTarget(FindingPage::Hydrant, file, where + ", output " + std::to_string(n + 1),
-                             in + 1, deviceFileOfBoardByte(outputs[n].board), outputs[n].loop,
+            refs.checkTarget(FindingPage::Hydrant, file,
+                             where + ", output " + std::to_string(n + 1), in + 1,
+                             deviceFileOfBoardByte(outputs[n].board), outputs[n].loop,
                              outputs[n].address, hydrant::isHydrantModule, "a hydrant output");
         }
     }
@@ -224,8 +222,8 @@ bool anyDevice(const DeviceRecord& device) {
 void checkMimicLeds(References& refs) {
     const ConfigStore& store = refs.m_store;
     const std::string file = refs.file(names::kLinkageInput);
-    const auto settings = std::make_unique<mimicrecords::Settings>(
-        mimicrecords::load(store.linkageInputs.working));
+    const auto settings =
+        std::make_unique<mimicrecords::Settings>(mimicrecords::load(store.linkageInputs.working));
     for (int module = 1; module <= mimicrecords::kModules; ++module) {
         for (int led = 1; led <= mimicrecords::kLeds; ++led) {
             const MimicLed& setting = (*settings)[module - 1][led - 1];

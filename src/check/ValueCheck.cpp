@@ -14,7 +14,7 @@ namespace qb {
 
 namespace {
 
-// What the pages show for a registration byte that is neither 0 nor 1.
+// What the setup pages show for a registration byte that is neither 0 nor 1.
 std::string badRegistration(std::uint8_t value) {
     return "registration byte " + std::to_string(value) + " (shown as \"Error\"), not 0 or 1";
 }
@@ -30,8 +30,8 @@ public:
         m_findings.last().item = item;
         return m_findings.last();
     }
-    void registration(FindingPage page, std::string_view file, const std::string& where,
-                      int item, std::uint8_t value) {
+    void registration(FindingPage page, std::string_view file, const std::string& where, int item,
+                      std::uint8_t value) {
         if (value > 1) {
             error(page, file, where, item, badRegistration(value));
         }
@@ -73,7 +73,8 @@ void checkDevice(Values& values, const std::string& file, int board, int loop, i
               std::to_string(ZoneTable::kZones));
     }
     if (device.outputMode > DeviceRecord::kOutputConstant) {
-        error("output mode " + std::to_string(device.outputMode) + " is neither pulse nor constant");
+        error("output mode " + std::to_string(device.outputMode) +
+              " is neither pulse nor constant");
     }
     if (device.workMode > DeviceRecord::kWorkSlow) {
         error("work mode " + std::to_string(device.workMode) + " is not one of the three");
@@ -91,56 +92,32 @@ void checkRegistrations(Values& values) {
                             store.network.working.hostRegistration(h));
     }
     for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
-        values.registration(FindingPage::Displays, names::kDisplay,
-                            "display " + std::to_string(d), d,
-                            store.displays.working.display(d).registration);
+        values.registration(FindingPage::Displays, names::kDisplay, "display " + std::to_string(d),
+                            d, store.displays.working.display(d).registration);
     }
     for (int b = 1; b <= IoBoardRecord::kBoards; ++b) {
-        values.registration(FindingPage::IoBoards, names::kIoBoard, "IO board " + difftext::number(b, 2),
-                            b, store.ioBoards.working.registration(b));
+        values.registration(FindingPage::IoBoards, names::kIoBoard,
+                            "IO board " + difftext::number(b, 2), b,
+                            store.ioBoards.working.registration(b));
     }
     for (int m = 1; m <= MimicTable::kModules; ++m) {
-        values.registration(FindingPage::Mimic, names::kMimic,
-                            "mimic module " + std::to_string(m), m,
-                            store.mimic.working.registration(m));
+        values.registration(FindingPage::Mimic, names::kMimic, "mimic module " + std::to_string(m),
+                            m, store.mimic.working.registration(m));
     }
     for (int g = 1; g <= GasZoneTable::kZones; ++g) {
         values.registration(FindingPage::GasZones, names::kGasZones,
                             "gas zone " + std::to_string(g), g,
                             store.gasZones.working.zone(g)[GasZoneTable::kRegistered]);
     }
+    // The panel editors show only a tick for 1: their other bytes (0xFF while a point is only
+    // begun) are no fault. A button byte outside the keypad is.
     const KeypadTable& keypad = store.keypad.working;
     for (int n = 0; n < keypad.pointCount(); ++n) {
         const KeypadPoint point = keypad.point(n);
-        values.registration(FindingPage::Keypad, names::kKeypad,
-                            "keypad point " + std::to_string(n + 1), n + 1, point.registration);
         if (point.button > 32) {
             values.error(FindingPage::Keypad, names::kKeypad,
                          "keypad point " + std::to_string(n + 1), n + 1,
                          "button " + std::to_string(point.button) + ": the keypad has 1..32");
-        }
-    }
-    const HandControlTable& hand = store.handControl.working;
-    for (int n = 0; n < hand.pointCount(); ++n) {
-        values.registration(FindingPage::HandControl, names::kHandControl,
-                            "hand control point " + std::to_string(n + 1), n + 1,
-                            hand.point(n).registration);
-    }
-    const BroadcastPointTable& points = store.broadcastPoints.working;
-    for (int n = 0; n < BroadcastPointTable::kRecords && points.used(n); ++n) {
-        values.registration(FindingPage::Broadcast, names::kBroadcastPoints,
-                            "broadcast point " + std::to_string(n + 1), n + 1,
-                            points.slot(n)[BroadcastPointTable::kRegistered]);
-    }
-    // A broadcast controller counts as registered for any byte but 0: no value is wrong there.
-    const LinkageInputTable& input = store.linkageInputs.working;
-    for (const LinkageKind kind :
-         {LinkageKind::General, LinkageKind::Zone, LinkageKind::Specific}) {
-        const std::vector<int> rules = ruleChain(input, kind);
-        for (std::size_t page = 1; page <= rules.size(); ++page) {
-            values.registration(FindingPage::Linkage, names::kLinkageInput,
-                                ruleName(kind, static_cast<int>(page)), static_cast<int>(page),
-                                input.record(rules[page - 1])[regOffset(kind)]);
         }
     }
 }
@@ -155,7 +132,8 @@ void checkOutputTypes(Values& values) {
         const std::vector<int> outputs = outputChain(input, store.linkageResults.working,
                                                      rules[page - 1], LinkageKind::FloorByType);
         for (std::size_t n = 0; n < outputs.size(); ++n) {
-            const int code = store.linkageResults.working.record(outputs[n])[LinkageResultTable::kAddress];
+            const int code =
+                store.linkageResults.working.record(outputs[n])[LinkageResultTable::kAddress];
             if (!knownDeviceType(code, store.deviceTypes)) {
                 values.error(FindingPage::Linkage, names::kLinkageResult,
                              ruleName(LinkageKind::FloorByType, static_cast<int>(page)) +
@@ -180,7 +158,8 @@ void checkTexts(Values& values) {
     for (int board = 1; board <= deviceFileCount(store); ++board) {
         const std::string file = deviceFileName(board);
         for (int n = 0; n < BoardDevices::kRecords; ++n) {
-            const std::u16string_view position = store.devices(board).working.records[n].position.view();
+            const std::u16string_view position =
+                store.devices(board).working.records[n].position.view();
             if (position.size() * 3 <= limit || toUtf8(position).size() <= limit) {
                 continue; // no character takes more than three bytes
             }
@@ -196,8 +175,7 @@ void checkTexts(Values& values) {
     }
 }
 
-void capacity(Findings& findings, FindingPage page, const std::string& what, int used,
-              int size) {
+void capacity(Findings& findings, FindingPage page, const std::string& what, int used, int size) {
     const bool nearlyFull = used * 10 >= size * 9;
     findings.add(nearlyFull ? Severity::Warning : Severity::Note, page, {},
                  what + ": " + std::to_string(used) + " / " + std::to_string(size) +

@@ -324,11 +324,11 @@ public:
 void printFindingsJson(const std::vector<Finding>& findings, std::ostream& out) {
     out << "{\n  \"errors\": " << countFindings(findings, Severity::Error)
         << ",\n  \"warnings\": " << countFindings(findings, Severity::Warning)
-        << ",\n  \"notes\": " << countFindings(findings, Severity::Note)
-        << ",\n  \"findings\": [";
+        << ",\n  \"notes\": " << countFindings(findings, Severity::Note) << ",\n  \"findings\": [";
     const char* separator = "\n";
     for (const Finding& f : findings) {
-        out << separator << "    {\"severity\": " << jsonString(std::string(severityName(f.severity)))
+        out << separator
+            << "    {\"severity\": " << jsonString(std::string(severityName(f.severity)))
             << ", \"file\": " << jsonString(f.file)
             << ", \"page\": " << jsonString(std::string(pageName(f.page)))
             << ", \"board\": " << f.board << ", \"loop\": " << f.loop

@@ -86,9 +86,8 @@ Result<Layout> completeLayout(Sheet& sheet, ExportReport& report) {
 // Every row whose Addr matches a record's address gets the record's values, as an UPDATE ...
 // WHERE Addr=<address> would; a record with no row adds none. An Addr that cannot be read would
 // leave its row unmatched without a word: it stops the export (the returned text says where).
-std::optional<std::string> updateRows(Sheet& sheet, const Layout& layout,
-                                      const BoardDevices& board, int loop,
-                                      const std::string& fileName) {
+std::optional<std::string> updateRows(Sheet& sheet, const Layout& layout, const BoardDevices& board,
+                                      int loop, const std::string& fileName) {
     std::multimap<std::int64_t, std::uint32_t> rowsByAddress;
     for (std::uint32_t row : dataRows(sheet, layout.headerRow)) {
         const CellValue* cell = sheet.find(row, *layout.columns[kAddr]);
@@ -135,8 +134,7 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-std::string closingMessage(const ExportReport& report, const fs::path& path,
-                           std::size_t emptied) {
+std::string closingMessage(const ExportReport& report, const fs::path& path, std::size_t emptied) {
     std::string text = device_workbook::kExported;
     if (report.created) {
         text += "\n" + path.filename().string() + " did not exist: it was created with all " +

@@ -16,7 +16,6 @@ using namespace device_sheet;
 
 constexpr std::size_t kPositionRead = 40; // characters taken from the cell before the field cuts
 
-
 // One row's values, each already in the range the record takes.
 struct RowValues {
     std::uint8_t registration = 0;
@@ -123,14 +122,16 @@ public:
                 const std::optional<std::int64_t> value =
                     numberOf(sheet->find(row.row, *layout.columns[c]));
                 if (!value) {
-                    return fail(cellPlace(m_fileName, sheet->name, row.row, Column(c)) + kUnreadableCell);
+                    return fail(cellPlace(m_fileName, sheet->name, row.row, Column(c)) +
+                                kUnreadableCell);
                 }
                 number[c] = *value;
             }
             const std::optional<std::string> position =
                 textOf(sheet->find(row.row, *layout.columns[kPosition]));
             if (!position) {
-                return fail(cellPlace(m_fileName, sheet->name, row.row, kPosition) + kUnreadableCell);
+                return fail(cellPlace(m_fileName, sheet->name, row.row, kPosition) +
+                            kUnreadableCell);
             }
             const RowValues values = inRange(number, fromUtf8(*position), m_store.deviceTypes);
             for (int slot = 1; slot <= kAddressesPerLoop; ++slot) {

@@ -77,7 +77,8 @@ FindingsDialog::FindingsDialog(FindingsCheck check, std::function<void(const Fin
     // Enter and a double click both activate a row.
     connect(m_list, &QTreeWidget::itemActivated, this, [this] { showCurrent(); });
 
-    m_forController = checkBox(this, QStringLiteral("For the controller"), QStringLiteral("forController"));
+    m_forController =
+        checkBox(this, QStringLiteral("For the controller"), QStringLiteral("forController"));
     m_forController->setToolTip(QStringLiteral(
         "A checksum a page save left uncomputed and a stale registered-rule count are errors"));
     m_showButton = button(this, QStringLiteral("Show"), QStringLiteral("show"));

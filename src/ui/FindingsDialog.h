@@ -19,8 +19,7 @@ namespace qb::ui {
 // beside the main window.
 class FindingsDialog : public QDialog {
 public:
-    FindingsDialog(FindingsCheck check, std::function<void(const Finding&)> show,
-                   QWidget* parent);
+    FindingsDialog(FindingsCheck check, std::function<void(const Finding&)> show, QWidget* parent);
 
     // Runs the check and lists what it finds.
     void checkAgain();

@@ -20,7 +20,8 @@
 namespace qb::ui {
 
 MainWindow::MainWindow(ConfigStore& store, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(this, [this] { refresh(); }), m_logic(store, prompter, m_dialogs) {
+    : QMainWindow(parent), m_dialogs(this, [this] { refresh(); }),
+      m_logic(store, prompter, m_dialogs) {
     buildMenu();
     buildControls();
     resize(820, 580);

@@ -17,7 +17,8 @@ class WidgetDialogRunner : public DialogRunner {
 public:
     // `windowChanged` is called after a window that stays open (the findings) changed what the
     // main window shows.
-    explicit WidgetDialogRunner(QWidget* parent, std::function<void()> windowChanged = [] {})
+    explicit WidgetDialogRunner(
+        QWidget* parent, std::function<void()> windowChanged = [] {})
         : m_parent(parent), m_windowChanged(std::move(windowChanged)) {}
 
     bool runColumnBatch(ColumnBatchDialog& dialog) override;

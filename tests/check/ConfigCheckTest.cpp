@@ -103,10 +103,10 @@ TEST_F(ConfigCheckTest, AFreshSetHasNothingButCapacityNotesUnderEverySystemCode)
 TEST_F(ConfigCheckTest, FramingNamesEveryDamagedFile) {
     exportSet();
     folder.files().erase("M001ZONE.BIN");
-    file("ID05")[14] = 'X';                  // the tag
+    file("ID05")[14] = 'X'; // the tag
     file("LDRE").resize(file("LDRE").size() - 8);
     file("NET_").push_back(0);
-    file("FSD_").back() ^= 0x01;            // after the checksum was taken
+    file("FSD_").back() ^= 0x01; // after the checksum was taken
     std::fill_n(file("MDM_").begin() + FileHeader::kCrcOffset, 4, 0); // saved from its page
     const std::vector<Finding> findings = check();
 
@@ -260,7 +260,8 @@ TEST_F(ConfigCheckTest, ValuesAndTextsTheControllerWouldNotTakeAreErrors) {
     store->zones.working.zone(1).name.assign(u"\u00C4\u00C4\u00C4\u00C4\u00C4\u00C4\u00C4");
     store->devices(2).working.device(1, 3).position.assign(std::u16string(15, u'\u00C4'));
     LinkageInputTable& input = store->linkageInputs.working;
-    const int floorRule = *appendRule(input, store->linkageResults.working, LinkageKind::FloorByType);
+    const int floorRule =
+        *appendRule(input, store->linkageResults.working, LinkageKind::FloorByType);
     storedByEditor(input, floorRule, LinkageKind::FloorByType);
     appendOutput(input, store->linkageResults.working, floorRule, LinkageKind::FloorByType, 0, 0,
                  250); // a type code, not an address

@@ -85,9 +85,8 @@ TEST(MainWindowCommands, CheckConfigurationListsFindingsAndShowsADevicesBoard) {
     ASSERT_EQ(w.dialogs.findingsShown, 1);
     const std::vector<Finding>& findings = w.dialogs.findings;
     const auto named = [&](const std::string& start) {
-        return std::find_if(findings.begin(), findings.end(), [&](const Finding& f) {
-            return findingLine(f).rfind(start, 0) == 0;
-        });
+        return std::find_if(findings.begin(), findings.end(),
+                            [&](const Finding& f) { return findingLine(f).rfind(start, 0) == 0; });
     };
     EXPECT_NE(named("error: no file of the set (M001*.BIN) is in the Data folder"),
               findings.end()); // nothing exported yet

@@ -221,6 +221,9 @@ bool anyDevice(const DeviceRecord& device) {
 
 void checkMimicLeds(References& refs) {
     const ConfigStore& store = refs.m_store;
+    if (store.linkageInputs.working.head(mimicrecords::kKind) == kFreeLink) {
+        return; // no LED is set up
+    }
     const std::string file = refs.file(names::kLinkageInput);
     const auto settings =
         std::make_unique<mimicrecords::Settings>(mimicrecords::load(store.linkageInputs.working));

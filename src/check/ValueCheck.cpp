@@ -122,6 +122,31 @@ void checkRegistrations(Values& values) {
     }
 }
 
+// Every rule's Reg byte is 0 or 1 and its delay one the editors offer (or none chosen yet).
+// Mimic LED records share the room list with a layout of their own.
+void checkRules(Values& values) {
+    const LinkageInputTable& input = values.m_store.linkageInputs.working;
+    for (const LinkageKind kind : kAllLinkageKinds) {
+        const std::vector<int> rules = ruleChain(input, kind);
+        for (std::size_t page = 1; page <= rules.size(); ++page) {
+            const auto record = input.record(rules[page - 1]);
+            if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+                continue;
+            }
+            const std::string where = ruleName(kind, static_cast<int>(page));
+            values.registration(FindingPage::Linkage, names::kLinkageInput, where,
+                                static_cast<int>(page), record[regOffset(kind)]);
+            const std::uint8_t delay = record[delayOffset(kind)];
+            if (delay != kNoDelayChosen && std::find(kDelaySeconds.begin(), kDelaySeconds.end(),
+                                                     delay) == kDelaySeconds.end()) {
+                values.error(FindingPage::Linkage, names::kLinkageInput, where,
+                             static_cast<int>(page),
+                             "delay " + std::to_string(delay) + " s is none the rules offer");
+            }
+        }
+    }
+}
+
 // A floor rule of the type kind switches every module of a device type: its outputs hold type
 // codes, which must be ones the lists know.
 void checkOutputTypes(Values& values) {
@@ -263,6 +288,7 @@ void checkValues(const ConfigStore& store, Findings& findings) {
             }
         }
     }
+    checkRules(values);
     checkOutputTypes(values);
     checkTexts(values);
     checkCapacity(store, findings);

@@ -14,7 +14,6 @@ namespace qb {
 
 namespace {
 
-constexpr std::array<std::uint8_t, 8> kDelaySeconds{0, 5, 10, 30, 60, 90, 120, 150};
 constexpr std::uint8_t kRegistered = 1;
 
 // "00%ld", "0%ld", "%ld": a number padded to three digits.

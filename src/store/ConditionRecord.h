@@ -2,6 +2,7 @@
 
 #include "store/LinkageKind.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,11 @@ std::size_t
 firstOutputOffset(LinkageKind kind);       // uint16 index into the result table, 0xFFFF = none
 std::size_t regOffset(LinkageKind kind);   // 1 = the rule is registered
 std::size_t delayOffset(LinkageKind kind); // 0 = no delay
+
+// The delays a rule offers, in seconds ("000s" to "150s"); a delay byte holds one of them, or
+// kNoDelayChosen.
+inline constexpr std::array<std::uint8_t, 8> kDelaySeconds{0, 5, 10, 30, 60, 90, 120, 150};
+inline constexpr std::uint8_t kNoDelayChosen = 0xFF;
 
 // Where the general and zone kinds keep their input type part.
 struct InputLayout {

@@ -265,6 +265,7 @@ TEST_F(ConfigCheckTest, ValuesAndTextsTheControllerWouldNotTakeAreErrors) {
     storedByEditor(input, floorRule, LinkageKind::FloorByType);
     appendOutput(input, store->linkageResults.working, floorRule, LinkageKind::FloorByType, 0, 0,
                  250); // a type code, not an address
+    input.record(floorRule)[delayOffset(LinkageKind::FloorByType)] = 7;
     const std::vector<Finding> findings = check();
 
     EXPECT_TRUE(found(findings, "error: M001ZONE.BIN, zone 2: registration byte 7 (shown as "
@@ -275,6 +276,7 @@ TEST_F(ConfigCheckTest, ValuesAndTextsTheControllerWouldNotTakeAreErrors) {
     EXPECT_TRUE(found(findings, "error: M001LDRE.BIN, floor type rule 1, output 1: device type "
                                 "code 250 is in neither"));
     EXPECT_TRUE(found(findings, "error: M001ID02.BIN, IO02-L1-003: "));
+    EXPECT_TRUE(found(findings, "error: M001LDCO.BIN, floor type rule 1: delay 7 s is none"));
     // The zone name takes 14 bytes of the file's 12: Data export's own words.
     std::vector<Finding> zoneTexts;
     std::copy_if(findings.begin(), findings.end(), std::back_inserter(zoneTexts),

@@ -92,9 +92,8 @@ void checkLinkage(const ConfigStore& store, bool forController, Findings& findin
     const std::string resultFile = fileName(store.hostIndex(), names::kLinkageResult);
     const auto error = [&](const std::string& file, std::string where, std::string text,
                            int item = 0) {
-        findings.add(Severity::Error, FindingPage::Linkage, std::move(where), std::move(text));
-        findings.last().file = file;
-        findings.last().item = item;
+        findings.add(Severity::Error, FindingPage::Linkage, file, std::move(where), std::move(text),
+                     item);
     };
 
     PoolWalk conditions(LinkageInputTable::kRecords, "condition record");
@@ -147,10 +146,10 @@ void checkLinkage(const ConfigStore& store, bool forController, Findings& findin
     const std::uint16_t stored = input.registeredRuleCount();
     const std::uint16_t computed = registeredRuleCount(input);
     if (stored != computed) {
-        findings.add(forController ? Severity::Error : Severity::Warning, FindingPage::Linkage, {},
+        findings.add(forController ? Severity::Error : Severity::Warning, FindingPage::Linkage,
+                     inputFile, {},
                      "the registered-rule count says " + std::to_string(stored) +
                          ", the rules make it " + std::to_string(computed) + ": run Data export");
-        findings.last().file = inputFile;
     }
 }
 
@@ -174,17 +173,14 @@ void checkHydrant(const ConfigStore& store, Findings& findings) {
             static_cast<std::uint32_t>(in), in, link,
             [&](std::uint32_t i) { return i == static_cast<std::uint32_t>(in) || further(i); },
             [&](std::string text) {
-                findings.add(Severity::Error, FindingPage::Hydrant, where,
-                             "outputs: " + std::move(text));
-                findings.last().file = file;
-                findings.last().item = in + 1;
+                findings.add(Severity::Error, FindingPage::Hydrant, file, where,
+                             "outputs: " + std::move(text), in + 1);
             });
     }
     if (const std::vector<int> lost = pool.leaked(link, HydrantTable::kInputs); !lost.empty()) {
-        findings.add(Severity::Error, FindingPage::Hydrant, {},
+        findings.add(Severity::Error, FindingPage::Hydrant, file, {},
                      std::to_string(lost.size()) +
                          " output records in use that no input reaches: " + someIndices(lost));
-        findings.last().file = file;
     }
 }
 
@@ -202,11 +198,10 @@ void checkPacked(int slots, const std::function<bool(int)>& used, FindingPage pa
         }
     }
     if (!stranded.empty()) {
-        findings.add(Severity::Error, page, {},
+        findings.add(Severity::Error, page, file, {},
                      std::to_string(stranded.size()) + " " + slotName +
                          " in use after the first free one, which the controller never reads: " +
                          someIndices(stranded));
-        findings.last().file = file;
     }
 }
 

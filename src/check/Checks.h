@@ -2,6 +2,7 @@
 
 #include "Finding.h"
 
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,17 +17,21 @@ class Findings {
 public:
     explicit Findings(std::vector<Finding>& list) : m_list(list) {}
 
-    void add(Finding finding) { m_list.push_back(std::move(finding)); }
-    void add(Severity severity, FindingPage page, std::string where, std::string text) {
-        Finding finding;
+    // Adds a finding; the caller fills in its board, loop and address where it has them.
+    Finding& add(Severity severity, FindingPage page, std::string file, std::string where,
+                 std::string text, int item = 0) {
+        Finding& finding = m_list.emplace_back();
         finding.severity = severity;
         finding.page = page;
+        finding.file = std::move(file);
         finding.where = std::move(where);
         finding.text = std::move(text);
-        m_list.push_back(std::move(finding));
+        finding.item = item;
+        return finding;
     }
-    // The last finding added, to fill in its file, board, loop, address or item.
-    Finding& last() { return m_list.back(); }
+    void append(std::vector<Finding> more) {
+        std::move(more.begin(), more.end(), std::back_inserter(m_list));
+    }
 
 private:
     std::vector<Finding>& m_list;

@@ -29,25 +29,16 @@ bool tagAccepted(const SetFile& file, const FileHeader& header) {
 
 void checkFraming(const ConfigStore& store, const Folder& folder, bool forController,
                   Findings& findings) {
-    const std::vector<SetFile> layout = setLayout(store.systemCode());
-    // A set never exported is one finding, not fifty.
-    const bool noneThere = std::none_of(layout.begin(), layout.end(), [&](const SetFile& file) {
-        const Result<FileStart> start = folder.readStart(fileName(store.hostIndex(), file.name), 0);
-        return start || start.error().cause != Cause::Missing;
-    });
-    if (noneThere) {
-        findings.add(Severity::Error, FindingPage::None, {},
-                     "no file of the set (" + fileName(store.hostIndex(), "*") +
-                         ") is in the Data folder: run Data export");
-        return;
-    }
-    for (const SetFile& file : layout) {
+    std::vector<Finding> perFile;
+    Findings found(perFile);
+    bool anyThere = false;
+    for (const SetFile& file : setLayout(store.systemCode())) {
         const std::string name = fileName(store.hostIndex(), file.name);
         const auto error = [&](std::string text) {
-            findings.add(Severity::Error, FindingPage::None, {}, std::move(text));
-            findings.last().file = name;
+            found.add(Severity::Error, FindingPage::None, name, {}, std::move(text));
         };
         const Result<FileStart> start = folder.readStart(name, file.size);
+        anyThere = anyThere || start || start.error().cause != Cause::Missing;
         if (!start) {
             if (start.error().cause != Cause::Missing) {
                 error("cannot be read: " + start.error().reason());
@@ -68,13 +59,20 @@ void checkFraming(const ConfigStore& store, const Folder& folder, bool forContro
             continue; // a checksum over the wrong bytes says nothing more
         }
         if (header.crc() == 0) {
-            findings.add(forController ? Severity::Error : Severity::Warning, FindingPage::None, {},
-                         "checksum not computed (saved from its page): run Data export");
-            findings.last().file = name;
+            found.add(forController ? Severity::Error : Severity::Warning, FindingPage::None, name,
+                      {}, "checksum not computed (saved from its page): run Data export");
         } else if (header.crc() != configCrc(std::span(start->bytes).subspan(FileHeader::kSize))) {
             error("checksum mismatch: the file was changed after it was written");
         }
     }
+    // A set never exported is one finding, not fifty.
+    if (!anyThere) {
+        findings.add(Severity::Error, FindingPage::None, {}, {},
+                     "no file of the set (" + fileName(store.hostIndex(), "*") +
+                         ") is in the Data folder: run Data export");
+        return;
+    }
+    findings.append(std::move(perFile));
 }
 
 } // namespace qb

@@ -2,6 +2,7 @@
 
 #include "check/Finding.h"
 #include "check/RecordFields.h"
+#include "devices/MimicLedRecords.h"
 #include "linkage/LinkageRules.h"
 #include "store/ConfigStore.h"
 
@@ -154,7 +155,7 @@ std::vector<Rule> rulesOf(const ConfigStore& store, LinkageKind kind) {
     const std::vector<int> chain = ruleChain(input, kind);
     for (std::size_t page = 0; page < chain.size(); ++page) {
         const auto record = input.record(chain[page]);
-        if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+        if (kind == LinkageKind::RoomAndMimic && mimicrecords::isMimicRecord(record)) {
             continue; // a mimic LED record
         }
         Rule rule;

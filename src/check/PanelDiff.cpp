@@ -16,16 +16,26 @@ using namespace difftext;
 // The view of slot `index` of a store's table, nothing for a free slot.
 using ViewOf = std::function<std::optional<RecordFields>(const ConfigStore&, int index)>;
 
-// Slots 0..slots-1, named from 1: "keypad point 4". Tables alike in every byte (the usual case)
+// How many slots of each side's table count: all of them, or the points of a packed table.
+struct SlotCounts {
+    int before;
+    int after;
+};
+
+// The counted slots, named from 1: "keypad point 4". Tables alike in every byte (the usual case)
 // are passed over at once.
-void diffSlots(const std::string& name, int slots, const ViewOf& viewOf, const ConfigStore& before,
-               const ConfigStore& after, ChangeLines& lines, bool alike) {
+void diffSlots(const std::string& name, SlotCounts counts, const ViewOf& viewOf,
+               const ConfigStore& before, const ConfigStore& after, ChangeLines& lines,
+               bool alike) {
     if (alike) {
         return;
     }
-    for (int index = 0; index < slots; ++index) {
-        diffRecord(name + ' ' + number(index + 1), viewOf(before, index), viewOf(after, index),
-                   lines);
+    const auto view = [&](const ConfigStore& store, int count, int index) {
+        return index < count ? viewOf(store, index) : std::nullopt;
+    };
+    for (int index = 0; index < std::max(counts.before, counts.after); ++index) {
+        diffRecord(name + ' ' + number(index + 1), view(before, counts.before, index),
+                   view(after, counts.after, index), lines);
     }
 }
 
@@ -39,11 +49,7 @@ int boardOfCode(std::uint8_t code) {
 }
 
 std::optional<RecordFields> keypadPoint(const ConfigStore& store, int index) {
-    const KeypadTable& table = store.keypad.working;
-    if (index >= table.pointCount()) {
-        return std::nullopt;
-    }
-    const KeypadPoint p = table.point(index);
+    const KeypadPoint p = store.keypad.working.point(index);
     RecordFields view;
     view.registration = p.registration;
     const bool noButton = p.button == KeypadPoint::kFree || p.button == KeypadPoint::kBegunButton;
@@ -58,11 +64,7 @@ std::optional<RecordFields> keypadPoint(const ConfigStore& store, int index) {
 }
 
 std::optional<RecordFields> handControlPoint(const ConfigStore& store, int index) {
-    const HandControlTable& table = store.handControl.working;
-    if (index >= table.pointCount()) {
-        return std::nullopt;
-    }
-    const HandControlPoint p = table.point(index);
+    const HandControlPoint p = store.handControl.working.point(index);
     RecordFields view;
     view.registration = p.registration;
     view.add("input", p.inputAddress == HandControlPoint::kBegunAddress
@@ -186,19 +188,21 @@ void diffPanels(const ConfigStore& before, const ConfigStore& after, ChangeLines
     };
     // The packed tables end at their first free slot: nothing after it is compared.
     const auto packed = [&](auto table) {
-        return std::max((before.*table).working.pointCount(), (after.*table).working.pointCount());
+        return SlotCounts{(before.*table).working.pointCount(),
+                          (after.*table).working.pointCount()};
     };
+    const auto all = [](int slots) { return SlotCounts{slots, slots}; };
     diffSlots("keypad point", packed(&ConfigStore::keypad), keypadPoint, before, after, lines,
               alike(&ConfigStore::keypad));
     diffSlots("hand control point", packed(&ConfigStore::handControl), handControlPoint, before,
               after, lines, alike(&ConfigStore::handControl));
-    diffSlots("broadcast controller", BroadcastTable::kControllers, broadcastController, before,
-              after, lines, alike(&ConfigStore::broadcast));
-    diffSlots("broadcast point", BroadcastPointTable::kRecords, broadcastPoint, before, after,
+    diffSlots("broadcast controller", all(BroadcastTable::kControllers), broadcastController,
+              before, after, lines, alike(&ConfigStore::broadcast));
+    diffSlots("broadcast point", all(BroadcastPointTable::kRecords), broadcastPoint, before, after,
               lines, alike(&ConfigStore::broadcastPoints));
-    diffSlots("hydrant input", HydrantTable::kInputs, hydrantInput, before, after, lines,
+    diffSlots("hydrant input", all(HydrantTable::kInputs), hydrantInput, before, after, lines,
               alike(&ConfigStore::hydrant));
-    diffSlots("gas zone", GasZoneTable::kZones, gasZone, before, after, lines,
+    diffSlots("gas zone", all(GasZoneTable::kZones), gasZone, before, after, lines,
               alike(&ConfigStore::gasZones));
 }
 

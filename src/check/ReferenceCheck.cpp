@@ -53,11 +53,10 @@ public:
                ", which cannot be " + wanted;
     }
 
-    void warn(FindingPage page, const std::string& file, std::string where, int item,
-              std::string text) {
-        m_findings.add(Severity::Warning, page, std::move(where), std::move(text));
-        m_findings.last().file = file;
-        m_findings.last().item = item;
+    Finding& warn(FindingPage page, const std::string& file, std::string where, int item,
+                  std::string text) {
+        return m_findings.add(Severity::Warning, page, file, std::move(where), std::move(text),
+                              item);
     }
 
     void checkTarget(FindingPage page, const std::string& file, const std::string& where, int item,
@@ -112,7 +111,7 @@ void checkLinkageOutputs(References& refs) {
         const std::vector<int> rules = ruleChain(input, kind);
         for (std::size_t page = 1; page <= rules.size(); ++page) {
             const auto record = input.record(rules[page - 1]);
-            if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+            if (kind == LinkageKind::RoomAndMimic && mimicrecords::isMimicRecord(record)) {
                 continue;
             }
             const int zone = record[condition::kZone] + 1;
@@ -128,7 +127,8 @@ void checkLinkageOutputs(References& refs) {
 void checkKeypad(References& refs) {
     const KeypadTable& table = refs.m_store.keypad.working;
     const std::string file = refs.file(names::kKeypad);
-    for (int n = 0; n < table.pointCount(); ++n) {
+    const int points = table.pointCount();
+    for (int n = 0; n < points; ++n) {
         const KeypadPoint point = table.point(n);
         const std::string where = "keypad point " + std::to_string(n + 1);
         if (point.target == KeypadPoint::kFree) {
@@ -148,7 +148,8 @@ void checkHandControl(References& refs) {
     const ConfigStore& store = refs.m_store;
     const HandControlTable& table = store.handControl.working;
     const std::string file = refs.file(names::kHandControl);
-    for (int n = 0; n < table.pointCount(); ++n) {
+    const int points = table.pointCount();
+    for (int n = 0; n < points; ++n) {
         const HandControlPoint point = table.point(n);
         const std::string where = "hand control point " + std::to_string(n + 1);
         if (point.inputAddress != HandControlPoint::kBegunAddress) {
@@ -176,7 +177,8 @@ void checkBroadcast(References& refs) {
     const BroadcastPointTable& table = store.broadcastPoints.working;
     const std::string file = refs.file(names::kBroadcastPoints);
     using T = BroadcastPointTable;
-    for (int n = 0; n < T::kRecords && table.used(n); ++n) {
+    const int points = table.pointCount();
+    for (int n = 0; n < points; ++n) {
         const T::Slot slot = table.slot(n);
         const std::string where = "broadcast point " + std::to_string(n + 1);
         const int controller = slot[T::kController] + 1;
@@ -249,8 +251,7 @@ void checkMimicLeds(References& refs) {
 
 void checkDeviceZones(References& refs) {
     const ConfigStore& store = refs.m_store;
-    const int boards = store.systemCode() == SystemCode::OneLoop ? 1 : kDeviceFileCount;
-    for (int board = 1; board <= boards; ++board) {
+    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
         const BoardDevices& devices = store.devices(board).working;
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
             for (int address = 1; address <= kAddressesPerLoop; ++address) {
@@ -260,12 +261,13 @@ void checkDeviceZones(References& refs) {
                     refs.zoneRegistered(zone)) {
                     continue; // no zone (255) or a code outside the list are values' business
                 }
-                refs.warn(FindingPage::Devices, refs.file(deviceFileName(board)),
-                          difftext::device(board, loop, address), 0,
-                          "in zone " + std::to_string(zone) + ", which is not registered");
-                refs.m_findings.last().board = board;
-                refs.m_findings.last().loop = loop;
-                refs.m_findings.last().address = address;
+                Finding& finding =
+                    refs.warn(FindingPage::Devices, refs.file(deviceFileName(board)),
+                              difftext::device(board, loop, address), 0,
+                              "in zone " + std::to_string(zone) + ", which is not registered");
+                finding.board = board;
+                finding.loop = loop;
+                finding.address = address;
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "ChangeLine.h"
 #include "Checks.h"
+#include "devices/MimicLedRecords.h"
 #include "files/FileNames.h"
 #include "files/Messages.h"
 #include "files/TextCodec.h"
@@ -25,10 +26,8 @@ public:
 
     Finding& error(FindingPage page, std::string_view file, std::string where, int item,
                    std::string text) {
-        m_findings.add(Severity::Error, page, std::move(where), std::move(text));
-        m_findings.last().file = fileName(m_store.hostIndex(), file);
-        m_findings.last().item = item;
-        return m_findings.last();
+        return m_findings.add(Severity::Error, page, fileName(m_store.hostIndex(), file),
+                              std::move(where), std::move(text), item);
     }
     void registration(FindingPage page, std::string_view file, const std::string& where, int item,
                       std::uint8_t value) {
@@ -40,10 +39,6 @@ public:
     const ConfigStore& m_store;
     Findings& m_findings;
 };
-
-int deviceFileCount(const ConfigStore& store) {
-    return store.systemCode() == SystemCode::OneLoop ? 1 : kDeviceFileCount;
-}
 
 void checkDevice(Values& values, const std::string& file, int board, int loop, int address,
                  const DeviceRecord& device) {
@@ -112,7 +107,8 @@ void checkRegistrations(Values& values) {
     // The panel editors show only a tick for 1: their other bytes (0xFF while a point is only
     // begun) are no fault. A button byte outside the keypad is.
     const KeypadTable& keypad = store.keypad.working;
-    for (int n = 0; n < keypad.pointCount(); ++n) {
+    const int points = keypad.pointCount();
+    for (int n = 0; n < points; ++n) {
         const KeypadPoint point = keypad.point(n);
         if (point.button > 32) {
             values.error(FindingPage::Keypad, names::kKeypad,
@@ -130,7 +126,7 @@ void checkRules(Values& values) {
         const std::vector<int> rules = ruleChain(input, kind);
         for (std::size_t page = 1; page <= rules.size(); ++page) {
             const auto record = input.record(rules[page - 1]);
-            if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+            if (kind == LinkageKind::RoomAndMimic && mimicrecords::isMimicRecord(record)) {
                 continue;
             }
             const std::string where = ruleName(kind, static_cast<int>(page));
@@ -180,7 +176,7 @@ void checkTexts(Values& values) {
     }
     // The positions, as the device files' export measures them (without building the files).
     const std::size_t limit = positionLimitBytes(store.systemCode());
-    for (int board = 1; board <= deviceFileCount(store); ++board) {
+    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
         const std::string file = deviceFileName(board);
         for (int n = 0; n < BoardDevices::kRecords; ++n) {
             const std::u16string_view position =
@@ -202,7 +198,7 @@ void checkTexts(Values& values) {
 
 void capacity(Findings& findings, FindingPage page, const std::string& what, int used, int size) {
     const bool nearlyFull = used * 10 >= size * 9;
-    findings.add(nearlyFull ? Severity::Warning : Severity::Note, page, {},
+    findings.add(nearlyFull ? Severity::Warning : Severity::Note, page, {}, {},
                  what + ": " + std::to_string(used) + " / " + std::to_string(size) +
                      (nearlyFull ? " (nearly full)" : ""));
 }
@@ -222,13 +218,8 @@ void checkCapacity(const ConfigStore& store, Findings& findings) {
              LinkageResultTable::kRecords);
     capacity(findings, FindingPage::HandControl, "hand control points",
              store.handControl.working.pointCount(), HandControlTable::kRecords);
-    int broadcastPoints = 0;
-    while (broadcastPoints < BroadcastPointTable::kRecords &&
-           store.broadcastPoints.working.used(broadcastPoints)) {
-        ++broadcastPoints;
-    }
-    capacity(findings, FindingPage::Broadcast, "broadcast points", broadcastPoints,
-             BroadcastPointTable::kRecords);
+    capacity(findings, FindingPage::Broadcast, "broadcast points",
+             store.broadcastPoints.working.pointCount(), BroadcastPointTable::kRecords);
     const HydrantTable& hydrant = store.hydrant.working;
     int hydrantOutputs = 0;
     for (int n = 0; n < HydrantTable::kOutputs; ++n) {
@@ -247,18 +238,18 @@ void checkNotes(const ConfigStore& store, Findings& findings) {
         const std::vector<int> rules = ruleChain(input, kind);
         for (std::size_t page = 1; page <= rules.size(); ++page) {
             const auto record = input.record(rules[page - 1]);
-            if (kind == LinkageKind::RoomAndMimic && condition::isMarkedAs(record, kind)) {
+            if (kind == LinkageKind::RoomAndMimic && mimicrecords::isMimicRecord(record)) {
                 continue; // a mimic LED record: it has no outputs of its own
             }
             if (le::readU16(record, firstOutputOffset(kind)) == kFreeLink) {
-                findings.add(Severity::Note, FindingPage::Linkage,
-                             ruleName(kind, static_cast<int>(page)), "has no outputs");
-                findings.last().item = static_cast<int>(page);
+                findings.add(Severity::Note, FindingPage::Linkage, {},
+                             ruleName(kind, static_cast<int>(page)), "has no outputs",
+                             static_cast<int>(page));
             }
         }
     }
     std::array<bool, ZoneTable::kZones> zoneUsed{};
-    for (int board = 1; board <= deviceFileCount(store); ++board) {
+    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
         for (const DeviceRecord& device : store.devices(board).working.records) {
             if (device.registration == 1 && device.zone < ZoneTable::kZones) {
                 zoneUsed[device.zone] = true;
@@ -267,9 +258,8 @@ void checkNotes(const ConfigStore& store, Findings& findings) {
     }
     for (int z = 1; z <= ZoneTable::kZones; ++z) {
         if (store.zones.working.zone(z).registration == 1 && !zoneUsed[z - 1]) {
-            findings.add(Severity::Note, FindingPage::Zones, "zone " + std::to_string(z),
-                         "registered, but no device is in it");
-            findings.last().item = z;
+            findings.add(Severity::Note, FindingPage::Zones, {}, "zone " + std::to_string(z),
+                         "registered, but no device is in it", z);
         }
     }
 }
@@ -279,7 +269,7 @@ void checkNotes(const ConfigStore& store, Findings& findings) {
 void checkValues(const ConfigStore& store, Findings& findings) {
     Values values(store, findings);
     checkRegistrations(values);
-    for (int board = 1; board <= deviceFileCount(store); ++board) {
+    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
         const std::string file = deviceFileName(board);
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
             for (int address = 1; address <= kAddressesPerLoop; ++address) {

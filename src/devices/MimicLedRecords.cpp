@@ -23,10 +23,6 @@ constexpr std::pair<std::size_t, std::uint8_t MimicLed::*> kByteFields[]{
     {kLoop, &MimicLed::loop}, {kCause, &MimicLed::cause},
 };
 
-bool isMimicRecord(std::span<const std::uint8_t, LinkageInputTable::kRecordSize> record) {
-    return condition::isMarkedAs(record, kKind);
-}
-
 void writeRecord(LinkageInputTable& input, int index, int module, int ledNumber,
                  const MimicLed& led) {
     const auto r = input.record(index);
@@ -44,6 +40,10 @@ void writeRecord(LinkageInputTable& input, int index, int module, int ledNumber,
 }
 
 } // namespace
+
+bool mimicrecords::isMimicRecord(std::span<const std::uint8_t> record) {
+    return condition::isMarkedAs(record, kKind);
+}
 
 bool MimicLed::consistent() const {
     if (reg != 1) {

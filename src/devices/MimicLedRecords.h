@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace qb {
 
@@ -63,6 +64,10 @@ inline constexpr std::size_t kZero = 20;
 
 // Module 1..32 by LED 1..128 (board * 32 + row).
 using Settings = std::array<std::array<MimicLed, kLeds>, kModules>;
+
+// A record of kind list 5 written for an LED (marked as our editors mark records), not a room
+// rule.
+bool isMimicRecord(std::span<const std::uint8_t> record);
 
 // Reads the LEDs out of kind list 5, each byte as it stands, also values no list offers.
 // Records that are not mimic records, or that name a module or LED outside the panel, are

@@ -129,7 +129,7 @@ void Exporter::exportPanels() {
 
 void Exporter::exportDevices() {
     const SystemCode code = m_store.systemCode();
-    const int last = code == SystemCode::OneLoop ? 1 : kDeviceFileCount;
+    const int last = deviceFileCount(code);
     // One mark for the whole export: after the first too-long position no further device file
     // is written, though every later position is still checked.
     bool valid = true;

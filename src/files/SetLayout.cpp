@@ -13,7 +13,6 @@
 namespace qb {
 
 std::vector<SetFile> setLayout(SystemCode code) {
-    const bool oneLoop = code == SystemCode::OneLoop;
     std::vector<SetFile> files{
         {std::string(names::kZone), zone_file::kSize, {tags::kZone, tags::kIoBoard}},
         {std::string(names::kNetwork), network_file::kSize, {tags::kNetwork}},
@@ -21,8 +20,7 @@ std::vector<SetFile> setLayout(SystemCode code) {
         {std::string(names::kIoBoard), io_board_file::fileSize(code), {tags::kIoBoard}},
         {std::string(names::kMimic), MimicTable::kFileSize, {tags::kMimic}, true},
     };
-    const int deviceFiles = oneLoop ? 1 : kDeviceFileCount;
-    for (int j = 1; j <= deviceFiles; ++j) {
+    for (int j = 1; j <= deviceFileCount(code); ++j) {
         files.push_back(
             {deviceFileName(j), device_file::fileSize(code), {tags::kDevices, tags::kIoBoard}});
     }

@@ -32,6 +32,11 @@ struct BoardDevices {
     bool operator==(const BoardDevices&) const = default;
 };
 
+// The device files a set holds: file 1 alone under the one-loop code, else all of them.
+inline int deviceFileCount(SystemCode code) {
+    return code == SystemCode::OneLoop ? 1 : kDeviceFileCount;
+}
+
 // One bit per record of a board: the loaded positions that had to be cut to fit, which the
 // device page reports once. Not part of the records, so that no Cancel brings a report back.
 using CutPositions = std::bitset<BoardDevices::kRecords>;

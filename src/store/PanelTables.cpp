@@ -150,6 +150,15 @@ MimicTable MimicTable::defaults(const FileHeader& headerTemplate) {
     return table;
 }
 
+int BroadcastPointTable::pointCount() const {
+    for (int n = 0; n < kRecords; ++n) {
+        if (!used(n)) {
+            return n;
+        }
+    }
+    return kRecords;
+}
+
 int KeypadTable::pointCount() const {
     for (int n = 0; n < kRecords; ++n) {
         if (record(n)[keypad::kButton] == KeypadPoint::kFree) {

@@ -76,6 +76,8 @@ struct BroadcastPointTable : RecordImage<254, 8> {
     Slot slot(int index) const;
     void setSlot(int index, const Slot& slot);
     bool used(int index) const { return record(index)[kRegistered] != kFree; }
+    // The number of points: the index of the first free slot.
+    int pointCount() const;
 
     static BroadcastPointTable defaults(const FileHeader& headerTemplate);
     bool operator==(const BroadcastPointTable&) const = default;

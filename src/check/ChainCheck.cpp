@@ -4,7 +4,6 @@
 #include "store/ConfigStore.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace qb {
 
@@ -35,10 +34,9 @@ public:
     // Walks the chain `owner` (any number naming it) from `start`. `next` gives a record's link;
     // `usable` says whether an index may hold a record of this chain. Returns the records in
     // order, up to the first damage, which `damage` is told in words.
-    std::vector<int> walk(std::uint32_t start, int owner,
-                          const std::function<std::uint16_t(int)>& next,
-                          const std::function<bool(std::uint32_t)>& usable,
-                          const std::function<void(std::string)>& damage) {
+    template <class Next, class Usable, class Damage>
+    std::vector<int> walk(std::uint32_t start, int owner, const Next& next, const Usable& usable,
+                          const Damage& damage) {
         std::vector<int> chain;
         for (std::uint32_t index = start; index != kChainEnd;) {
             if (!usable(index)) {
@@ -70,7 +68,7 @@ public:
     }
 
     // The records in use (a link other than "free") that no chain reached.
-    std::vector<int> leaked(const std::function<std::uint16_t(int)>& next, int from = 0) const {
+    template <class Next> std::vector<int> leaked(const Next& next, int from = 0) const {
         std::vector<int> records;
         for (int at = from; at < static_cast<int>(m_owner.size()); ++at) {
             if (m_owner[at] == kNobody && next(at) != kFreeLink) {
@@ -186,8 +184,9 @@ void checkHydrant(const ConfigStore& store, Findings& findings) {
 
 // Tables whose used slots lie together from the first: the controller reads up to the first
 // free slot, so a used slot after it is lost.
-void checkPacked(int slots, const std::function<bool(int)>& used, FindingPage page,
-                 const std::string& file, const std::string& slotName, Findings& findings) {
+template <class Used>
+void checkPacked(int slots, const Used& used, FindingPage page, const std::string& file,
+                 const std::string& slotName, Findings& findings) {
     int firstFree = slots;
     std::vector<int> stranded;
     for (int n = 0; n < slots; ++n) {

@@ -4,23 +4,28 @@
 #include "store/DeviceCatalog.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace qb {
 
+std::string& ChangeLine::next() {
+    m_line += m_changes++ == 0 ? ": " : ", ";
+    return m_line;
+}
+
 void ChangeLine::add(std::string change) {
-    m_changes.push_back(std::move(change));
+    next() += change;
 }
 
 void ChangeLine::field(std::string_view name, const std::string& before, const std::string& after) {
     if (before == after) {
         return;
     }
-    std::string change(name);
-    if (!change.empty()) {
-        change += ' ';
+    std::string& line = next();
+    if (!name.empty()) {
+        line.append(name).append(" ");
     }
-    m_changes.push_back(change + before + " -> " + after);
+    line.append(before).append(" -> ").append(after);
 }
 
 void ChangeLine::registration(std::uint8_t before, std::uint8_t after) {
@@ -61,22 +66,22 @@ void ChangeLine::listChanges(std::string_view what, const std::vector<std::strin
     }
 }
 
-void ChangeLine::writeTo(ChangeLines& lines) const {
-    if (m_changes.empty()) {
-        return;
+void ChangeLine::writeTo(ChangeLines& lines) {
+    if (m_changes > 0) {
+        lines.push_back(std::move(m_line));
+        m_changes = 0;
     }
-    std::string line = m_subject + ": ";
-    for (std::size_t i = 0; i < m_changes.size(); ++i) {
-        line += (i ? ", " : "") + m_changes[i];
-    }
-    lines.push_back(std::move(line));
 }
 
 namespace difftext {
 
 std::string number(long value, int width) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*ld", width, value);
+    char digits[24];
+    std::string text(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    if (width > static_cast<int>(text.size())) {
+        // The zeros go after the sign, as "%0*ld" puts them.
+        text.insert(value < 0 ? 1 : 0, static_cast<std::size_t>(width) - text.size(), '0');
+    }
     return text;
 }
 
@@ -96,9 +101,14 @@ std::string registered(std::uint8_t value) {
 }
 
 std::string device(int fileNumber, int loop, int address) {
-    const std::string board = toUtf8(boardText(fileNumber));
     const bool virtualBoard = fileNumber == kVirtualBoard1 || fileNumber == kVirtualBoard2;
-    return (virtualBoard ? "" : "IO") + board + "-L" + number(loop) + '-' + number(address, 3);
+    std::string text = virtualBoard ? "" : "IO";
+    text += toUtf8(boardText(fileNumber));
+    text += "-L";
+    text += number(loop);
+    text += '-';
+    text += number(address, 3);
+    return text;
 }
 
 std::string output(int fileNumber, int loop, int address) {

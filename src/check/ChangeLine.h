@@ -18,12 +18,20 @@ using ChangeLines = std::vector<std::string>;
 // is not written.
 class ChangeLine {
 public:
-    explicit ChangeLine(std::string subject) : m_subject(std::move(subject)) {}
+    explicit ChangeLine(std::string subject) : m_line(std::move(subject)) { m_line.reserve(128); }
 
     // A change said in words of its own: "output 01-1-017 added".
     void add(std::string change);
     // "name before -> after" when the two differ; without a name, "before -> after".
     void field(std::string_view name, const std::string& before, const std::string& after);
+    // The same for two values, put in words by `text` only when they differ: most fields of a
+    // compared record are alike.
+    template <class Value, class Text>
+    void field(std::string_view name, const Value& before, const Value& after, Text text) {
+        if (!(before == after)) {
+            field(name, text(before), text(after));
+        }
+    }
     // "registered" for 0 -> 1, "unregistered" for 1 -> 0, else "registration 0 -> 2".
     void registration(std::uint8_t before, std::uint8_t after);
     // Each entry of one list but not of the other, as many times as it is missing there:
@@ -31,12 +39,16 @@ public:
     void listChanges(std::string_view what, const std::vector<std::string>& before,
                      const std::vector<std::string>& after);
 
-    bool empty() const { return m_changes.empty(); }
-    void writeTo(ChangeLines& lines) const;
+    bool empty() const { return m_changes == 0; }
+    // Adds the line to `lines` when it holds a change; the line is used up.
+    void writeTo(ChangeLines& lines);
 
 private:
-    std::string m_subject;
-    std::vector<std::string> m_changes;
+    // Starts the next change: ": " after the subject, ", " after another change.
+    std::string& next();
+
+    std::string m_line; // the subject, then the changes as they come
+    int m_changes = 0;
 };
 
 // How values read in the lines, in the forms the pages show them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Finding.h"
+#include "store/ConfigStore.h"
 
 #include <iterator>
 #include <string>
@@ -9,7 +10,6 @@
 
 namespace qb {
 
-class ConfigStore;
 class Folder;
 
 // The findings of one check, each added with its page and place.
@@ -36,6 +36,24 @@ public:
 private:
     std::vector<Finding>& m_list;
 };
+
+// Calls `visit(board, index, record)` for every record of the device files the set holds: the
+// board is the device file number 1..42, the index the record's place in it.
+template <class Visit> void forEachDevice(const ConfigStore& store, Visit visit) {
+    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
+        const auto& records = store.devices(board).working.records;
+        for (int index = 0; index < BoardDevices::kRecords; ++index) {
+            visit(board, index, records[static_cast<std::size_t>(index)]);
+        }
+    }
+}
+
+// Gives a finding the board, loop and address of a device record's place.
+inline void placeAtDevice(Finding& finding, int board, int index) {
+    finding.board = board;
+    finding.loop = BoardDevices::loopOf(index);
+    finding.address = BoardDevices::addressOf(index);
+}
 
 // Each part of the configuration check; ConfigCheck runs them all.
 void checkFraming(const ConfigStore& store, const Folder& folder, bool forController,

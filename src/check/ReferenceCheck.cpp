@@ -250,27 +250,17 @@ void checkMimicLeds(References& refs) {
 }
 
 void checkDeviceZones(References& refs) {
-    const ConfigStore& store = refs.m_store;
-    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
-        const BoardDevices& devices = store.devices(board).working;
-        for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
-            for (int address = 1; address <= kAddressesPerLoop; ++address) {
-                const DeviceRecord& device = devices.device(loop, address);
-                const int zone = device.zone + 1;
-                if (device.registration != 1 || zone > ZoneTable::kZones ||
-                    refs.zoneRegistered(zone)) {
-                    continue; // no zone (255) or a code outside the list are values' business
-                }
-                Finding& finding =
-                    refs.warn(FindingPage::Devices, refs.file(deviceFileName(board)),
-                              difftext::device(board, loop, address), 0,
-                              "in zone " + std::to_string(zone) + ", which is not registered");
-                finding.board = board;
-                finding.loop = loop;
-                finding.address = address;
-            }
+    forEachDevice(refs.m_store, [&](int board, int index, const DeviceRecord& device) {
+        const int zone = device.zone + 1;
+        if (device.registration != 1 || zone > ZoneTable::kZones || refs.zoneRegistered(zone)) {
+            return; // no zone (255) or a code outside the list are values' business
         }
-    }
+        Finding& finding = refs.warn(
+            FindingPage::Devices, refs.file(deviceFileName(board)),
+            difftext::device(board, BoardDevices::loopOf(index), BoardDevices::addressOf(index)), 0,
+            "in zone " + std::to_string(zone) + ", which is not registered");
+        placeAtDevice(finding, board, index);
+    });
 }
 
 } // namespace

@@ -13,24 +13,38 @@ namespace {
 
 using namespace difftext;
 
+std::string plainNumber(long value) {
+    return number(value);
+}
+// A zone byte as the pages number zones: 3 is "04".
+std::string zoneNumber(std::uint8_t zone) {
+    return number(zone + 1, 2);
+}
+// A name field in double quotes.
+constexpr auto quotedText = [](const auto& text) { return quoted(text.view()); };
+
 // One line per changed field, as a zone has few of them: `zone 3 name: "Lobby" -> "Hall"`.
 void diffZones(const ZoneTable& before, const ZoneTable& after, ChangeLines& lines) {
     for (int z = 1; z <= ZoneTable::kZones; ++z) {
         const ZoneRecord& a = before.zone(z);
         const ZoneRecord& b = after.zone(z);
+        if (a == b) {
+            continue;
+        }
         const std::string subject = "zone " + number(z);
         ChangeLine registration(subject);
         registration.registration(a.registration, b.registration);
         registration.writeTo(lines);
-        const auto fieldLine = [&](const char* name, const std::string& from,
-                                   const std::string& to) {
-            ChangeLine line(subject + ' ' + name);
-            line.field("", from, to);
-            line.writeTo(lines);
+        const auto fieldLine = [&](const char* name, const auto& from, const auto& to, auto text) {
+            if (!(from == to)) {
+                ChangeLine line(subject + ' ' + name);
+                line.field("", text(from), text(to));
+                line.writeTo(lines);
+            }
         };
-        fieldLine("name", quoted(a.name.view()), quoted(b.name.view()));
-        fieldLine("option 1", number(a.option1), number(b.option1));
-        fieldLine("option 2", number(a.option2), number(b.option2));
+        fieldLine("name", a.name, b.name, quotedText);
+        fieldLine("option 1", a.option1, b.option1, plainNumber);
+        fieldLine("option 2", a.option2, b.option2, plainNumber);
     }
     ChangeLine zones("zones");
     zones.field("resound", onOff(before.resound), onOff(after.resound));
@@ -43,9 +57,13 @@ void diffNetwork(const NetworkTable& before, const NetworkTable& after, ChangeLi
     network.field("share", onOff(before.share()), onOff(after.share()));
     network.writeTo(lines);
     for (int h = 1; h <= NetworkTable::kHosts; ++h) {
+        if (before.hostRegistration(h) == after.hostRegistration(h) &&
+            before.hostType(h) == after.hostType(h)) {
+            continue;
+        }
         ChangeLine host("host " + number(h));
         host.registration(before.hostRegistration(h), after.hostRegistration(h));
-        host.field("type", number(before.hostType(h)), number(after.hostType(h)));
+        host.field("type", before.hostType(h), after.hostType(h), plainNumber);
         host.writeTo(lines);
     }
 }
@@ -59,17 +77,23 @@ void diffDisplays(const DisplayTable& before, const DisplayTable& after, ChangeL
     for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
         const DisplayRecord& a = before.display(d);
         const DisplayRecord& b = after.display(d);
+        if (a == b) {
+            continue;
+        }
         ChangeLine display("display " + number(d));
         display.registration(a.registration, b.registration);
-        display.field("type", displayType(a.type), displayType(b.type));
-        display.field("zone", number(a.zone + 1, 2), number(b.zone + 1, 2));
-        display.field("name", quoted(a.name.view()), quoted(b.name.view()));
+        display.field("type", a.type, b.type, displayType);
+        display.field("zone", a.zone, b.zone, zoneNumber);
+        display.field("name", a.name, b.name, quotedText);
         display.writeTo(lines);
     }
 }
 
 void diffBoards(const IoBoardRecord& before, const IoBoardRecord& after, ChangeLines& lines) {
     for (int i = 1; i <= IoBoardRecord::kBoards; ++i) {
+        if (before.registration(i) == after.registration(i)) {
+            continue;
+        }
         ChangeLine board("IO board " + number(i));
         board.registration(before.registration(i), after.registration(i));
         board.writeTo(lines);
@@ -80,18 +104,21 @@ void diffDevice(const DeviceRecord& a, const DeviceRecord& b, const std::string&
                 const ConfigStore& before, const ConfigStore& after, ChangeLines& lines) {
     ChangeLine device("device " + name);
     device.registration(a.registration, b.registration);
-    device.field("type", deviceType(a.equipType, before.deviceTypes),
-                 deviceType(b.equipType, after.deviceTypes));
-    device.field("product type", toUtf8(productTypeName(a.productType)),
-                 toUtf8(productTypeName(b.productType)));
-    device.field("zone", number(a.zone + 1, 2), number(b.zone + 1, 2));
-    device.field("output", toUtf8(outputModeName(a.outputMode)),
-                 toUtf8(outputModeName(b.outputMode)));
-    device.field("work", toUtf8(workModeName(a.workMode)), toUtf8(workModeName(b.workMode)));
-    device.field("position", quoted(a.position.view()), quoted(b.position.view()));
+    if (a.equipType != b.equipType) {
+        device.field("type", deviceType(a.equipType, before.deviceTypes),
+                     deviceType(b.equipType, after.deviceTypes));
+    }
+    device.field("product type", a.productType, b.productType,
+                 [](std::uint8_t code) { return toUtf8(productTypeName(code)); });
+    device.field("zone", a.zone, b.zone, zoneNumber);
+    device.field("output", a.outputMode, b.outputMode,
+                 [](std::uint8_t code) { return toUtf8(outputModeName(code)); });
+    device.field("work", a.workMode, b.workMode,
+                 [](std::uint8_t code) { return toUtf8(workModeName(code)); });
+    device.field("position", a.position, b.position, quotedText);
     // The address and loop a record carries for the controller, set from its place.
-    device.field("stored address", number(a.address), number(b.address));
-    device.field("stored loop index", number(a.loopIndex), number(b.loopIndex));
+    device.field("stored address", a.address, b.address, plainNumber);
+    device.field("stored loop index", a.loopIndex, b.loopIndex, plainNumber);
     device.writeTo(lines);
 }
 
@@ -99,7 +126,7 @@ void diffDevices(const ConfigStore& before, const ConfigStore& after, ChangeLine
     for (int j = 1; j <= kDeviceFileCount; ++j) {
         const BoardDevices& a = before.devices(j).working;
         const BoardDevices& b = after.devices(j).working;
-        if (a.records == b.records) {
+        if (a.sameRecords(b)) {
             continue; // most boards are alike
         }
         for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {

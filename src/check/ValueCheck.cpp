@@ -29,10 +29,12 @@ public:
         return m_findings.add(Severity::Error, page, fileName(m_store.hostIndex(), file),
                               std::move(where), std::move(text), item);
     }
-    void registration(FindingPage page, std::string_view file, const std::string& where, int item,
+    // `where` names the place, asked only for a finding: "zone 3".
+    template <class Where>
+    void registration(FindingPage page, std::string_view file, Where where, int item,
                       std::uint8_t value) {
         if (value > 1) {
-            error(page, file, where, item, badRegistration(value));
+            error(page, file, where(), item, badRegistration(value));
         }
     }
 
@@ -40,14 +42,13 @@ public:
     Findings& m_findings;
 };
 
-void checkDevice(Values& values, const std::string& file, int board, int loop, int address,
-                 const DeviceRecord& device) {
+void checkDevice(Values& values, int board, int index, const DeviceRecord& device) {
     const auto error = [&](std::string text) {
-        Finding& finding = values.error(FindingPage::Devices, file,
-                                        difftext::device(board, loop, address), 0, std::move(text));
-        finding.board = board;
-        finding.loop = loop;
-        finding.address = address;
+        Finding& finding = values.error(
+            FindingPage::Devices, deviceFileName(board),
+            difftext::device(board, BoardDevices::loopOf(index), BoardDevices::addressOf(index)), 0,
+            std::move(text));
+        placeAtDevice(finding, board, index);
     };
     if (device.registration > 1) {
         error(badRegistration(device.registration));
@@ -79,30 +80,36 @@ void checkDevice(Values& values, const std::string& file, int board, int loop, i
 void checkRegistrations(Values& values) {
     const ConfigStore& store = values.m_store;
     for (int z = 1; z <= ZoneTable::kZones; ++z) {
-        values.registration(FindingPage::Zones, names::kZone, "zone " + std::to_string(z), z,
-                            store.zones.working.zone(z).registration);
+        values.registration(
+            FindingPage::Zones, names::kZone, [&] { return "zone " + std::to_string(z); }, z,
+            store.zones.working.zone(z).registration);
     }
     for (int h = 1; h <= NetworkTable::kHosts; ++h) {
-        values.registration(FindingPage::Network, names::kNetwork, "host " + std::to_string(h), h,
-                            store.network.working.hostRegistration(h));
+        values.registration(
+            FindingPage::Network, names::kNetwork, [&] { return "host " + std::to_string(h); }, h,
+            store.network.working.hostRegistration(h));
     }
     for (int d = 1; d <= DisplayTable::kDisplays; ++d) {
-        values.registration(FindingPage::Displays, names::kDisplay, "display " + std::to_string(d),
-                            d, store.displays.working.display(d).registration);
+        values.registration(
+            FindingPage::Displays, names::kDisplay, [&] { return "display " + std::to_string(d); },
+            d, store.displays.working.display(d).registration);
     }
     for (int b = 1; b <= IoBoardRecord::kBoards; ++b) {
-        values.registration(FindingPage::IoBoards, names::kIoBoard,
-                            "IO board " + difftext::number(b, 2), b,
-                            store.ioBoards.working.registration(b));
+        values.registration(
+            FindingPage::IoBoards, names::kIoBoard,
+            [&] { return "IO board " + difftext::number(b, 2); }, b,
+            store.ioBoards.working.registration(b));
     }
     for (int m = 1; m <= MimicTable::kModules; ++m) {
-        values.registration(FindingPage::Mimic, names::kMimic, "mimic module " + std::to_string(m),
-                            m, store.mimic.working.registration(m));
+        values.registration(
+            FindingPage::Mimic, names::kMimic, [&] { return "mimic module " + std::to_string(m); },
+            m, store.mimic.working.registration(m));
     }
     for (int g = 1; g <= GasZoneTable::kZones; ++g) {
-        values.registration(FindingPage::GasZones, names::kGasZones,
-                            "gas zone " + std::to_string(g), g,
-                            store.gasZones.working.zone(g)[GasZoneTable::kRegistered]);
+        values.registration(
+            FindingPage::GasZones, names::kGasZones,
+            [&] { return "gas zone " + std::to_string(g); }, g,
+            store.gasZones.working.zone(g)[GasZoneTable::kRegistered]);
     }
     // The panel editors show only a tick for 1: their other bytes (0xFF while a point is only
     // begun) are no fault. A button byte outside the keypad is.
@@ -130,8 +137,9 @@ void checkRules(Values& values) {
                 continue;
             }
             const std::string where = ruleName(kind, static_cast<int>(page));
-            values.registration(FindingPage::Linkage, names::kLinkageInput, where,
-                                static_cast<int>(page), record[regOffset(kind)]);
+            values.registration(
+                FindingPage::Linkage, names::kLinkageInput, [&] { return where; },
+                static_cast<int>(page), record[regOffset(kind)]);
             const std::uint8_t delay = record[delayOffset(kind)];
             if (delay != kNoDelayChosen && std::find(kDelaySeconds.begin(), kDelaySeconds.end(),
                                                      delay) == kDelaySeconds.end()) {
@@ -176,24 +184,17 @@ void checkTexts(Values& values) {
     }
     // The positions, as the device files' export measures them (without building the files).
     const std::size_t limit = positionLimitBytes(store.systemCode());
-    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
-        const std::string file = deviceFileName(board);
-        for (int n = 0; n < BoardDevices::kRecords; ++n) {
-            const std::u16string_view position =
-                store.devices(board).working.records[n].position.view();
-            if (position.size() * 3 <= limit || toUtf8(position).size() <= limit) {
-                continue; // no character takes more than three bytes
-            }
-            const int loop = n / kAddressesPerLoop + 1;
-            const int address = n % kAddressesPerLoop + 1;
-            Finding& finding =
-                values.error(FindingPage::Devices, file, difftext::device(board, loop, address), 0,
-                             messages::positionTooLongOnExport(board, address));
-            finding.board = board;
-            finding.loop = loop;
-            finding.address = address;
+    forEachDevice(store, [&](int board, int index, const DeviceRecord& device) {
+        if (device.position.empty() || utf8Size(device.position.view()) <= limit) {
+            return;
         }
-    }
+        const int address = BoardDevices::addressOf(index);
+        Finding& finding =
+            values.error(FindingPage::Devices, deviceFileName(board),
+                         difftext::device(board, BoardDevices::loopOf(index), address), 0,
+                         messages::positionTooLongOnExport(board, address));
+        placeAtDevice(finding, board, index);
+    });
 }
 
 void capacity(Findings& findings, FindingPage page, const std::string& what, int used, int size) {
@@ -249,13 +250,11 @@ void checkNotes(const ConfigStore& store, Findings& findings) {
         }
     }
     std::array<bool, ZoneTable::kZones> zoneUsed{};
-    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
-        for (const DeviceRecord& device : store.devices(board).working.records) {
-            if (device.registration == 1 && device.zone < ZoneTable::kZones) {
-                zoneUsed[device.zone] = true;
-            }
+    forEachDevice(store, [&](int, int, const DeviceRecord& device) {
+        if (device.registration == 1 && device.zone < ZoneTable::kZones) {
+            zoneUsed[device.zone] = true;
         }
-    }
+    });
     for (int z = 1; z <= ZoneTable::kZones; ++z) {
         if (store.zones.working.zone(z).registration == 1 && !zoneUsed[z - 1]) {
             findings.add(Severity::Note, FindingPage::Zones, {}, "zone " + std::to_string(z),
@@ -269,15 +268,11 @@ void checkNotes(const ConfigStore& store, Findings& findings) {
 void checkValues(const ConfigStore& store, Findings& findings) {
     Values values(store, findings);
     checkRegistrations(values);
-    for (int board = 1; board <= deviceFileCount(store.systemCode()); ++board) {
-        const std::string file = deviceFileName(board);
-        for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
-            for (int address = 1; address <= kAddressesPerLoop; ++address) {
-                checkDevice(values, file, board, loop, address,
-                            store.devices(board).working.device(loop, address));
-            }
+    forEachDevice(store, [&](int board, int index, const DeviceRecord& device) {
+        if (device.registration != 0) {
+            checkDevice(values, board, index, device);
         }
-    }
+    });
     checkRules(values);
     checkOutputTypes(values);
     checkTexts(values);

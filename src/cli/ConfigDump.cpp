@@ -118,9 +118,9 @@ Object hosts(const ConfigStore& s) {
                 {"host", h}, {"registration", net.hostRegistration(h)}, {"type", net.hostType(h)}});
         }
     }
-    return Object{{"current", hostNumberText(net.hostIndex())},
-                  {"share", net.share()},
-                  {"registered", std::move(registered)}};
+    Object hosts{{"current", hostNumberText(net.hostIndex())}, {"share", net.share()}};
+    hosts.emplace_back("registered", std::move(registered));
+    return hosts;
 }
 
 std::string displayTypeText(std::uint8_t type) {
@@ -155,24 +155,22 @@ Array boards(const ConfigStore& s) {
 Array devices(const ConfigStore& s) {
     Array list;
     for (int j = 1; j <= kDeviceFileCount; ++j) {
-        const BoardDevices& entry = s.devices(j).working;
-        for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
-            for (int address = 1; address <= kAddressesPerLoop; ++address) {
-                const DeviceRecord& d = entry.device(loop, address);
-                if (d.registration == 0) {
-                    continue;
-                }
-                list.push_back(Object{{"board", utf8(boardText(j))},
-                                      {"loop", loop},
-                                      {"address", address},
-                                      {"registration", d.registration},
-                                      {"equip", utf8(deviceTypeName(d.equipType, s.deviceTypes))},
-                                      {"productType", utf8(productTypeName(d.productType))},
-                                      {"zone", d.zone + 1},
-                                      {"output", utf8(outputModeName(d.outputMode))},
-                                      {"work", utf8(workModeName(d.workMode))},
-                                      {"position", utf8(d.position.view())}});
+        const auto& records = s.devices(j).working.records;
+        for (int index = 0; index < BoardDevices::kRecords; ++index) {
+            const DeviceRecord& d = records[static_cast<std::size_t>(index)];
+            if (d.registration == 0) {
+                continue;
             }
+            list.push_back(Object{{"board", utf8(boardText(j))},
+                                  {"loop", BoardDevices::loopOf(index)},
+                                  {"address", BoardDevices::addressOf(index)},
+                                  {"registration", d.registration},
+                                  {"equip", utf8(deviceTypeName(d.equipType, s.deviceTypes))},
+                                  {"productType", utf8(productTypeName(d.productType))},
+                                  {"zone", d.zone + 1},
+                                  {"output", utf8(outputModeName(d.outputMode))},
+                                  {"work", utf8(workModeName(d.workMode))},
+                                  {"position", utf8(d.position.view())}});
         }
     }
     return list;
@@ -195,12 +193,13 @@ Array linkage(const ConfigStore& s) {
                     static_cast<int>(n + 1), output[LinkageResultTable::kLoopIndex],
                     le::readU16(output, LinkageResultTable::kAddress), s)));
             }
-            rules.push_back(Object{{"kind", kindNumber(kind)},
-                                   {"page", static_cast<int>(page + 1)},
-                                   {"record", record},
-                                   {"reg", bytes[regOffset(kind)]},
-                                   {"delay", bytes[delayOffset(kind)]},
-                                   {"outputs", std::move(outputs)}});
+            Object rule{{"kind", kindNumber(kind)},
+                        {"page", static_cast<int>(page + 1)},
+                        {"record", record},
+                        {"reg", bytes[regOffset(kind)]},
+                        {"delay", bytes[delayOffset(kind)]}};
+            rule.emplace_back("outputs", std::move(outputs));
+            rules.push_back(std::move(rule));
         }
     }
     return rules;
@@ -213,7 +212,9 @@ Object mimic(const ConfigStore& s) {
             modules.push_back(m);
         }
     }
-    return Object{{"mode", s.mimic.working.mode()}, {"registered", std::move(modules)}};
+    Object mimic{{"mode", s.mimic.working.mode()}};
+    mimic.emplace_back("registered", std::move(modules));
+    return mimic;
 }
 
 Array keypads(const ConfigStore& s) {
@@ -245,11 +246,14 @@ template <class Table> Array changedRecords(const Table& table, const FileHeader
         if (std::equal(record.begin(), record.end(), startUp.data.begin() + at)) {
             continue;
         }
+        constexpr std::string_view kHexDigits = "0123456789ABCDEF";
         std::string bytes;
         for (const std::uint8_t byte : record) {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, bytes.empty() ? "%02X" : " %02X", byte);
-            bytes += hex;
+            if (!bytes.empty()) {
+                bytes += ' ';
+            }
+            bytes += kHexDigits[byte >> 4];
+            bytes += kHexDigits[byte & 0x0F];
         }
         list.push_back(Object{{"record", static_cast<int>(at / recordSize + 1)}, {"bytes", bytes}});
     }
@@ -258,24 +262,30 @@ template <class Table> Array changedRecords(const Table& table, const FileHeader
 
 Object panels(const ConfigStore& s) {
     const FileHeader& headerTemplate = s.headerTemplate();
-    return Object{{"handControl", changedRecords(s.handControl.working, headerTemplate)},
-                  {"broadcast", changedRecords(s.broadcast.working, headerTemplate)},
-                  {"broadcastPoints", changedRecords(s.broadcastPoints.working, headerTemplate)},
-                  {"hydrant", changedRecords(s.hydrant.working, headerTemplate)},
-                  {"gasZones", changedRecords(s.gasZones.working, headerTemplate)}};
+    Object panels;
+    panels.emplace_back("handControl", changedRecords(s.handControl.working, headerTemplate));
+    panels.emplace_back("broadcast", changedRecords(s.broadcast.working, headerTemplate));
+    panels.emplace_back("broadcastPoints",
+                        changedRecords(s.broadcastPoints.working, headerTemplate));
+    panels.emplace_back("hydrant", changedRecords(s.hydrant.working, headerTemplate));
+    panels.emplace_back("gasZones", changedRecords(s.gasZones.working, headerTemplate));
+    return panels;
 }
 
 Value document(const ConfigStore& s) {
-    return Object{{"systemCode", toByte(s.systemCode())},
-                  {"zones", zones(s)},
-                  {"hosts", hosts(s)},
-                  {"displays", displays(s)},
-                  {"ioBoards", boards(s)},
-                  {"devices", devices(s)},
-                  {"linkage", linkage(s)},
-                  {"mimic", mimic(s)},
-                  {"keypads", keypads(s)},
-                  {"panels", panels(s)}};
+    // Added one by one, as a braced list would copy every table's whole list once more.
+    Object document;
+    document.emplace_back("systemCode", toByte(s.systemCode()));
+    document.emplace_back("zones", zones(s));
+    document.emplace_back("hosts", hosts(s));
+    document.emplace_back("displays", displays(s));
+    document.emplace_back("ioBoards", boards(s));
+    document.emplace_back("devices", devices(s));
+    document.emplace_back("linkage", linkage(s));
+    document.emplace_back("mimic", mimic(s));
+    document.emplace_back("keypads", keypads(s));
+    document.emplace_back("panels", panels(s));
+    return document;
 }
 
 } // namespace

@@ -5,24 +5,31 @@
 #include "TextCodec.h"
 #include "store/LittleEndian.h"
 
+#include <algorithm>
+#include <array>
+
 namespace qb {
 
 using namespace device_file;
 
 namespace {
 
+// The field bytes before the position, put together first and then written in one go: 648
+// records a board, 42 boards a set.
 void packFields(const DeviceRecord& device, std::span<std::uint8_t> record) {
-    record[kRegistration] = device.registration;
-    record[kReserved] = device.reserved;
-    le::writeU16(record, kAddress, device.address);
-    record[kLoopIndex] = device.loopIndex;
-    record[kZone] = device.zone;
-    record[kEquipType] = device.equipType;
-    record[kProductType] = device.productType;
-    record[kOutputMode] = device.outputMode;
-    record[kWorkMode] = device.workMode;
-    record[kReserved2] = device.reserved2[0];
-    record[kReserved2 + 1] = device.reserved2[1];
+    std::array<std::uint8_t, kPosition> fields{};
+    fields[kRegistration] = device.registration;
+    fields[kReserved] = device.reserved;
+    le::writeU16(fields, kAddress, device.address);
+    fields[kLoopIndex] = device.loopIndex;
+    fields[kZone] = device.zone;
+    fields[kEquipType] = device.equipType;
+    fields[kProductType] = device.productType;
+    fields[kOutputMode] = device.outputMode;
+    fields[kWorkMode] = device.workMode;
+    fields[kReserved2] = device.reserved2[0];
+    fields[kReserved2 + 1] = device.reserved2[1];
+    std::copy(fields.begin(), fields.end(), record.begin());
 }
 
 void unpackFields(const PartialRecord& record, DeviceRecord& device) {
@@ -51,9 +58,10 @@ BuiltFile buildDeviceFile(const BoardDevices& entry, int fileNumber, SystemCode 
         const DeviceRecord& device = entry.records[n];
         const auto record = data.subspan(recordSize * n, recordSize);
         packFields(device, record);
-        if (const auto text = encodeWithin(device.position.view(), limit)) {
-            putField(record.subspan(kPosition), *text);
-        } else {
+        if (device.position.empty()) {
+            continue; // the image starts zero-filled
+        }
+        if (!putFieldWithin(record.subspan(kPosition), device.position.view(), limit)) {
             const int address = n % kAddressesPerLoop + 1;
             file.messages.push_back(variant == FileVariant::Export
                                         ? messages::positionTooLongOnExport(fileNumber, address)

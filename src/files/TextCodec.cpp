@@ -65,12 +65,40 @@ std::string toUtf8(std::u16string_view name) {
     return out;
 }
 
-std::optional<std::string> encodeWithin(std::u16string_view name, std::size_t limitBytes) {
-    std::string out = toUtf8(name);
-    if (out.size() > limitBytes) {
-        return std::nullopt;
+std::size_t utf8Size(std::u16string_view name) {
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i];
+        if (unit < 0x80) {
+            size += 1;
+        } else if (unit < 0x800) {
+            size += 2;
+        } else if (isHigh(unit) && i + 1 < name.size() && isLow(name[i + 1])) {
+            size += 4; // a pair is one character of four bytes
+            ++i;
+        } else {
+            size += 3; // a lone surrogate becomes U+FFFD, three bytes like the others
+        }
     }
-    return out;
+    return size;
+}
+
+bool putFieldWithin(std::span<std::uint8_t> field, std::u16string_view name,
+                    std::size_t limitBytes) {
+    std::fill(field.begin(), field.end(), 0);
+    // Plain ASCII, by far the most usual, is measured and copied without building the text.
+    if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; })) {
+        if (name.size() > limitBytes) {
+            return false;
+        }
+        std::copy_n(name.begin(), std::min(name.size(), field.size() - 1), field.begin());
+        return true;
+    }
+    if (utf8Size(name) > limitBytes) {
+        return false;
+    }
+    putField(field, toUtf8(name));
+    return true;
 }
 
 std::string encodeTruncated(std::u16string_view name, std::size_t limitBytes) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,8 +16,13 @@ std::string toUtf8(std::u16string_view name);
 // UTF-16 form of UTF-8 text; invalid sequences become U+FFFD.
 std::u16string fromUtf8(std::string_view text);
 
-// The UTF-8 form when it fits in `limitBytes` (the field less its NUL), otherwise nothing.
-std::optional<std::string> encodeWithin(std::u16string_view name, std::size_t limitBytes);
+// The number of bytes of the name's UTF-8 form, without making it.
+std::size_t utf8Size(std::u16string_view name);
+
+// Zero-fills the field, then writes the UTF-8 form of the name when it fits in `limitBytes` (the
+// field less its NUL). Returns false, leaving the field empty, when it does not.
+bool putFieldWithin(std::span<std::uint8_t> field, std::u16string_view name,
+                    std::size_t limitBytes);
 
 // The longest UTF-8 prefix of the name that fits in `limitBytes`, cut between characters.
 std::string encodeTruncated(std::u16string_view name, std::size_t limitBytes);

@@ -15,9 +15,7 @@ BuiltFile buildZoneFile(const ZoneTable& table, FileVariant variant) {
     for (int z = 1; z <= ZoneTable::kZones; ++z) {
         const ZoneRecord& zone = table.zone(z);
         const auto record = image.subspan(kRecordBase + kRecordSize * (z - 1), kRecordSize);
-        if (const auto text = encodeWithin(zone.name.view(), kNameLimit)) {
-            putField(record.subspan(kName, kNameField), *text);
-        } else {
+        if (!putFieldWithin(record.subspan(kName, kNameField), zone.name.view(), kNameLimit)) {
             file.messages.push_back(variant == FileVariant::Export
                                         ? messages::zoneNameTooLongOnExport(z)
                                         : messages::textTooLongOnSave(z));

@@ -1,5 +1,6 @@
 #include "BoardDevices.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -15,18 +16,19 @@ BoardDevices BoardDevices::defaults(const FileHeader& headerTemplate, int fileNu
     BoardDevices entry;
     entry.header = FileHeader::fromTemplate(headerTemplate, tags::kDevices);
     const bool isVirtual = fileNumber >= kVirtualBoard1;
-    for (int loop = 1; loop <= kLoopsPerBoard; ++loop) {
-        for (int address = 1; address <= kAddressesPerLoop; ++address) {
-            DeviceRecord& record = entry.device(loop, address);
-            record.address = static_cast<std::uint16_t>(address);
-            record.loopIndex = loopIndexOf(fileNumber, loop);
-            if (isVirtual) {
-                char text[32];
-                std::snprintf(text, sizeof text, pattern, fileNumber - kVirtualBoard1 + 1, loop,
-                              address);
-                const std::string_view view(text);
-                record.position.assign(std::u16string(view.begin(), view.end()));
-            }
+    for (int n = 0; n < kRecords; ++n) {
+        DeviceRecord& record = entry.records[static_cast<std::size_t>(n)];
+        const int loop = n / kAddressesPerLoop + 1;
+        const int address = n % kAddressesPerLoop + 1;
+        record.address = static_cast<std::uint16_t>(address);
+        record.loopIndex = loopIndexOf(fileNumber, loop);
+        if (isVirtual) {
+            char text[32];
+            const int length = std::snprintf(text, sizeof text, pattern,
+                                             fileNumber - kVirtualBoard1 + 1, loop, address);
+            char16_t units[32];
+            std::copy_n(text, length, units);
+            record.position.assign({units, static_cast<std::size_t>(length)});
         }
     }
     return entry;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <bitset>
+#include <cstring>
 
 namespace qb {
 
@@ -25,11 +26,17 @@ struct BoardDevices {
     static int indexOf(int loop, int address) {
         return (loop - 1) * kAddressesPerLoop + (address - 1);
     }
+    static int loopOf(int index) { return index / kAddressesPerLoop + 1; }
+    static int addressOf(int index) { return index % kAddressesPerLoop + 1; }
 
     // The virtual boards start with a position per address that fits the system code's field.
     static BoardDevices defaults(const FileHeader& headerTemplate, int fileNumber, SystemCode code);
 
     bool operator==(const BoardDevices&) const = default;
+    // Whether the two hold the same records, as == on them would say, in one comparison.
+    bool sameRecords(const BoardDevices& other) const {
+        return std::memcmp(records.data(), other.records.data(), sizeof records) == 0;
+    }
 };
 
 // The device files a set holds: file 1 alone under the one-loop code, else all of them.

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "BoardDevices.h"
 #include "BuildingTable.h"
 #include "DeviceTypeTable.h"
 #include "DisplayTable.h"
 #include "IoBoardRecord.h"
-#include "BoardDevices.h"
+#include "LinkageTables.h"
 #include "NetworkTable.h"
+#include "PanelTables.h"
 #include "RunState.h"
 #include "SystemSettings.h"
 #include "Versioned.h"
 #include "ZoneTable.h"
-#include "PanelTables.h"
-#include "LinkageTables.h"
 
 #include <array>
 #include <cstdint>
@@ -28,7 +28,6 @@ public:
     static std::unique_ptr<ConfigStore> create(RunState run);
 
     ConfigStore(const ConfigStore&) = delete;
-    ConfigStore& operator=(const ConfigStore&) = delete;
 
     const RunState& run() const { return m_run; }
     SystemCode systemCode() const { return m_run.systemCode; }
@@ -43,6 +42,9 @@ public:
 
     // Puts every table back to its start-up contents and takes every saved copy.
     void loadDefaults();
+    // Makes this store a copy of `other`, run state included: far cheaper than making start-up
+    // contents again where fresh stores are needed one after another.
+    void copyFrom(const ConfigStore& other) { *this = other; }
 
     Versioned<ZoneTable> zones;
     Versioned<BuildingTable> buildings;
@@ -73,6 +75,7 @@ public:
 
 private:
     explicit ConfigStore(RunState run);
+    ConfigStore& operator=(const ConfigStore&) = default; // only through copyFrom
 
     RunState m_run;
     std::array<Versioned<BoardDevices>, kDeviceFileCount> m_devices;

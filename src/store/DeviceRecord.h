@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 namespace qb {
 
@@ -29,6 +30,9 @@ struct DeviceRecord {
 
     bool operator==(const DeviceRecord&) const = default;
 };
+// Records compare byte for byte (a board's 648 at once): no padding, and a text keeps every unit
+// after its end zero.
+static_assert(std::has_unique_object_representations_v<DeviceRecord>);
 
 // Device file numbers 1..40 are IO boards 1..40; 41 and 42 are the virtual boards "V1" and "V2".
 inline constexpr int kDeviceFileCount = 42;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace qb {
 namespace {
 
@@ -11,22 +13,41 @@ std::vector<std::uint8_t> field(std::string text, std::size_t size) {
     return bytes;
 }
 
+// Writes the name into a field of 13 bytes (12 and the NUL) as the zone file does.
+std::optional<std::string> within(std::u16string_view name, std::size_t limit) {
+    std::vector<std::uint8_t> bytes(limit + 1, 0xAA);
+    if (!putFieldWithin(bytes, name, limit)) {
+        EXPECT_EQ(bytes, std::vector<std::uint8_t>(limit + 1, 0))
+            << "a refused name leaves it empty";
+        return std::nullopt;
+    }
+    return std::string(reinterpret_cast<const char*>(bytes.data()));
+}
+
 TEST(TextLimits, ZoneNamesHoldTwelveBytesOfUtf8) {
-    EXPECT_EQ(encodeWithin(u"ABCDEFGHIJKL", 12), "ABCDEFGHIJKL");
-    EXPECT_FALSE(encodeWithin(u"ABCDEFGHIJKLM", 12));
+    EXPECT_EQ(within(u"ABCDEFGHIJKL", 12), "ABCDEFGHIJKL");
+    EXPECT_FALSE(within(u"ABCDEFGHIJKLM", 12));
     // Six characters of three bytes each: 18 bytes.
-    EXPECT_FALSE(encodeWithin(u"火警区域一层", 12));
+    EXPECT_FALSE(within(u"火警区域一层", 12));
     // Four of them and nothing else: exactly 12.
-    EXPECT_EQ(encodeWithin(u"火警区域", 12)->size(), 12u);
+    EXPECT_EQ(within(u"火警区域", 12), "火警区域");
     // Four of them and one letter: 13.
-    EXPECT_FALSE(encodeWithin(u"火警区域A", 12));
-    EXPECT_EQ(encodeWithin(u"", 12), "");
+    EXPECT_FALSE(within(u"火警区域A", 12));
+    EXPECT_EQ(within(u"", 12), "");
 }
 
 TEST(TextLimits, PositionsUnderSystemCodeZeroHoldTwelveBytes) {
-    EXPECT_TRUE(encodeWithin(u"V1 L1 Addr99", 12));
-    EXPECT_FALSE(encodeWithin(u"V1 L1 Addr100", 12));
-    EXPECT_TRUE(encodeWithin(u"V1 L1 Addr100", 29));
+    EXPECT_TRUE(within(u"V1 L1 Addr99", 12));
+    EXPECT_FALSE(within(u"V1 L1 Addr100", 12));
+    EXPECT_TRUE(within(u"V1 L1 Addr100", 29));
+}
+
+TEST(TextCodec, SizeInUtf8MatchesTheEncodedForm) {
+    for (const std::u16string& name :
+         {std::u16string(u"Küche Süd 北京"), std::u16string(u"\U0001F525x"),
+          std::u16string{u'A', char16_t(0xDC00), char16_t(0xD800)}, std::u16string()}) {
+        EXPECT_EQ(utf8Size(name), toUtf8(name).size());
+    }
 }
 
 TEST(TextCodec, EncodesSupplementaryCharactersAndReplacesLoneSurrogates) {

@@ -62,7 +62,7 @@ BuiltFile buildDeviceFile(const BoardDevices& entry, int fileNumber, SystemCode 
             continue; // the image starts zero-filled
         }
         if (!putFieldWithin(record.subspan(kPosition), device.position.view(), limit)) {
-            const int address = n % kAddressesPerLoop + 1;
+            const int address = BoardDevices::addressOf(n);
             file.messages.push_back(variant == FileVariant::Export
                                         ? messages::positionTooLongOnExport(fileNumber, address)
                                         : messages::textTooLongOnSave(address));

@@ -18,8 +18,8 @@ BoardDevices BoardDevices::defaults(const FileHeader& headerTemplate, int fileNu
     const bool isVirtual = fileNumber >= kVirtualBoard1;
     for (int n = 0; n < kRecords; ++n) {
         DeviceRecord& record = entry.records[static_cast<std::size_t>(n)];
-        const int loop = n / kAddressesPerLoop + 1;
-        const int address = n % kAddressesPerLoop + 1;
+        const int loop = loopOf(n);
+        const int address = addressOf(n);
         record.address = static_cast<std::uint16_t>(address);
         record.loopIndex = loopIndexOf(fileNumber, loop);
         if (isVirtual) {

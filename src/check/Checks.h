@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeLine.h"
 #include "Finding.h"
 #include "store/ConfigStore.h"
 
@@ -46,6 +47,11 @@ template <class Visit> void forEachDevice(const ConfigStore& store, Visit visit)
             visit(board, index, records[static_cast<std::size_t>(index)]);
         }
     }
+}
+
+// A device record's place as the findings name it: "IO02-L1-017".
+inline std::string deviceWhere(int board, int index) {
+    return difftext::device(board, BoardDevices::loopOf(index), BoardDevices::addressOf(index));
 }
 
 // Gives a finding the board, loop and address of a device record's place.

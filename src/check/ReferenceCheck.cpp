@@ -256,8 +256,7 @@ void checkDeviceZones(References& refs) {
             return; // no zone (255) or a code outside the list are values' business
         }
         Finding& finding = refs.warn(
-            FindingPage::Devices, refs.file(deviceFileName(board)),
-            difftext::device(board, BoardDevices::loopOf(index), BoardDevices::addressOf(index)), 0,
+            FindingPage::Devices, refs.file(deviceFileName(board)), deviceWhere(board, index), 0,
             "in zone " + std::to_string(zone) + ", which is not registered");
         placeAtDevice(finding, board, index);
     });

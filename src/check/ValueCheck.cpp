@@ -44,10 +44,8 @@ public:
 
 void checkDevice(Values& values, int board, int index, const DeviceRecord& device) {
     const auto error = [&](std::string text) {
-        Finding& finding = values.error(
-            FindingPage::Devices, deviceFileName(board),
-            difftext::device(board, BoardDevices::loopOf(index), BoardDevices::addressOf(index)), 0,
-            std::move(text));
+        Finding& finding = values.error(FindingPage::Devices, deviceFileName(board),
+                                        deviceWhere(board, index), 0, std::move(text));
         placeAtDevice(finding, board, index);
     };
     if (device.registration > 1) {
@@ -190,8 +188,7 @@ void checkTexts(Values& values) {
         }
         const int address = BoardDevices::addressOf(index);
         Finding& finding =
-            values.error(FindingPage::Devices, deviceFileName(board),
-                         difftext::device(board, BoardDevices::loopOf(index), address), 0,
+            values.error(FindingPage::Devices, deviceFileName(board), deviceWhere(board, index), 0,
                          messages::positionTooLongOnExport(board, address));
         placeAtDevice(finding, board, index);
     });

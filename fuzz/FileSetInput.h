@@ -1,10 +1,14 @@
 #pragma once
 
 #include "files/FileNames.h"
+#include "files/MemoryFolder.h"
 #include "store/BoardDevices.h"
+#include "store/ConfigStore.h"
 #include "store/SystemCode.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -57,6 +61,49 @@ inline std::optional<FileSet> decodeFileSet(std::span<const std::uint8_t> data) 
     }
     return set;
 }
+
+// An in-memory Data folder holding the input's files; a later chunk of a name replaces the file.
+inline void fillFolder(const FileSet& set, MemoryFolder& folder) {
+    for (const auto& [name, bytes] : set.files) {
+        folder.files()[name] = bytes;
+    }
+}
+
+// Stores of start-up contents for the input's system code and host, made once per code: a copy
+// of start-up contents costs far less than making them, or a store, anew at every run.
+class StartUpStores {
+public:
+    // Start-up contents for the set's code and host.
+    const ConfigStore& startUp(const FileSet& set) {
+        Pair& pair = of(set.code);
+        pair.startUp->network.working.setHostIndex(set.hostIndex);
+        return *pair.startUp;
+    }
+    // The store a run loads into, holding start-up contents for the set's code and host.
+    ConfigStore& fresh(const FileSet& set) {
+        ConfigStore& store = *of(set.code).working;
+        store.copyFrom(startUp(set));
+        return store;
+    }
+
+private:
+    struct Pair {
+        std::unique_ptr<ConfigStore> startUp;
+        std::unique_ptr<ConfigStore> working;
+    };
+    Pair& of(SystemCode code) {
+        Pair& pair = m_stores.at(static_cast<std::size_t>(code));
+        if (!pair.startUp) {
+            RunState run;
+            run.systemCode = code;
+            run.headerTemplate = FileHeader::makeTemplate(code);
+            pair.startUp = ConfigStore::create(run);
+            pair.working = ConfigStore::create(run);
+        }
+        return pair;
+    }
+    std::array<Pair, 3> m_stores;
+};
 
 // The inverse, for making a corpus from real sets.
 inline std::vector<std::uint8_t> encodeFile(SystemCode code, std::uint8_t nameIndex,

@@ -18,7 +18,11 @@ using ChangeLines = std::vector<std::string>;
 // is not written.
 class ChangeLine {
 public:
-    explicit ChangeLine(std::string subject) : m_line(std::move(subject)) { m_line.reserve(128); }
+    // The subject may come in parts: ChangeLine("device ", name).
+    template <class... Parts> explicit ChangeLine(const Parts&... subject) {
+        m_line.reserve(128);
+        (m_line.append(std::string_view(subject)), ...);
+    }
 
     // A change said in words of its own: "output 01-1-017 added".
     void add(std::string change);

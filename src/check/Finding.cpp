@@ -86,8 +86,17 @@ std::string ruleName(LinkageKind kind, int page) {
 }
 
 void sortBySeverity(std::vector<Finding>& findings) {
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding& a, const Finding& b) { return a.severity < b.severity; });
+    // Three severities: one pass per severity keeps the order found and moves each finding once.
+    std::vector<Finding> sorted;
+    sorted.reserve(findings.size());
+    for (const Severity severity : {Severity::Error, Severity::Warning, Severity::Note}) {
+        for (Finding& finding : findings) {
+            if (finding.severity == severity) {
+                sorted.push_back(std::move(finding));
+            }
+        }
+    }
+    findings = std::move(sorted);
 }
 
 } // namespace qb

@@ -47,7 +47,7 @@ void diffMimic(const ConfigStore& before, const ConfigStore& after, ChangeLines&
     const MimicTable& was = before.mimic.working;
     const MimicTable& is = after.mimic.working;
     for (int m = 1; m <= MimicTable::kModules; ++m) {
-        ChangeLine module("mimic module " + number(m));
+        ChangeLine module("mimic module ", number(m));
         module.registration(was.registration(m), is.registration(m));
         module.writeTo(lines);
     }

@@ -37,7 +37,7 @@ void diffZones(const ZoneTable& before, const ZoneTable& after, ChangeLines& lin
         registration.writeTo(lines);
         const auto fieldLine = [&](const char* name, const auto& from, const auto& to, auto text) {
             if (!(from == to)) {
-                ChangeLine line(subject + ' ' + name);
+                ChangeLine line(subject, " ", name);
                 line.field("", text(from), text(to));
                 line.writeTo(lines);
             }
@@ -61,7 +61,7 @@ void diffNetwork(const NetworkTable& before, const NetworkTable& after, ChangeLi
             before.hostType(h) == after.hostType(h)) {
             continue;
         }
-        ChangeLine host("host " + number(h));
+        ChangeLine host("host ", number(h));
         host.registration(before.hostRegistration(h), after.hostRegistration(h));
         host.field("type", before.hostType(h), after.hostType(h), plainNumber);
         host.writeTo(lines);
@@ -80,7 +80,7 @@ void diffDisplays(const DisplayTable& before, const DisplayTable& after, ChangeL
         if (a == b) {
             continue;
         }
-        ChangeLine display("display " + number(d));
+        ChangeLine display("display ", number(d));
         display.registration(a.registration, b.registration);
         display.field("type", a.type, b.type, displayType);
         display.field("zone", a.zone, b.zone, zoneNumber);
@@ -94,7 +94,7 @@ void diffBoards(const IoBoardRecord& before, const IoBoardRecord& after, ChangeL
         if (before.registration(i) == after.registration(i)) {
             continue;
         }
-        ChangeLine board("IO board " + number(i));
+        ChangeLine board("IO board ", number(i));
         board.registration(before.registration(i), after.registration(i));
         board.writeTo(lines);
     }
@@ -102,7 +102,7 @@ void diffBoards(const IoBoardRecord& before, const IoBoardRecord& after, ChangeL
 
 void diffDevice(const DeviceRecord& a, const DeviceRecord& b, const std::string& name,
                 const ConfigStore& before, const ConfigStore& after, ChangeLines& lines) {
-    ChangeLine device("device " + name);
+    ChangeLine device("device ", name);
     device.registration(a.registration, b.registration);
     if (a.equipType != b.equipType) {
         device.field("type", deviceType(a.equipType, before.deviceTypes),

@@ -10,6 +10,8 @@
 #include "ZoneFile.h"
 #include "store/LinkageTables.h"
 
+#include <optional>
+
 namespace qb {
 
 namespace {
@@ -23,16 +25,15 @@ public:
 
 private:
     // Reports every too-long text of the file; writes it when there is none and `allowed`.
-    // True when the file was written.
-    bool write(std::string_view name, const BuiltFile& file, bool allowed = true);
+    // The header of the file written, or nothing when it was not written.
+    std::optional<FileHeader> write(std::string_view name, BuiltFile file, bool allowed = true);
 
     // Writes a table's file and, once written, keeps the checksum in the table's header and
     // takes its saved copy.
     template <class Table, class SetCrc>
-    void writeTable(std::string_view name, const BuiltFile& file, Versioned<Table>& table,
-                    SetCrc setCrc) {
-        if (write(name, file)) {
-            setCrc(table.working, file.crc());
+    void writeTable(std::string_view name, BuiltFile file, Versioned<Table>& table, SetCrc setCrc) {
+        if (const auto written = write(name, std::move(file))) {
+            setCrc(table.working, written->crc());
             table.takeSavePoint();
         }
     }
@@ -46,18 +47,20 @@ auto headerCrc() {
     return [](auto& table, std::uint32_t crc) { table.header.setCrc(crc); };
 }
 
-bool Exporter::write(std::string_view name, const BuiltFile& file, bool allowed) {
+std::optional<FileHeader> Exporter::write(std::string_view name, BuiltFile file, bool allowed) {
     for (const std::string& message : file.messages) {
         report(message);
     }
     if (!file.writable() || !allowed) {
-        return false;
+        return std::nullopt;
     }
-    if (const Result<void> written = m_folder.write(fileOf(name), file.bytes); !written) {
+    const FileHeader header = FileHeader::fromBytes(file.bytes);
+    if (const Result<void> written = m_folder.write(fileOf(name), std::move(file.bytes));
+        !written) {
         report(written.error().text);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return header;
 }
 
 void Exporter::run() {
@@ -84,11 +87,12 @@ void Exporter::run() {
     if (!oneLoop) {
         s.ioBoards.working.setTrailer(IoBoardRecord::kExportTrailer);
     }
-    const BuiltFile ioBoards =
-        buildIoBoardFile(s.ioBoards.working, headerTemplate, s.systemCode(), FileVariant::Export);
     // The one-loop form is no image of the record, but loading it brings its header back with
     // this checksum; keeping it here too leaves nothing for a load of this export to change.
-    writeTable(names::kIoBoard, ioBoards, s.ioBoards, headerCrc());
+    writeTable(
+        names::kIoBoard,
+        buildIoBoardFile(s.ioBoards.working, headerTemplate, s.systemCode(), FileVariant::Export),
+        s.ioBoards, headerCrc());
 
     writeTable(names::kMimic, buildImageFile(s.mimic.working, FileVariant::Export), s.mimic,
                headerCrc());
@@ -135,10 +139,10 @@ void Exporter::exportDevices() {
     bool valid = true;
     for (int j = 1; j <= last; ++j) {
         Versioned<BoardDevices>& entry = m_store.devices(j);
-        const BuiltFile file = buildDeviceFile(entry.working, j, code, FileVariant::Export);
+        BuiltFile file = buildDeviceFile(entry.working, j, code, FileVariant::Export);
         valid = valid && file.writable();
-        if (write(deviceFileName(j), file, valid)) {
-            entry.working.header.setCrc(file.crc());
+        if (const auto written = write(deviceFileName(j), std::move(file), valid)) {
+            entry.working.header.setCrc(written->crc());
             entry.takeSavePoint();
         }
     }
@@ -148,15 +152,15 @@ void Exporter::exportLinkage() {
     ConfigStore& s = m_store;
     LinkageInputTable& inputs = s.linkageInputs.working;
     inputs.setRegisteredRuleCount(registeredRuleCount(inputs));
-    const BuiltFile conditions = buildWholeImageFile(inputs.bytes, FileVariant::Export);
-    if (write(names::kLinkageInput, conditions)) {
-        inputs.setHeader(FileHeader::fromBytes(conditions.bytes));
+    if (const auto written =
+            write(names::kLinkageInput, buildWholeImageFile(inputs.bytes, FileVariant::Export))) {
+        inputs.setHeader(*written);
         s.linkageInputs.takeSavePoint();
     }
     LinkageResultTable& results = s.linkageResults.working;
-    const BuiltFile outputs = buildWholeImageFile(results.bytes, FileVariant::Export);
-    if (write(names::kLinkageResult, outputs)) {
-        results.setHeader(FileHeader::fromBytes(outputs.bytes));
+    if (const auto written =
+            write(names::kLinkageResult, buildWholeImageFile(results.bytes, FileVariant::Export))) {
+        results.setHeader(*written);
         s.linkageResults.takeSavePoint();
     }
 }

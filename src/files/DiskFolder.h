@@ -15,6 +15,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
     Result<FileStart> readStart(std::string_view name, std::size_t maxBytes) const override;
+    using Folder::write;
     Result<void> write(std::string_view name, std::span<const std::uint8_t> bytes) override;
     Result<void> remove(std::string_view name) override;
     [[nodiscard]] std::vector<Error> clear() override;

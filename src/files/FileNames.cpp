@@ -1,14 +1,14 @@
 #include "FileNames.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace qb {
 
 std::string hostNumberText(std::uint8_t hostIndex) {
     const int host = hostIndex + 1;
-    char text[8];
-    std::snprintf(text, sizeof text, host <= 99 ? "%03d" : "%d", host);
-    return text;
+    char digits[4];
+    const std::string text(digits, std::to_chars(digits, digits + sizeof digits, host).ptr);
+    return text.size() >= 3 ? text : std::string(3 - text.size(), '0') + text;
 }
 
 std::string deviceFileName(int fileNumber) {
@@ -18,9 +18,9 @@ std::string deviceFileName(int fileNumber) {
     if (fileNumber == 42) {
         return "ID7E";
     }
-    char text[16];
-    std::snprintf(text, sizeof text, "ID%02d", fileNumber);
-    return text;
+    char digits[12];
+    const std::string number(digits, std::to_chars(digits, digits + sizeof digits, fileNumber).ptr);
+    return (number.size() < 2 ? "ID0" : "ID") + number;
 }
 
 std::string fileName(std::uint8_t hostIndex, std::string_view name) {

@@ -21,6 +21,10 @@ public:
     // Creates or replaces the whole file. A write that fails, however far it got, leaves the
     // previous file as it was.
     virtual Result<void> write(std::string_view name, std::span<const std::uint8_t> bytes) = 0;
+    // The same for bytes the caller gives up: a folder in memory keeps them without a copy.
+    virtual Result<void> write(std::string_view name, std::vector<std::uint8_t>&& bytes) {
+        return write(name, std::span<const std::uint8_t>(bytes));
+    }
     // Deletes the file; one that does not exist is no failure.
     virtual Result<void> remove(std::string_view name) = 0;
     // Deletes everything inside; what could not be deleted, one error each.

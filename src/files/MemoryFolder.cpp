@@ -44,7 +44,7 @@ Result<FileStart> MemoryFolder::readStart(std::string_view name, std::size_t max
     return start;
 }
 
-Result<void> MemoryFolder::write(std::string_view name, std::span<const std::uint8_t> bytes) {
+std::optional<Error> MemoryFolder::writeFailure(std::string_view name) {
     if (m_refuseWrites) {
         return fileError(name, "create", codeFor(Cause::NoAccess));
     }
@@ -52,8 +52,18 @@ Result<void> MemoryFolder::write(std::string_view name, std::span<const std::uin
         m_failHalfway.clear();
         return fileError(name, "write", {ENOSPC, std::system_category()});
     }
-    m_files.insert_or_assign(std::string(name),
-                             std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return std::nullopt;
+}
+
+Result<void> MemoryFolder::write(std::string_view name, std::span<const std::uint8_t> bytes) {
+    return write(name, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+Result<void> MemoryFolder::write(std::string_view name, std::vector<std::uint8_t>&& bytes) {
+    if (auto failure = writeFailure(name)) {
+        return std::move(*failure);
+    }
+    m_files.insert_or_assign(std::string(name), std::move(bytes));
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "Folder.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 namespace qb {
@@ -16,6 +17,7 @@ public:
 
     Result<FileStart> readStart(std::string_view name, std::size_t maxBytes) const override;
     Result<void> write(std::string_view name, std::span<const std::uint8_t> bytes) override;
+    Result<void> write(std::string_view name, std::vector<std::uint8_t>&& bytes) override;
     Result<void> remove(std::string_view name) override;
     [[nodiscard]] std::vector<Error> clear() override;
 
@@ -35,6 +37,9 @@ public:
     void failReadsPastHeader(std::string name) { m_failPastHeader = std::move(name); }
 
 private:
+    // The failure a write of `name` meets now, if any.
+    std::optional<Error> writeFailure(std::string_view name);
+
     Files m_files;
     bool m_refuseWrites = false;
     std::string m_failHalfway;

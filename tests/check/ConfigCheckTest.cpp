@@ -87,6 +87,24 @@ std::vector<std::string> lines(const std::vector<Finding>& findings) {
     return ::testing::AssertionFailure() << "no finding starts with \"" << start << "\" in:" << all;
 }
 
+TEST(FindingOrder, ErrorsComeFirstThenWarningsThenNotesEachInTheOrderFound) {
+    std::vector<Finding> findings;
+    for (const auto& [severity, text] : {std::pair{Severity::Note, "n1"},
+                                         {Severity::Error, "e1"},
+                                         {Severity::Warning, "w1"},
+                                         {Severity::Note, "n2"},
+                                         {Severity::Error, "e2"},
+                                         {Severity::Warning, "w2"}}) {
+        findings.push_back(Finding{.severity = severity, .text = text});
+    }
+    sortBySeverity(findings);
+    std::vector<std::string> texts;
+    for (const Finding& finding : findings) {
+        texts.push_back(finding.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"e1", "e2", "w1", "w2", "n1", "n2"}));
+}
+
 TEST_F(ConfigCheckTest, AFreshSetHasNothingButCapacityNotesUnderEverySystemCode) {
     for (const SystemCode code :
          {SystemCode::OneLoop, SystemCode::TwoLoopSo3, SystemCode::TwoLoopSo12}) {

@@ -10,12 +10,15 @@
 #include "ZoneFile.h"
 #include "store/LinkageTables.h"
 
+#include <functional>
 #include <optional>
 
 namespace qb {
 
 namespace {
 
+// Every file of the set is built, and every text checked, before the folder is touched: a set
+// that cannot be written whole is not written at all, so the controller never gets part of one.
 class Exporter : public SetCommand {
 public:
     Exporter(ConfigStore& store, Folder& folder, Prompter& prompter)
@@ -24,91 +27,138 @@ public:
     void run();
 
 private:
-    // Reports every too-long text of the file; writes it when there is none and `allowed`.
-    // The header of the file written, or nothing when it was not written.
-    std::optional<FileHeader> write(std::string_view name, BuiltFile file, bool allowed = true);
+    // A file built and waiting to be written, with what the store takes once it is written.
+    struct Pending {
+        std::string name;
+        BuiltFile file;
+        std::function<void(const FileHeader&)> written;
+    };
 
-    // Writes a table's file and, once written, keeps the checksum in the table's header and
+    // A table written as it stands: once written, its header keeps the checksum and the table
     // takes its saved copy.
-    template <class Table, class SetCrc>
-    void writeTable(std::string_view name, BuiltFile file, Versioned<Table>& table, SetCrc setCrc) {
-        if (const auto written = write(name, std::move(file))) {
-            setCrc(table.working, written->crc());
-            table.takeSavePoint();
-        }
+    template <class Table>
+    void add(std::string_view name, BuiltFile file, Versioned<Table>& table) {
+        m_pending.push_back(
+            {std::string(name), std::move(file), [&table](const FileHeader& written) {
+                 table.working.header.setCrc(written.crc());
+                 table.takeSavePoint();
+             }});
+    }
+    // A table written with what the export itself sets in it (a fresh header, a trailer): the
+    // working copy takes that only once the file is written.
+    template <class Table>
+    void addAdjusted(std::string_view name, BuiltFile file, Table exported,
+                     Versioned<Table>& table) {
+        m_pending.push_back({std::string(name), std::move(file),
+                             [&table, exported](const FileHeader& written) mutable {
+                                 exported.header.setCrc(written.crc());
+                                 table.working = std::move(exported);
+                                 table.takeSavePoint();
+                             }});
     }
 
-    void exportDevices();
-    void exportLinkage();
-    void exportPanels();
+    void buildFiles();
+    void buildDevices();
+    void buildLinkage();
+    void buildPanels();
+    // Reports every text that would be refused; true when there is any.
+    bool refused();
+    // Empties the folder; false when it could not be made ready, and nothing was touched.
+    bool clearFolder();
+    // The header of the file written, or nothing when it could not be written (reported).
+    std::optional<FileHeader> write(std::string_view name, std::vector<std::uint8_t> bytes);
+
+    std::vector<Pending> m_pending;
 };
 
-auto headerCrc() {
-    return [](auto& table, std::uint32_t crc) { table.header.setCrc(crc); };
+constexpr const char* kNothingChanged =
+    "Data export stopped: nothing in the Data folder was changed.";
+
+void Exporter::run() {
+    buildFiles();
+    if (refused() || !clearFolder()) {
+        report(kNothingChanged);
+        return;
+    }
+    // Gone with the clearing; had it resisted, the clearing has said so.
+    static_cast<void>(m_folder.remove(fileOf(names::kSystemSettings)));
+    for (Pending& pending : m_pending) {
+        if (const auto written = write(pending.name, std::move(pending.file.bytes))) {
+            pending.written(*written);
+        }
+    }
 }
 
-std::optional<FileHeader> Exporter::write(std::string_view name, BuiltFile file, bool allowed) {
-    for (const std::string& message : file.messages) {
-        report(message);
+bool Exporter::refused() {
+    bool any = false;
+    for (const Pending& pending : m_pending) {
+        for (const std::string& message : pending.file.messages) {
+            report(message);
+            any = true;
+        }
     }
-    if (!file.writable() || !allowed) {
-        return std::nullopt;
+    return any;
+}
+
+bool Exporter::clearFolder() {
+    auto cleared = m_folder.clear();
+    if (!cleared) {
+        report(cleared.error().text);
+        return false;
     }
-    const FileHeader header = FileHeader::fromBytes(file.bytes);
-    if (const Result<void> written = m_folder.write(fileOf(name), std::move(file.bytes));
-        !written) {
+    for (const Error& failure : *cleared) {
+        report(failure.text);
+    }
+    return true;
+}
+
+std::optional<FileHeader> Exporter::write(std::string_view name, std::vector<std::uint8_t> bytes) {
+    const FileHeader header = FileHeader::fromBytes(bytes);
+    if (const Result<void> written = m_folder.write(fileOf(name), std::move(bytes)); !written) {
         report(written.error().text);
         return std::nullopt;
     }
     return header;
 }
 
-void Exporter::run() {
-    for (const Error& failure : m_folder.clear()) {
-        report(failure.text);
-    }
+void Exporter::buildFiles() {
     ConfigStore& s = m_store;
     const FileHeader& headerTemplate = s.headerTemplate();
 
-    writeTable(names::kZone, buildZoneFile(s.zones.working, FileVariant::Export), s.zones,
-               headerCrc());
+    add(names::kZone, buildZoneFile(s.zones.working, FileVariant::Export), s.zones);
 
-    s.network.working.header = FileHeader::fromTemplate(headerTemplate, tags::kNetwork);
-    writeTable(names::kNetwork,
-               buildNetworkFile(s.network.working, headerTemplate, FileVariant::Export), s.network,
-               headerCrc());
-    // Gone with the clearing; had it resisted, the clearing has said so.
-    static_cast<void>(m_folder.remove(fileOf(names::kSystemSettings)));
+    NetworkTable network = s.network.working;
+    network.header = FileHeader::fromTemplate(headerTemplate, tags::kNetwork);
+    BuiltFile networkFile = buildNetworkFile(network, headerTemplate, FileVariant::Export);
+    addAdjusted(names::kNetwork, std::move(networkFile), std::move(network), s.network);
 
-    writeTable(names::kDisplay, buildDisplayFile(s.displays.working, FileVariant::Export),
-               s.displays, headerCrc());
+    add(names::kDisplay, buildDisplayFile(s.displays.working, FileVariant::Export), s.displays);
 
-    const bool oneLoop = s.systemCode() == SystemCode::OneLoop;
-    if (!oneLoop) {
-        s.ioBoards.working.setTrailer(IoBoardRecord::kExportTrailer);
+    IoBoardRecord ioBoards = s.ioBoards.working;
+    if (s.systemCode() != SystemCode::OneLoop) {
+        ioBoards.setTrailer(IoBoardRecord::kExportTrailer);
     }
     // The one-loop form is no image of the record, but loading it brings its header back with
     // this checksum; keeping it here too leaves nothing for a load of this export to change.
-    writeTable(
-        names::kIoBoard,
-        buildIoBoardFile(s.ioBoards.working, headerTemplate, s.systemCode(), FileVariant::Export),
-        s.ioBoards, headerCrc());
+    BuiltFile ioBoardFile =
+        buildIoBoardFile(ioBoards, headerTemplate, s.systemCode(), FileVariant::Export);
+    addAdjusted(names::kIoBoard, std::move(ioBoardFile), std::move(ioBoards), s.ioBoards);
 
-    writeTable(names::kMimic, buildImageFile(s.mimic.working, FileVariant::Export), s.mimic,
-               headerCrc());
-    exportDevices();
-    exportLinkage();
+    add(names::kMimic, buildImageFile(s.mimic.working, FileVariant::Export), s.mimic);
+    buildDevices();
+    buildLinkage();
 
-    s.keypad.working.header = FileHeader::fromTemplate(headerTemplate, tags::kKeypad);
-    writeTable(names::kKeypad, buildImageFile(s.keypad.working, FileVariant::Export), s.keypad,
-               headerCrc());
-    exportPanels();
+    KeypadTable keypad = s.keypad.working;
+    keypad.header = FileHeader::fromTemplate(headerTemplate, tags::kKeypad);
+    BuiltFile keypadFile = buildImageFile(keypad, FileVariant::Export);
+    addAdjusted(names::kKeypad, std::move(keypadFile), std::move(keypad), s.keypad);
+    buildPanels();
 }
 
 // The hand control, broadcast, hydrant and gas zone tables are written whenever they hold
 // anything beyond their start-up contents: emptying the folder would otherwise take the
 // installer's work with it. A fresh configuration still exports the usual set alone.
-void Exporter::exportPanels() {
+void Exporter::buildPanels() {
     ConfigStore& s = m_store;
     const FileHeader& headerTemplate = s.headerTemplate();
     // `freshTag`: the table's header is built afresh from the template with this tag.
@@ -118,10 +168,12 @@ void Exporter::exportPanels() {
         if (table.working.data == Table::defaults(headerTemplate).data) {
             return;
         }
+        Table exported = table.working;
         if (!freshTag.empty()) {
-            table.working.header = FileHeader::fromTemplate(headerTemplate, freshTag);
+            exported.header = FileHeader::fromTemplate(headerTemplate, freshTag);
         }
-        writeTable(name, buildImageFile(table.working, FileVariant::Export), table, headerCrc());
+        BuiltFile file = buildImageFile(exported, FileVariant::Export);
+        addAdjusted(name, std::move(file), std::move(exported), table);
     };
     exportPanel(names::kHandControl, s.handControl);
     exportPanel(names::kBroadcast, s.broadcast);
@@ -131,38 +183,36 @@ void Exporter::exportPanels() {
     exportPanel(names::kGasZones, s.gasZones, tags::kGasZones);
 }
 
-void Exporter::exportDevices() {
+void Exporter::buildDevices() {
     const SystemCode code = m_store.systemCode();
-    const int last = deviceFileCount(code);
-    // One mark for the whole export: after the first too-long position no further device file
-    // is written, though every later position is still checked.
-    bool valid = true;
-    for (int j = 1; j <= last; ++j) {
+    for (int j = 1; j <= deviceFileCount(code); ++j) {
         Versioned<BoardDevices>& entry = m_store.devices(j);
-        BuiltFile file = buildDeviceFile(entry.working, j, code, FileVariant::Export);
-        valid = valid && file.writable();
-        if (const auto written = write(deviceFileName(j), std::move(file), valid)) {
-            entry.working.header.setCrc(written->crc());
-            entry.takeSavePoint();
-        }
+        m_pending.push_back({deviceFileName(j),
+                             buildDeviceFile(entry.working, j, code, FileVariant::Export),
+                             [&entry](const FileHeader& written) {
+                                 entry.working.header.setCrc(written.crc());
+                                 entry.takeSavePoint();
+                             }});
     }
 }
 
-void Exporter::exportLinkage() {
+void Exporter::buildLinkage() {
     ConfigStore& s = m_store;
-    LinkageInputTable& inputs = s.linkageInputs.working;
+    LinkageInputTable inputs = s.linkageInputs.working;
     inputs.setRegisteredRuleCount(registeredRuleCount(inputs));
-    if (const auto written =
-            write(names::kLinkageInput, buildWholeImageFile(inputs.bytes, FileVariant::Export))) {
-        inputs.setHeader(*written);
-        s.linkageInputs.takeSavePoint();
-    }
-    LinkageResultTable& results = s.linkageResults.working;
-    if (const auto written =
-            write(names::kLinkageResult, buildWholeImageFile(results.bytes, FileVariant::Export))) {
-        results.setHeader(*written);
-        s.linkageResults.takeSavePoint();
-    }
+    BuiltFile conditions = buildWholeImageFile(inputs.bytes, FileVariant::Export);
+    m_pending.push_back({std::string(names::kLinkageInput), std::move(conditions),
+                         [&s, inputs](const FileHeader& written) mutable {
+                             inputs.setHeader(written);
+                             s.linkageInputs.working = std::move(inputs);
+                             s.linkageInputs.takeSavePoint();
+                         }});
+    m_pending.push_back({std::string(names::kLinkageResult),
+                         buildWholeImageFile(s.linkageResults.working.bytes, FileVariant::Export),
+                         [&s](const FileHeader& written) {
+                             s.linkageResults.working.setHeader(written);
+                             s.linkageResults.takeSavePoint();
+                         }});
 }
 
 } // namespace
@@ -172,9 +222,22 @@ SetOutcome dataExport(ConfigStore& store, Folder& folder, Prompter& prompter) {
                                               " warning!");
 }
 
-SetOutcome dataExport(ConfigStore& store, Prompter& prompter) {
+SetOutcome dataExport(ConfigStore& store, Prompter& prompter, PreviousSet previous) {
     DiskFolder folder(store.dataFolder());
-    return dataExport(store, folder, prompter);
+    if (previous == PreviousSet::Discard) {
+        return dataExport(store, folder, prompter);
+    }
+    const std::filesystem::path kept = previousFolder(store.dataFolder());
+    folder.keepPreviousIn(kept);
+    const std::string question =
+        std::string(kExportQuestion) + "\nWhat the Data folder holds now goes to " + kept.string();
+    return SetCommand::runConfirmed<Exporter>(store, folder, prompter, question, " warning!");
+}
+
+std::filesystem::path previousFolder(const std::filesystem::path& dataFolder) {
+    const std::filesystem::path folder =
+        dataFolder.has_filename() ? dataFolder : dataFolder.parent_path();
+    return folder.parent_path() / (folder.filename().string() + ".previous");
 }
 
 } // namespace qb

@@ -14,7 +14,10 @@ Result<void> DiskFolder::remove(std::string_view name) {
     return removeFile(m_path / name);
 }
 
-std::vector<Error> DiskFolder::clear() {
+Result<std::vector<Error>> DiskFolder::clear() {
+    if (!m_previous.empty()) {
+        return moveContents(m_path, m_previous);
+    }
     return emptyFolder(m_path);
 }
 

@@ -18,10 +18,15 @@ public:
     using Folder::write;
     Result<void> write(std::string_view name, std::span<const std::uint8_t> bytes) override;
     Result<void> remove(std::string_view name) override;
-    [[nodiscard]] std::vector<Error> clear() override;
+    Result<std::vector<Error>> clear() override;
+
+    // From now on clear() moves what the folder holds into `previous`, replacing what that
+    // held, instead of deleting it.
+    void keepPreviousIn(std::filesystem::path previous) { m_previous = std::move(previous); }
 
 private:
     std::filesystem::path m_path;
+    std::filesystem::path m_previous; // empty: clear() deletes
 };
 
 } // namespace qb

@@ -190,25 +190,62 @@ Result<void> removeFile(const fs::path& path) {
     return {};
 }
 
-std::vector<Error> emptyFolder(const fs::path& folder) {
-    std::vector<Error> failures;
+namespace {
+
+// What the folder holds, listed whole before anything is changed, so that removing or moving
+// entries cannot disturb the reading. A listing that fails half-way gives what was read, and the
+// failure is added to `failures`; a missing folder holds nothing.
+std::vector<fs::path> listFolder(const fs::path& folder, std::string_view action,
+                                 std::vector<Error>& failures) {
+    std::vector<fs::path> found;
     std::error_code error;
     fs::directory_iterator entries(folder, error);
     if (error) {
         if (error != std::errc::no_such_file_or_directory) {
-            failures.push_back(fileError(folder.string(), "empty", error));
+            failures.push_back(fileError(folder.string(), action, error));
         }
-        return failures;
+        return found;
     }
-    // The whole listing first, so that removing entries cannot disturb the reading. A folder
-    // that fails half-way is still emptied as far as it was read.
-    std::vector<fs::path> found;
     for (; entries != fs::directory_iterator(); entries.increment(error)) {
         found.push_back(entries->path());
     }
     if (error) {
         failures.push_back(fileError(folder.string(), "read", error));
     }
+    return found;
+}
+
+} // namespace
+
+Result<std::vector<Error>> moveContents(const fs::path& folder, const fs::path& previous) {
+    std::vector<Error> failures;
+    const std::vector<fs::path> found = listFolder(folder, "read", failures);
+    if (found.empty()) {
+        return failures;
+    }
+    std::error_code error;
+    // remove_all takes a link in its place away without touching what it points at.
+    fs::remove_all(previous, error);
+    if (error) {
+        return fileError(previous.string(), "replace", error);
+    }
+    fs::create_directory(previous, error);
+    if (error) {
+        return fileError(previous.string(), "create", error);
+    }
+    for (const fs::path& entry : found) {
+        fs::rename(entry, previous / entry.filename(), error);
+        if (error) {
+            failures.push_back(fileError(entry.filename().string(), "move", error));
+        }
+    }
+    return failures;
+}
+
+std::vector<Error> emptyFolder(const fs::path& folder) {
+    std::vector<Error> failures;
+    const std::vector<fs::path> found = listFolder(folder, "empty", failures);
+    std::error_code error;
     for (const fs::path& entry : found) {
         // remove_all takes a link away without touching what it points at.
         fs::remove_all(entry, error);

@@ -51,4 +51,11 @@ Result<void> removeFile(const std::filesystem::path& path);
 // removed is returned, one error each.
 [[nodiscard]] std::vector<Error> emptyFolder(const std::filesystem::path& folder);
 
+// Moves everything inside `folder` into `previous`, which it replaces; symbolic links are moved
+// themselves, never followed. A folder that holds nothing (or is missing) leaves `previous` as
+// it was. Fails as a whole, moving nothing, when `previous` cannot be replaced; otherwise what
+// could not be moved is returned, one error each.
+Result<std::vector<Error>> moveContents(const std::filesystem::path& folder,
+                                        const std::filesystem::path& previous);
+
 } // namespace qb

@@ -27,8 +27,10 @@ public:
     }
     // Deletes the file; one that does not exist is no failure.
     virtual Result<void> remove(std::string_view name) = 0;
-    // Deletes everything inside; what could not be deleted, one error each.
-    [[nodiscard]] virtual std::vector<Error> clear() = 0;
+    // Empties the folder for a new set: deletes everything inside, or moves it to where the
+    // folder keeps its previous contents. What could not be deleted or moved, one error each;
+    // the error alone, with nothing touched, when that place cannot be made ready.
+    virtual Result<std::vector<Error>> clear() = 0;
 
     // The file's header; the bytes of a file shorter than a header read as zero.
     Result<FileHeader> peekHeader(std::string_view name) const;

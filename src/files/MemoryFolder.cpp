@@ -79,7 +79,10 @@ Result<void> MemoryFolder::remove(std::string_view name) {
     return {};
 }
 
-std::vector<Error> MemoryFolder::clear() {
+Result<std::vector<Error>> MemoryFolder::clear() {
+    if (m_failClearing) {
+        return fileError("Data.previous", "replace", codeFor(*m_failClearing));
+    }
     std::vector<Error> failures;
     if (!m_refuseWrites) {
         m_files.clear();

@@ -19,7 +19,7 @@ public:
     Result<void> write(std::string_view name, std::span<const std::uint8_t> bytes) override;
     Result<void> write(std::string_view name, std::vector<std::uint8_t>&& bytes) override;
     Result<void> remove(std::string_view name) override;
-    [[nodiscard]] std::vector<Error> clear() override;
+    Result<std::vector<Error>> clear() override;
 
     // The files held, by name, to fill and to look at directly.
     Files& files() { return m_files; }
@@ -30,6 +30,9 @@ public:
     // The next write of `name` breaks off halfway, as on a full disk; the file keeps what it
     // held.
     void failWriteHalfway(std::string name) { m_failHalfway = std::move(name); }
+    // Clearing fails as a whole for `cause`, touching nothing, as when the place for the
+    // previous contents cannot be made ready.
+    void failClearing(Cause cause) { m_failClearing = cause; }
     // Every reading of `name` fails for `cause`, whether the file is there or not.
     void failReads(std::string name, Cause cause) { m_failedReads[std::move(name)] = cause; }
     // Reading `name` past its header fails, as when a file changes or its medium fails between
@@ -42,6 +45,7 @@ private:
 
     Files m_files;
     bool m_refuseWrites = false;
+    std::optional<Cause> m_failClearing;
     std::string m_failHalfway;
     std::string m_failPastHeader;
     std::map<std::string, Cause, std::less<>> m_failedReads;

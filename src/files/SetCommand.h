@@ -21,7 +21,7 @@ public:
     // Runs `Command` once the installer said OK to its question; Cancel touches nothing.
     template <class Command>
     static SetOutcome runConfirmed(ConfigStore& store, Folder& folder, Prompter& prompter,
-                                   const char* question, const char* caption) {
+                                   const std::string& question, const char* caption) {
         if (!prompter.confirm(question, caption)) {
             return {true, 0};
         }

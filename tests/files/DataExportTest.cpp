@@ -38,38 +38,47 @@ TEST(DataExport, CancelLeavesTheFolderUntouched) {
     EXPECT_EQ(site.prompter.questions[0].caption, " warning!");
     EXPECT_EQ(site.prompter.questions[0].text,
               "Sure you want to export the data? This will overwrite the existing configuration "
-              "file data, please click 'OK', otherwise click  'Cancel' ");
+              "file data, please click 'OK', otherwise click  'Cancel' \nWhat the Data folder "
+              "holds now goes to " +
+                  (site.program / "Data.previous").string());
 }
 
-TEST(DataExport, TooLongZoneNamesHoldBackOnlyTheZoneFile) {
+TEST(DataExport, WhatTheFolderHeldGoesToDataPreviousReplacingTheOneBefore) {
     Installation site(SystemCode::TwoLoopSo3);
-    site.store->zones.working.zone(3).name.assign(u"火警区域A");
-    site.store->zones.working.zone(30).name.assign(u"一二三四五");
     site.exportAll();
-    EXPECT_EQ(site.prompter.texts(), (std::vector<std::string>{"Input string too long,Zone 3\n",
-                                                               "Input string too long,Zone 30\n"}));
-    EXPECT_FALSE(fs::exists(site.data("M001ZONE.BIN")));
-    EXPECT_TRUE(fs::exists(site.data("M001NET_.BIN")));
-    EXPECT_TRUE(fs::exists(site.data("M001ID7E.BIN")));
-    EXPECT_TRUE(site.store->zones.modified());
+    const Bytes firstZones = test::readAll(site.data("M001ZONE.BIN"));
+    test::writeAll(site.data("notes.txt"), {1});
+    site.store->zones.working.zone(2).name.assign(u"Hall");
+    site.exportAll();
+    const fs::path previous = site.program / "Data.previous";
+    EXPECT_EQ(namesIn(site.store->dataFolder()).size(), 50u);
+    EXPECT_EQ(namesIn(previous).size(), 51u);
+    EXPECT_EQ(test::readAll(previous / "M001ZONE.BIN"), firstZones);
+    EXPECT_TRUE(fs::exists(previous / "notes.txt"));
+
+    site.exportAll();
+    EXPECT_FALSE(fs::exists(previous / "notes.txt"));
+    EXPECT_EQ(namesIn(previous), namesIn(site.store->dataFolder()));
 }
 
-TEST(DataExport, ATooLongPositionStopsItsDeviceFileAndEveryLaterOne) {
+TEST(DataExport, ARefusedTextIsReportedWithEveryOtherAndNothingOnDiskChanges) {
     Installation site(SystemCode::TwoLoopSo3);
+    test::writeAll(site.data("M001ZONE.BIN"), {9});
+    site.store->zones.working.zone(3).name.assign(u"火警区域A");
     site.store->devices(3).working.device(1, 8).position.assign(u"一二三四五六七八九十");
     site.store->devices(5).working.device(2, 9).position.assign(u"一二三四五六七八九十");
-    site.exportAll();
+    const FileHeader network = site.store->network.working.header;
+    const SetOutcome outcome = site.exportAll();
     EXPECT_EQ(site.prompter.texts(),
-              (std::vector<std::string>{"Input string too long,Loop 3,Line 8\n",
-                                        "Input string too long,Loop 5,Line 9\n"}));
-    EXPECT_TRUE(fs::exists(site.data("M001ID01.BIN")));
-    EXPECT_TRUE(fs::exists(site.data("M001ID02.BIN")));
-    for (int j = 3; j <= 42; ++j) {
-        EXPECT_FALSE(fs::exists(site.data(fileName(0, deviceFileName(j))))) << j;
-    }
-    EXPECT_TRUE(fs::exists(site.data("M001LDCO.BIN")));
-    EXPECT_FALSE(site.store->devices(2).modified());
-    EXPECT_TRUE(site.store->devices(4).working.header.crc() == 0);
+              (std::vector<std::string>{
+                  "Input string too long,Zone 3\n", "Input string too long,Loop 3,Line 8\n",
+                  "Input string too long,Loop 5,Line 9\n",
+                  "Data export stopped: nothing in the Data folder was changed."}));
+    EXPECT_EQ(outcome.problems, 4);
+    EXPECT_EQ(namesIn(site.store->dataFolder()), std::vector<std::string>{"M001ZONE.BIN"});
+    EXPECT_FALSE(fs::exists(site.program / "Data.previous"));
+    EXPECT_EQ(site.store->network.working.header, network);
+    EXPECT_TRUE(site.store->devices(1).working.header.crc() == 0);
 }
 
 TEST(DataExport, EveryFileThatCannotBeWrittenIsReportedByNameAndKeepsItsSavePoint) {

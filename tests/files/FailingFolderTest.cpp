@@ -39,6 +39,21 @@ TEST(FailingFolder, AnExportIntoAFolderThatRefusesWritesReportsEveryFileAndSaves
     EXPECT_EQ(folder.files(), (MemoryFolder::Files{{"M001ZONE.BIN", {1, 2, 3}}}));
 }
 
+TEST(FailingFolder, AnExportWhoseFolderCannotBeClearedWritesNothing) {
+    auto store = storeFor(SystemCode::TwoLoopSo3);
+    MemoryFolder folder;
+    folder.files()["M001ZONE.BIN"] = {1, 2, 3};
+    folder.failClearing(Cause::NoAccess);
+    test::FakePrompter prompter;
+    const SetOutcome outcome = dataExport(*store, folder, prompter);
+    EXPECT_EQ(
+        prompter.texts(),
+        (std::vector<std::string>{"Cannot replace Data.previous: Permission denied",
+                                  "Data export stopped: nothing in the Data folder was changed."}));
+    EXPECT_EQ(outcome.problems, 2);
+    EXPECT_EQ(folder.files(), (MemoryFolder::Files{{"M001ZONE.BIN", {1, 2, 3}}}));
+}
+
 TEST(FailingFolder, AnExportWriteThatBreaksOffHalfwayIsReportedAndItsTableStaysUnsaved) {
     auto store = storeFor(SystemCode::TwoLoopSo3);
     store->displays.working.display(1).name.assign(u"unsaved");

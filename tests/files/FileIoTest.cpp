@@ -167,5 +167,44 @@ TEST(EmptyFolder, AFolderThatFailsWhileBeingReadIsReportedAndEmptiedAsFarAsRead)
     EXPECT_LT(entriesIn(data.path()), 4u);
 }
 
+TEST(MoveContents, MovesEverythingIntoThePreviousFolderReplacingItAndNeverFollowsALink) {
+    TempDir outside;
+    test::writeAll(outside / "precious", {1});
+    TempDir site;
+    const fs::path data = site / "Data";
+    const fs::path previous = site / "Data.previous";
+    fs::create_directories(data / "a/b");
+    test::writeAll(data / "a/b/file", {1});
+    test::writeAll(data / "set", {2});
+    fs::create_directory_symlink(outside.path(), data / "link");
+    fs::create_directory(previous);
+    test::writeAll(previous / "older", {3});
+
+    const auto moved = moveContents(data, previous);
+    ASSERT_TRUE(moved);
+    EXPECT_TRUE(moved->empty());
+    EXPECT_TRUE(fs::is_empty(data));
+    EXPECT_TRUE(fs::exists(previous / "a/b/file"));
+    EXPECT_TRUE(fs::exists(previous / "set"));
+    EXPECT_FALSE(fs::exists(previous / "older"));
+    EXPECT_TRUE(fs::is_symlink(previous / "link"));
+    EXPECT_TRUE(fs::exists(outside / "precious"));
+
+    // Nothing to keep: the previous folder stays as it is.
+    ASSERT_TRUE(moveContents(data, previous));
+    EXPECT_TRUE(fs::exists(previous / "set"));
+}
+
+TEST(MoveContents, APreviousFolderThatCannotBeMadeFailsAsAWholeAndMovesNothing) {
+    TempDir site;
+    fs::create_directory(site / "Data");
+    test::writeAll(site / "Data/set", {1});
+    test::writeAll(site / "plain", {1});
+    const auto moved = moveContents(site / "Data", site / "plain/Data.previous");
+    ASSERT_FALSE(moved);
+    EXPECT_NE(moved.error().text.find("plain/Data.previous"), std::string::npos);
+    EXPECT_TRUE(fs::exists(site / "Data/set"));
+}
+
 } // namespace
 } // namespace qb

@@ -1,9 +1,11 @@
 // Data export and Load Data of a full configuration, beside the floor: writing and reading the
-// same bytes with plain file calls.
+// same bytes with plain file calls; and the configuration report of that configuration.
+#include "FullConfiguration.h"
 #include "base/Prompter.h"
+#include "check/ConfigReport.h"
 #include "files/DataExport.h"
+#include "files/DiskFolder.h"
 #include "files/LoadData.h"
-#include "linkage/LinkageRules.h"
 #include "store/ConfigStore.h"
 
 #include <benchmark/benchmark.h>
@@ -32,43 +34,14 @@ fs::path scratch(const char* name) {
     return folder;
 }
 
-// All 42 boards with a position on every address, 3000 rules and 5000 outputs.
+// The full configuration with its Data folder at `folder`.
 std::unique_ptr<qb::ConfigStore> fullConfiguration(const fs::path& folder) {
     qb::RunState run;
     run.systemCode = qb::SystemCode::TwoLoopSo3;
     run.headerTemplate = qb::FileHeader::makeTemplate(run.systemCode);
     run.dataFolder = folder;
     auto store = qb::ConfigStore::create(run);
-    for (int j = 1; j <= qb::kDeviceFileCount; ++j) {
-        for (qb::DeviceRecord& device : store->devices(j).working.records) {
-            char text[32];
-            std::snprintf(text, sizeof text, "Board %02d loop %u addr %03u", j % 100,
-                          device.loopIndex % 2 + 1u, device.address % 1000u);
-            const std::string_view view(text);
-            device.registration = 1;
-            device.position.assign(std::u16string(view.begin(), view.end()));
-        }
-    }
-    qb::LinkageInputTable& in = store->linkageInputs.working;
-    qb::LinkageResultTable& out = store->linkageResults.working;
-    const qb::LinkageKind kinds[] = {qb::LinkageKind::General, qb::LinkageKind::Zone,
-                                     qb::LinkageKind::Specific};
-    std::vector<int> rules;
-    for (int n = 0; n < qb::LinkageInputTable::kRecords; ++n) {
-        const qb::LinkageKind kind = kinds[n % 3];
-        const auto rule = qb::appendRule(in, out, kind);
-        in.record(*rule)[qb::regOffset(kind)] = 1;
-        in.record(*rule)[qb::delayOffset(kind)] = 5;
-        rules.push_back(*rule);
-    }
-    for (int n = 0; n < qb::LinkageResultTable::kRecords; ++n) {
-        const int rule = rules[static_cast<std::size_t>(n) % rules.size()];
-        const qb::LinkageKind kind = in.record(rule)[qb::condition::kKind] == 0xFF
-                                         ? kinds[(n % rules.size()) % 3]
-                                         : qb::LinkageKind::General;
-        qb::appendOutput(in, out, rule, kind, 0, static_cast<std::uint8_t>(n % 84),
-                         static_cast<std::uint16_t>(n % 324 + 1));
-    }
+    qb::bench::fillFullConfiguration(*store);
     return store;
 }
 
@@ -90,6 +63,23 @@ void LoadDataFull(benchmark::State& state) {
     }
 }
 BENCHMARK(LoadDataFull)->Unit(benchmark::kMillisecond);
+
+// The whole report as the command line writes it: the exported set's files read for the cover
+// and the check, the 27,216 devices of all 42 boards, all 3000 rules with their outputs.
+void BM_ReportHtml(benchmark::State& state) {
+    const fs::path folder = scratch("quillbarrow-bench-report");
+    auto store = fullConfiguration(folder);
+    SilentPrompter prompter;
+    qb::dataExport(*store, prompter);
+    const qb::DiskFolder data(folder);
+    for (auto _ : state) {
+        const std::string html =
+            qb::reportHtml(qb::reportSections(*store, data, {"2026-12-09", folder.string()}));
+        benchmark::DoNotOptimize(html.data());
+        state.counters["bytes"] = static_cast<double>(html.size());
+    }
+}
+BENCHMARK(BM_ReportHtml)->Unit(benchmark::kMillisecond);
 
 std::map<fs::path, std::vector<char>> exportedFiles() {
     const fs::path folder = scratch("quillbarrow-bench-floor-source");

@@ -1,16 +1,25 @@
-// Start-up to the first shown window, and drawing the pages, offscreen.
+// Start-up to the first shown window, drawing the pages and printing the report, offscreen.
+#include "FullConfiguration.h"
 #include "app/Session.h"
+#include "check/ConfigReport.h"
 #include "files/DeviceFile.h"
+#include "files/DiskFolder.h"
 #include "pages/MainMenu.h"
 #include "pages/MainWindowLogic.h"
 #include "store/ConfigStore.h"
 #include "ui/MainWindow.h"
+#include "ui/ReportPrinter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,7 +33,7 @@ class NoDialogs : public qb::DialogRunner {
 public:
     bool runColumnBatch(qb::ColumnBatchDialog&) override { return false; }
     bool runPositionDescription(qb::PositionDescriptionDialog&) override { return false; }
-    void showAbout() override {}
+    void showAbout(const std::filesystem::path&) override {}
     bool runLinkageEditor(qb::LinkageEditor&) override { return false; }
     bool runKeypadEditor(qb::KeypadEditor&) override { return false; }
     bool runMimicLedEditor(qb::MimicLedEditor&) override { return false; }
@@ -40,6 +49,7 @@ public:
     }
     void showFindings(const qb::FindingsCheck&,
                       const std::function<void(const qb::Finding&)>&) override {}
+    void showReport(const std::vector<qb::ReportSection>&, const std::string&) override {}
 };
 
 qb::StartOptions optionsIn(const QTemporaryDir& folder) {
@@ -113,6 +123,34 @@ void BuildAllDeviceFiles(benchmark::State& state) {
     }
 }
 BENCHMARK(BuildAllDeviceFiles)->Unit(benchmark::kMillisecond);
+
+// The full configuration with its program folder at `folder`.
+std::unique_ptr<qb::ConfigStore> fullConfiguration(const QTemporaryDir& folder) {
+    auto store = qb::ConfigStore::create(
+        qb::RunState::begin(qb::SystemCode::TwoLoopSo3, folder.path().toStdString()));
+    qb::bench::fillFullConfiguration(*store);
+    return store;
+}
+
+// The report of a full configuration laid out and written as a PDF, as "Save as PDF..." does.
+void BM_ReportPdf(benchmark::State& state) {
+    QTemporaryDir folder;
+    const auto store = fullConfiguration(folder);
+    const qb::DiskFolder data(store->dataFolder());
+    const auto sections = qb::reportSections(
+        *store, data, qb::ReportCover{"2024-01-01", folder.path().toStdString()});
+    const std::filesystem::path pdf = folder.filePath("report.pdf").toStdString();
+    for (auto _ : state) {
+        if (!qb::ui::saveReportPdf(sections, pdf)) {
+            state.SkipWithError("PDF not written");
+            break;
+        }
+    }
+    std::error_code error;
+    state.counters["sections"] = static_cast<double>(sections.size());
+    state.counters["MB"] = static_cast<double>(std::filesystem::file_size(pdf, error)) / 1e6;
+}
+BENCHMARK(BM_ReportPdf)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libbenchmark-dev
   libreoffice-calc-nogui
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, fuzzes
-# the file readers briefly, then runs every test. Exits non-zero when anything fails.
+# the file readers briefly, runs every test, then checks the installed program and its Debian
+# package. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,3 +21,6 @@ build=build-test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON -DQB_BUILD_TESTS=ON >/dev/null
 cmake --build "$build" -j2
 ctest --test-dir "$build" -j2 --output-on-failure
+
+# The program as it ships: installed files, their validators, the Debian package.
+bash scripts/test-package.sh

@@ -2,6 +2,7 @@
 
 #include "base/platform/ProgramFolder.h"
 #include "base/platform/SingleInstanceLock.h"
+#include "files/DataLocation.h"
 #include "store/ConfigStore.h"
 #include "ui/MainWindow.h"
 
@@ -17,20 +18,16 @@ static void registerResources() {
 
 namespace qb {
 
-Result<StartOptions> StartOptions::fromArguments(const QStringList& arguments) {
-    StartOptions options;
-    options.programFolder = executableFolder();
-    options.lockFolder = SingleInstanceLock::defaultFolder();
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == "--base-dir") {
-            if (i + 1 >= arguments.size()) {
-                return Error{Cause::InvalidInput, {}, "--base-dir needs a folder"};
-            }
-            options.programFolder = arguments[++i].toStdString();
-        } else if (arguments[i].startsWith("--base-dir=")) {
-            options.programFolder = arguments[i].mid(11).toStdString();
-        }
+Result<StartOptions> StartOptions::forRun(const StartArguments& arguments,
+                                          const std::filesystem::path& userDataFolder) {
+    auto folder =
+        chooseWorkFolder(executableFolder(), arguments.baseDir, userDataFolder, probeDataFolder);
+    if (!folder) {
+        return folder.error();
     }
+    StartOptions options;
+    options.programFolder = std::move(*folder);
+    options.lockFolder = SingleInstanceLock::defaultFolder();
     return options;
 }
 

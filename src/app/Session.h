@@ -2,9 +2,8 @@
 
 #include "base/Prompter.h"
 #include "base/Result.h"
+#include "base/platform/StartArguments.h"
 #include "store/SystemCode.h"
-
-#include <QStringList>
 
 #include <filesystem>
 #include <functional>
@@ -21,11 +20,14 @@ class MainWindow;
 
 // How the program was started.
 struct StartOptions {
-    std::filesystem::path programFolder; // "--base-dir DIR", else the executable's folder
-    std::filesystem::path lockFolder;    // where the single-instance lock lives
+    // Holds the Data folder and the device workbook: "--base-dir DIR", else the executable's
+    // folder, else (not writable) the user's data folder.
+    std::filesystem::path programFolder;
+    std::filesystem::path lockFolder; // where the single-instance lock lives
 
-    // The options of the command line; the error says what is wrong with it.
-    static Result<StartOptions> fromArguments(const QStringList& arguments);
+    // The options for this run; the error says why no folder could take the Data folder.
+    static Result<StartOptions> forRun(const StartArguments& arguments,
+                                       const std::filesystem::path& userDataFolder);
 };
 
 inline const std::string kAlreadyRunning = "The application is already running!";

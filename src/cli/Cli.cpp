@@ -1,16 +1,12 @@
 #include "Cli.h"
 
+#include "CliOptions.h"
 #include "ConfigDump.h"
 #include "StreamPrompter.h"
 #include "base/Result.h"
-#include "check/ConfigCheck.h"
-#include "check/SetDiff.h"
 #include "excel/DeviceWorkbook.h"
-#include "files/Crc.h"
 #include "files/DataExport.h"
-#include "files/DiskFolder.h"
 #include "files/FileIo.h"
-#include "files/FileNames.h"
 #include "files/LoadData.h"
 #include "store/ConfigStore.h"
 
@@ -25,6 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
+       quillbarrow-cli --help | --version
 
   new DIR --system-code C [--host N] [--force]
       Write into DIR exactly the file set that "Data export" writes right after start-up
@@ -67,25 +64,21 @@ constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
       --for-controller, for the set that goes to the controller. Exit status 1 when there
       is an error.
 
-Like "Data export", new, finalize and import-devices first empty the target folder, replacing
-what is in it; they refuse a folder that holds anything but configuration files ("M....BIN")
-unless --force is given.
+  report DIR --system-code C [--host N] --out FILE.html
+      "Load Data" from DIR, then write the printable configuration report into FILE.html,
+      one self-contained document: the files of the set with their checksums, zones, hosts,
+      displays, IO boards, the registered devices of each loop, the linkage rules with their
+      outputs, the mimic, keypad, hand control, broadcast, hydrant and gas zone records, and
+      the findings of the check. Exit status 1 when the file could not be written.
+
+new, finalize and import-devices write only where they are told, and replace what the target
+folder holds: unlike the program's "Data export", they keep no Data.previous. They refuse a
+folder that holds anything but configuration files ("M....BIN") unless --force is given. Every
+text is checked first: when a name or position would be refused, all of them are listed and
+the target folder is left as it was.
 Exit status: 0 all well, 1 a file was missing, refused or not written, or the workbook
 exchange failed, 2 wrong usage.
 )";
-
-struct Options {
-    std::string command;
-    fs::path folder;
-    std::optional<SystemCode> code;
-    std::uint8_t hostIndex = 0;
-    std::optional<fs::path> out;
-    std::optional<fs::path> workbook;
-    std::optional<fs::path> otherFolder; // diff: the set compared with `folder`
-    bool json = false;
-    bool force = false;
-    bool forController = false;
-};
 
 // A wrong command line, as the usage message words it.
 Error invalid(std::string text) {
@@ -102,11 +95,11 @@ Result<int> parseNumber(const std::string& text) {
 }
 
 // The options of the command line; the error says what is wrong with it.
-Result<Options> parse(const std::vector<std::string>& arguments) {
+Result<CliOptions> parse(const std::vector<std::string>& arguments) {
     if (arguments.size() < 2) {
         return invalid("a command and a folder are needed");
     }
-    Options options;
+    CliOptions options;
     options.command = arguments[0];
     options.folder = arguments[1];
     std::size_t firstOption = 2;
@@ -155,6 +148,9 @@ Result<Options> parse(const std::vector<std::string>& arguments) {
     if (exchange && !options.workbook) {
         return invalid(options.command + " needs --workbook");
     }
+    if (options.command == "report" && !options.out) {
+        return invalid("report needs --out");
+    }
     return options;
 }
 
@@ -181,25 +177,22 @@ Result<void> checkTarget(const fs::path& folder, bool force) {
     return {};
 }
 
-std::unique_ptr<ConfigStore> storeFor(const Options& options, const fs::path& folder) {
-    RunState run;
-    run.systemCode = *options.code;
-    run.headerTemplate = FileHeader::makeTemplate(run.systemCode);
-    run.dataFolder = folder;
-    auto store = ConfigStore::create(run);
-    store->network.working.setHostIndex(options.hostIndex);
-    return store;
-}
-
 int exportInto(ConfigStore& store, const fs::path& folder, std::ostream& err) {
     std::error_code error;
+    const bool existed = fs::exists(folder, error);
     fs::create_directories(folder, error);
     store.setDataFolder(folder);
     StreamPrompter prompter(err);
-    return dataExport(store, prompter).problems == 0 ? 0 : 1;
+    if (dataExport(store, prompter, PreviousSet::Discard).problems == 0) {
+        return 0;
+    }
+    if (!existed) {
+        fs::remove(folder, error); // only while empty: a refused set leaves no trace
+    }
+    return 1;
 }
 
-int runNew(const Options& options, std::ostream& err) {
+int runNew(const CliOptions& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     // Chosen as on the NET page: the host becomes registered.
     store->network.working.hostRegistration(options.hostIndex + 1) = 1;
@@ -207,7 +200,7 @@ int runNew(const Options& options, std::ostream& err) {
     return exportInto(*store, options.folder, err);
 }
 
-int runFinalize(const Options& options, std::ostream& err) {
+int runFinalize(const CliOptions& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
     const SetOutcome loaded = loadData(*store, prompter);
@@ -217,7 +210,7 @@ int runFinalize(const Options& options, std::ostream& err) {
 
 // Loads the set for a workbook exchange; false (with a message naming what stays as it was)
 // when it did not load whole, since whatever did not load would go on as start-up values.
-bool loadForExchange(ConfigStore& store, const Options& options, const std::string& untouched,
+bool loadForExchange(ConfigStore& store, const CliOptions& options, const std::string& untouched,
                      Prompter& prompter) {
     if (loadData(store, prompter).problems == 0) {
         return true;
@@ -228,7 +221,7 @@ bool loadForExchange(ConfigStore& store, const Options& options, const std::stri
     return false;
 }
 
-int runExportDevices(const Options& options, std::ostream& err) {
+int runExportDevices(const CliOptions& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
     if (!loadForExchange(*store, options, options.workbook->string(), prompter)) {
@@ -237,7 +230,7 @@ int runExportDevices(const Options& options, std::ostream& err) {
     return exportDevices(*store, *options.workbook, prompter).succeeded ? 0 : 1;
 }
 
-int runImportDevices(const Options& options, std::ostream& err) {
+int runImportDevices(const CliOptions& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
     const fs::path target = options.out.value_or(options.folder);
@@ -250,136 +243,7 @@ int runImportDevices(const Options& options, std::ostream& err) {
     return exportInto(*store, target, err);
 }
 
-// The files every export writes, whatever the system code.
-bool alwaysExported(std::string_view name) {
-    for (std::string_view always :
-         {names::kZone, names::kNetwork, names::kDisplay, names::kIoBoard, names::kMimic,
-          names::kLinkageInput, names::kLinkageResult, names::kKeypad}) {
-        if (name == always) {
-            return true;
-        }
-    }
-    return name == "ID01";
-}
-
-std::vector<std::string> setNames() {
-    std::vector<std::string> list{std::string(names::kZone), std::string(names::kNetwork),
-                                  std::string(names::kSystemSettings), std::string(names::kDisplay),
-                                  std::string(names::kIoBoard)};
-    for (int j = 1; j <= kDeviceFileCount; ++j) {
-        list.push_back(deviceFileName(j));
-    }
-    for (std::string_view name : {names::kLinkageInput, names::kLinkageResult, names::kHandControl,
-                                  names::kBroadcast, names::kBroadcastPoints, names::kHydrant,
-                                  names::kGasZones, names::kMimic, names::kKeypad}) {
-        list.emplace_back(name);
-    }
-    return list;
-}
-
-int runInspect(const Options& options, std::ostream& out) {
-    int status = 0;
-    for (const std::string& name : setNames()) {
-        const fs::path path = filePath(options.folder, options.hostIndex, name);
-        const std::string file = path.filename().string();
-        // No file of a set is near this size; a larger one is read only this far.
-        constexpr std::size_t kLargestRead = 1 << 20;
-        const auto start = readFileStart(path, kLargestRead);
-        if (!start) {
-            if (start.error().cause != Cause::Missing) {
-                out << file << " unreadable: " << start.error().reason() << '\n';
-                status = 1;
-            } else if (alwaysExported(name)) {
-                out << file << " missing\n";
-                status = 1;
-            }
-            continue;
-        }
-        const std::vector<std::uint8_t>& bytes = start->bytes;
-        const FileHeader header = FileHeader::fromBytes(bytes);
-        const std::string_view tag = header.tag();
-        std::string crc = "not computed";
-        if (bytes.size() < FileHeader::kSize || start->size > kLargestRead) {
-            crc = "mismatch";
-        } else if (header.crc() != 0) {
-            const bool ok = header.crc() == configCrc(std::span(bytes).subspan(FileHeader::kSize));
-            crc = ok ? "ok" : "mismatch";
-        }
-        if (crc == "mismatch") {
-            status = 1;
-        }
-        out << file << ' ' << start->size << ' ' << (tag.empty() ? "-" : std::string(tag)) << ' '
-            << int(header.formatByte1()) << ' ' << int(header.formatByte2()) << ' ' << crc << '\n';
-    }
-    return status;
-}
-
-// Load Data's messages would only say again what the framing findings say.
-class SilentPrompter : public Prompter {
-public:
-    void inform(const std::string&, const std::string&) override {}
-    bool confirm(const std::string&, const std::string&) override { return true; }
-};
-
-void printFindingsJson(const std::vector<Finding>& findings, std::ostream& out) {
-    out << "{\n  \"errors\": " << countFindings(findings, Severity::Error)
-        << ",\n  \"warnings\": " << countFindings(findings, Severity::Warning)
-        << ",\n  \"notes\": " << countFindings(findings, Severity::Note) << ",\n  \"findings\": [";
-    const char* separator = "\n";
-    for (const Finding& f : findings) {
-        out << separator
-            << "    {\"severity\": " << jsonString(std::string(severityName(f.severity)))
-            << ", \"file\": " << jsonString(f.file)
-            << ", \"page\": " << jsonString(std::string(pageName(f.page)))
-            << ", \"board\": " << f.board << ", \"loop\": " << f.loop
-            << ", \"address\": " << f.address << ", \"item\": " << f.item
-            << ", \"where\": " << jsonString(f.where) << ", \"text\": " << jsonString(f.text)
-            << "}";
-        separator = ",\n";
-    }
-    out << (findings.empty() ? "]\n}\n" : "\n  ]\n}\n");
-}
-
-int runCheck(const Options& options, std::ostream& out) {
-    auto store = storeFor(options, options.folder);
-    SilentPrompter quiet;
-    DiskFolder folder(options.folder);
-    loadData(*store, folder, quiet);
-    const std::vector<Finding> findings =
-        checkConfiguration(*store, folder, CheckOptions{options.forController});
-    if (options.json) {
-        printFindingsJson(findings, out);
-    } else {
-        for (const Finding& finding : findings) {
-            out << findingLine(finding) << '\n';
-        }
-    }
-    return countFindings(findings, Severity::Error) == 0 ? 0 : 1;
-}
-
-// A set that did not load whole still compares, what did not load reading as start-up values,
-// but its status says so.
-int runDiff(const Options& options, std::ostream& out, std::ostream& err) {
-    auto before = storeFor(options, options.folder);
-    auto after = storeFor(options, *options.otherFolder);
-    StreamPrompter prompter(err);
-    const int problems = loadData(*before, prompter).problems + loadData(*after, prompter).problems;
-    const ChangeLines changes = diffConfigurations(*before, *after);
-    if (options.json) {
-        out << "{\n  \"changes\": [";
-        for (std::size_t i = 0; i < changes.size(); ++i) {
-            out << (i ? ",\n    " : "\n    ") << jsonString(changes[i]);
-        }
-        out << (changes.empty() ? "]\n}\n" : "\n  ]\n}\n");
-    } else {
-        for (const std::string& change : changes) {
-            out << change << '\n';
-        }
-    }
-    return problems == 0 && changes.empty() ? 0 : 1;
-}
-
-int runDump(const Options& options, std::ostream& out, std::ostream& err) {
+int runDump(const CliOptions& options, std::ostream& out, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     StreamPrompter prompter(err);
     const SetOutcome loaded = loadData(*store, prompter);
@@ -393,17 +257,27 @@ int runDump(const Options& options, std::ostream& out, std::ostream& err) {
 
 } // namespace
 
+std::unique_ptr<ConfigStore> storeFor(const CliOptions& options, const fs::path& folder) {
+    RunState run;
+    run.systemCode = *options.code;
+    run.headerTemplate = FileHeader::makeTemplate(run.systemCode);
+    run.dataFolder = folder;
+    auto store = ConfigStore::create(run);
+    store->network.working.setHostIndex(options.hostIndex);
+    return store;
+}
+
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
         out << kUsage;
         return 0;
     }
-    const Result<Options> parsed = parse(arguments);
+    const Result<CliOptions> parsed = parse(arguments);
     if (!parsed) {
         err << "quillbarrow-cli: " << parsed.error().text << "\n\n" << kUsage;
         return 2;
     }
-    const Options& options = *parsed;
+    const CliOptions& options = *parsed;
     if (options.command == "new" || options.command == "finalize" ||
         options.command == "import-devices") {
         const fs::path target =
@@ -431,6 +305,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command == "check") {
         return runCheck(options, out);
+    }
+    if (options.command == "report") {
+        return runReport(options, err);
     }
     err << "quillbarrow-cli: unknown command " << options.command << "\n\n" << kUsage;
     return 2;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "check/ConfigReport.h"
 #include "check/Finding.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,7 +36,8 @@ public:
 
     virtual bool runColumnBatch(ColumnBatchDialog& dialog) = 0;
     virtual bool runPositionDescription(PositionDescriptionDialog& dialog) = 0;
-    virtual void showAbout() = 0;
+    // The About box, naming the Data folder of this run.
+    virtual void showAbout(const std::filesystem::path& dataFolder) = 0;
     // A linkage editor after its open(); the view ends with OK only when pressOk() allows it,
     // and calls pressExit() on "Exit"/"Cancel" and on the close box.
     virtual bool runLinkageEditor(LinkageEditor& editor) = 0;
@@ -63,6 +66,10 @@ public:
     // call brings the open window forward and checks again.
     virtual void showFindings(const FindingsCheck& check,
                               const std::function<void(const Finding&)>& show) = 0;
+    // Shows the printable report until the installer closes it, with the ways to print it and
+    // to save it as a PDF; `pdfSuggestion` is the file a PDF save offers first.
+    virtual void showReport(const std::vector<ReportSection>& sections,
+                            const std::string& pdfSuggestion) = 0;
 };
 
 } // namespace qb

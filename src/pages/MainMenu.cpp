@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 28> kMenu{{
+constexpr std::array<MenuEntry, 29> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -37,6 +37,7 @@ constexpr std::array<MenuEntry, 28> kMenu{{
     {u"Tools", u"Export Devices to Workbook", kExportDevicesToWorkbook},
     {u"Tools", u"Import Devices from Workbook", kImportDevicesFromWorkbook},
     {u"Tools", u"Check Configuration", kCheckConfiguration},
+    {u"Tools", u"Print Configuration Report", kPrintConfigurationReport},
 }};
 
 } // namespace

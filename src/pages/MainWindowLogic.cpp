@@ -3,9 +3,9 @@
 #include "DialogRunner.h"
 #include "MainMenu.h"
 #include "PageFileWriter.h"
+#include "ShowReport.h"
 #include "base/CellText.h"
 #include "base/Prompter.h"
-#include "check/ConfigCheck.h"
 #include "devices/BatchPlacementEditor.h"
 #include "devices/BroadcastControllerEditor.h"
 #include "devices/BroadcastPointEditor.h"
@@ -111,8 +111,8 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
              }
          }},
         {kDataExport, [this] { dataExport(m_store, m_prompter); }},
-        {kVersion, [this] { m_dialogs.showAbout(); }},
-        {kAboutBox, [this] { m_dialogs.showAbout(); }},
+        {kVersion, [this] { m_dialogs.showAbout(m_store.dataFolder()); }},
+        {kAboutBox, [this] { m_dialogs.showAbout(m_store.dataFolder()); }},
         {kControllerVersionNote,
          [this] { m_prompter.inform(kControllerVersionNoteText, kProgramName); }},
         {kBroadcastControllerSetup,
@@ -147,6 +147,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kExportDevicesToWorkbook, [this] { exchangeDevices(false); }},
         {kImportDevicesFromWorkbook, [this] { exchangeDevices(true); }},
         {kCheckConfiguration, [this] { checkConfiguration(); }},
+        {kPrintConfigurationReport, [this] { showConfigurationReport(m_store, m_dialogs); }},
     };
 }
 
@@ -216,33 +217,6 @@ void MainWindowLogic::exchangeDevices(bool import) {
     if (import && m_window.page == PageId::Devices) {
         m_window.editor = {};
         m_devicePage.redraw(m_window);
-    }
-}
-
-void MainWindowLogic::checkConfiguration() {
-    m_dialogs.showFindings(
-        [this](bool forController) {
-            const DiskFolder folder(m_store.dataFolder());
-            return qb::checkConfiguration(m_store, folder, CheckOptions{forController});
-        },
-        [this](const Finding& finding) { showFinding(finding); });
-}
-
-void MainWindowLogic::showFinding(const Finding& finding) {
-    static const std::map<FindingPage, PageId> kPages = {
-        {FindingPage::Zones, PageId::Zone},        {FindingPage::Network, PageId::Net},
-        {FindingPage::Displays, PageId::Display},  {FindingPage::IoBoards, PageId::IoBoard},
-        {FindingPage::Devices, PageId::Devices},   {FindingPage::Mimic, PageId::Mimic},
-        {FindingPage::GasZones, PageId::GasZones},
-    };
-    const auto page = kPages.find(finding.page);
-    if (page == kPages.end()) {
-        return; // kept in a dialog of its own, not on a page
-    }
-    CommandScope scope(m_prompter);
-    showPage(page->second);
-    if (page->second == PageId::Devices && finding.board != 0) {
-        m_devicePage.showBoard(m_window, finding.board);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ModeSelection.h"
 
+#include "files/TextCodec.h"
+
 namespace qb {
 
 void ModeSelection::chooseOption(int option) {
@@ -29,6 +31,19 @@ SystemCode ModeSelection::accept() const {
         return SystemCode::TwoLoopSo12;
     }
     return m_panel == kOneLoopPanel ? SystemCode::OneLoop : SystemCode::TwoLoopSo3;
+}
+
+std::vector<std::string> aboutLines(const std::filesystem::path& dataFolder,
+                                    std::string_view platform) {
+    std::vector<std::string> lines;
+    for (std::u16string_view line : AboutText::kLines) {
+        lines.push_back(toUtf8(line));
+    }
+    lines.push_back("Data folder: " + dataFolder.string());
+    if (!platform.empty()) {
+        lines.push_back("Platform: " + std::string(platform));
+    }
+    return lines;
 }
 
 } // namespace qb

@@ -2,7 +2,9 @@
 
 #include "store/SystemCode.h"
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qb {
@@ -50,5 +52,11 @@ struct AboutText {
         u"OS: Win7 or Win10",
     };
 };
+
+// The About box's lines as UTF-8: the fixed ones, then where this run keeps its configuration
+// files (beside the program or in the user's data folder, which the installer cannot guess) and
+// the platform it runs on, when the window system names one.
+std::vector<std::string> aboutLines(const std::filesystem::path& dataFolder,
+                                    std::string_view platform);
 
 } // namespace qb

@@ -13,6 +13,7 @@
 #include "MimicLedDialog.h"
 #include "Mirror.h"
 #include "PositionDescriptionView.h"
+#include "ReportDialog.h"
 #include "pages/ModeSelection.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QSysInfo>
 
 namespace qb::ui {
 
@@ -68,11 +70,12 @@ bool WidgetDialogRunner::runPositionDescription(PositionDescriptionDialog& dialo
     return runBuilt<PositionDescriptionView>(m_parent, dialog);
 }
 
-void WidgetDialogRunner::showAbout() {
+void WidgetDialogRunner::showAbout(const std::filesystem::path& dataFolder) {
     QMessageBox box(m_parent);
     box.setWindowTitle(qs(AboutText::kCaption));
     QStringList lines;
-    for (auto line : AboutText::kLines) {
+    for (const std::string& line :
+         aboutLines(dataFolder, QSysInfo::prettyProductName().toStdString())) {
         lines << qs(line);
     }
     box.setText(lines.join('\n'));
@@ -144,6 +147,12 @@ void WidgetDialogRunner::showFindings(const FindingsCheck& check,
     m_findings->show();
     m_findings->raise();
     m_findings->activateWindow();
+}
+
+void WidgetDialogRunner::showReport(const std::vector<ReportSection>& sections,
+                                    const std::string& pdfSuggestion) {
+    ReportDialog dialog(sections, qs(pdfSuggestion), m_parent);
+    dialog.exec();
 }
 
 } // namespace qb::ui

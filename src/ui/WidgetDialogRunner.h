@@ -23,7 +23,7 @@ public:
 
     bool runColumnBatch(ColumnBatchDialog& dialog) override;
     bool runPositionDescription(PositionDescriptionDialog& dialog) override;
-    void showAbout() override;
+    void showAbout(const std::filesystem::path& dataFolder) override;
     bool runLinkageEditor(LinkageEditor& editor) override;
     bool runKeypadEditor(KeypadEditor& editor) override;
     bool runMimicLedEditor(MimicLedEditor& editor) override;
@@ -37,6 +37,8 @@ public:
                          const std::function<void(const ProgressStep&)>& work) override;
     void showFindings(const FindingsCheck& check,
                       const std::function<void(const Finding&)>& show) override;
+    void showReport(const std::vector<ReportSection>& sections,
+                    const std::string& pdfSuggestion) override;
 
 private:
     QWidget* m_parent;

@@ -95,7 +95,9 @@ TEST(FindingOrder, ErrorsComeFirstThenWarningsThenNotesEachInTheOrderFound) {
                                          {Severity::Note, "n2"},
                                          {Severity::Error, "e2"},
                                          {Severity::Warning, "w2"}}) {
-        findings.push_back(Finding{.severity = severity, .text = text});
+        Finding& finding = findings.emplace_back();
+        finding.severity = severity;
+        finding.text = text;
     }
     sortBySeverity(findings);
     std::vector<std::string> texts;

@@ -138,6 +138,30 @@ TEST(Cli, FinalizeRecomputesEveryChecksumIntoAnotherFolder) {
     EXPECT_TRUE(fs::exists(dir / "in/M001ZONE.BIN"));
 }
 
+TEST(Cli, AFinalizeWithARefusedTextLeavesTheTargetAsItWasAndNothingBesideIt) {
+    test::TempDir dir;
+    const std::string in = (dir / "in").string();
+    ASSERT_EQ(cli({"new", in, "--system-code", "0"}).status, 0);
+    auto board = test::readAll(dir / "in/M001ID01.BIN");
+    const std::string thirteen = "Stair 3 smoke"; // one byte over the limit of this code
+    std::copy(thirteen.begin(), thirteen.end(), board.begin() + 32 + 12);
+    test::writeAll(dir / "in/M001ID01.BIN", board);
+    const std::string out = (dir / "out").string();
+    ASSERT_EQ(cli({"new", out, "--system-code", "0", "--host", "2"}).status, 0);
+    const auto before = test::readAll(dir / "out/M002ID01.BIN");
+
+    const CliRun refused = cli({"finalize", in, "--system-code", "0", "--out", out});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Input string too long,Loop 1,Line 1"), std::string::npos);
+    EXPECT_EQ(test::readAll(dir / "out/M002ID01.BIN"), before);
+    EXPECT_FALSE(fs::exists(dir / "out/M001ID01.BIN"));
+    EXPECT_EQ(cli({"finalize", in, "--system-code", "0", "--out", (dir / "new").string()}).status,
+              1);
+    EXPECT_FALSE(fs::exists(dir / "new"));
+    EXPECT_FALSE(fs::exists(dir / "out.previous"));
+    EXPECT_FALSE(fs::exists(dir / "in.previous"));
+}
+
 TEST(Cli, DumpShowsTheLoadedConfigurationAsJson) {
     test::TempDir dir;
     const std::string data = (dir / "set").string();

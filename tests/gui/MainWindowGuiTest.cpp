@@ -1,7 +1,7 @@
 #include "DialogDriver.h"
 #include "app/Session.h"
-#include "store/ConfigStore.h"
 #include "base/platform/SingleInstanceLock.h"
+#include "store/ConfigStore.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!store().mimic.modified());
     }
 
-    void theAboutMenuOpensTheAboutBoxWithTheProgramIcon() {
+    void theAboutMenuOpensTheAboutBoxWithTheProgramIconAndTheDataFolder() {
         QAction* about = nullptr;
         for (QAction* menu : window().menuBar()->actions()) {
             if (menu->text() == "About") {
@@ -196,16 +196,21 @@ private slots:
         }
         QVERIFY(about);
         QString caption;
+        QString text;
         bool iconShown = false;
         test::whenModal([&](QWidget* box) {
             caption = box->windowTitle();
             const auto* message = qobject_cast<QMessageBox*>(box);
             iconShown = message && !message->iconPixmap().isNull();
+            text = message ? message->text() : QString();
             box->close();
         });
         about->trigger();
         QCOMPARE(caption, QString(" Quillbarrow"));
         QVERIFY(iconShown);
+        const QString dataLine =
+            "Data folder: " + QString::fromStdString(store().dataFolder().string());
+        QVERIFY2(text.split('\n').contains(dataLine), qPrintable(text));
         QVERIFY(!window().windowIcon().pixmap(48).isNull());
     }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <regex>
 
 namespace qb {
 namespace {
@@ -102,6 +103,26 @@ TEST(MainWindowCommands, CheckConfigurationListsFindingsAndShowsADevicesBoard) {
     rule.page = FindingPage::Linkage;
     w.dialogs.showFinding(rule);
     EXPECT_EQ(state.page, PageId::Devices);
+}
+
+TEST(MainWindowCommands, PrintConfigurationReportShowsTheStoreAsItStandsInMemory) {
+    WindowFixture w;
+    w.store->ioBoards.working.registration(3) = 1;
+    DeviceRecord& device = w.store->devices(3).working.device(1, 7);
+    device.registration = 1;
+    device.position.assign(u"Stair <B>"); // neither saved nor exported
+
+    EXPECT_TRUE(w.window.runCommand(commands::kPrintConfigurationReport));
+
+    ASSERT_EQ(w.dialogs.reportShown, 1);
+    const auto& sections = w.dialogs.reportSections;
+    EXPECT_TRUE(std::any_of(sections.begin(), sections.end(), [](const ReportSection& s) {
+        return s.html.find("Stair &lt;B&gt;") != std::string::npos;
+    }));
+    const std::filesystem::path pdf = w.dialogs.reportPdf;
+    EXPECT_EQ(pdf.parent_path(), w.store->dataFolder().parent_path());
+    EXPECT_TRUE(std::regex_match(pdf.filename().string(),
+                                 std::regex(R"(Configuration Report \d{4}-\d{2}-\d{2}\.pdf)")));
 }
 
 TEST(MainMenu, ListsTheEntriesInOrderWithTheirCommands) {

@@ -56,7 +56,7 @@ public:
         ++positionRuns;
         return positionDescription ? positionDescription(dialog) : false;
     }
-    void showAbout() override { ++aboutShown; }
+    void showAbout(const std::filesystem::path&) override { ++aboutShown; }
     bool runKeypadEditor(KeypadEditor& editor) override {
         ++keypadRuns;
         return keypadEditor ? keypadEditor(editor) : false;
@@ -108,6 +108,13 @@ public:
         findings = check(false);
         showFinding = show;
     }
+    // Keeps the report the window would show.
+    void showReport(const std::vector<ReportSection>& sections,
+                    const std::string& pdfSuggestion) override {
+        ++reportShown;
+        reportSections = sections;
+        reportPdf = pdfSuggestion;
+    }
 
     std::function<bool(ColumnBatchDialog&)> columnBatch;
     std::function<bool(PositionDescriptionDialog&)> positionDescription;
@@ -116,6 +123,9 @@ public:
     int findingsShown = 0;
     std::vector<Finding> findings;
     std::function<void(const Finding&)> showFinding;
+    int reportShown = 0;
+    std::vector<ReportSection> reportSections;
+    std::string reportPdf;
     std::function<bool(KeypadEditor&)> keypadEditor;
     std::function<bool(MimicLedEditor&)> mimicLedEditor;
     int keypadRuns = 0;

@@ -284,14 +284,17 @@ Result<void> sendReport(const std::vector<ReportSection>& sections, QPrinter& pr
     const bool printed = printReport(sections, printer, progress);
     printer.setOutputFileName(target);
     // The printer tells of a failed write poorly, if at all: what it left is the proof.
-    const auto bytes = printed ? readFile(scratchFile.toStdString(), kLargestPdf)
-                               : Result<std::vector<std::uint8_t>>(std::vector<std::uint8_t>{});
+    const auto made = printed ? readFileStart(scratchFile.toStdString(), kLargestPdf)
+                              : Result<FileStart>(FileStart{});
     static constexpr std::uint8_t kPdfStart[] = {'%', 'P', 'D', 'F'};
-    if (!bytes || bytes->size() < sizeof kPdfStart ||
-        !std::equal(std::begin(kPdfStart), std::end(kPdfStart), bytes->begin())) {
+    if (!made || made->bytes.size() < sizeof kPdfStart ||
+        !std::equal(std::begin(kPdfStart), std::end(kPdfStart), made->bytes.begin())) {
         return failed("the PDF could not be made");
     }
-    return writeFile(path, *bytes);
+    if (made->size != made->bytes.size()) {
+        return failed("the PDF is too large"); // never half a file
+    }
+    return writeFile(path, made->bytes);
 }
 
 Result<void> saveReportPdf(const std::vector<ReportSection>& sections,

@@ -5,30 +5,21 @@
 #include "FileSetInput.h"
 #include "check/ConfigCheck.h"
 #include "check/SetDiff.h"
-#include "cli/StreamPrompter.h"
 #include "files/DataExport.h"
-#include "files/LoadData.h"
-
-#include <sstream>
 
 using namespace qb;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto input = fuzzing::decodeFileSet({data, size});
-    if (!input) {
+    static fuzzing::StartUpStores stores;
+    auto set = fuzzing::loadSet({data, size}, stores);
+    if (!set) {
         return 0;
     }
-    MemoryFolder folder;
-    fuzzing::fillFolder(*input, folder);
-    static fuzzing::StartUpStores stores;
-    ConfigStore& store = stores.fresh(*input);
-
+    checkConfiguration(*set->store, set->folder);
+    // Against start-up contents every table the input filled is a change to put in words.
+    diffConfigurations(*set->startUp, *set->store);
     std::ostringstream messages;
     StreamPrompter prompter(messages);
-    loadData(store, folder, prompter);
-    checkConfiguration(store, folder);
-    // Against start-up contents every table the input filled is a change to put in words.
-    diffConfigurations(stores.startUp(*input), store);
-    dataExport(store, folder, prompter);
+    dataExport(*set->store, set->folder, prompter);
     return 0;
 }

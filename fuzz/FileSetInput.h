@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cli/StreamPrompter.h"
 #include "files/FileNames.h"
+#include "files/LoadData.h"
 #include "files/MemoryFolder.h"
 #include "store/BoardDevices.h"
 #include "store/ConfigStore.h"
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -104,6 +107,30 @@ private:
     }
     std::array<Pair, 3> m_stores;
 };
+
+// A run's set: the input's files in an in-memory Data folder, loaded as Load Data loads them
+// into a store of start-up contents.
+struct LoadedSet {
+    MemoryFolder folder;
+    ConfigStore* store = nullptr;         // the loaded configuration
+    const ConfigStore* startUp = nullptr; // start-up contents for the same code and host
+};
+
+// Nothing for an input too short to be a set.
+inline std::optional<LoadedSet> loadSet(std::span<const std::uint8_t> data, StartUpStores& stores) {
+    const auto input = decodeFileSet(data);
+    if (!input) {
+        return std::nullopt;
+    }
+    LoadedSet set;
+    fillFolder(*input, set.folder);
+    set.store = &stores.fresh(*input);
+    set.startUp = &stores.startUp(*input);
+    std::ostringstream messages;
+    StreamPrompter prompter(messages);
+    loadData(*set.store, set.folder, prompter);
+    return set;
+}
 
 // The inverse, for making a corpus from real sets.
 inline std::vector<std::uint8_t> encodeFile(SystemCode code, std::uint8_t nameIndex,

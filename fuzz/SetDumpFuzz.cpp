@@ -4,27 +4,14 @@
 // Input: system code byte, host byte, then chunks of [name byte][uint32 length][bytes].
 #include "FileSetInput.h"
 #include "cli/ConfigDump.h"
-#include "cli/StreamPrompter.h"
-#include "files/LoadData.h"
-
-#include <sstream>
 
 using namespace qb;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto input = fuzzing::decodeFileSet({data, size});
-    if (!input) {
-        return 0;
-    }
-    MemoryFolder folder;
-    fuzzing::fillFolder(*input, folder);
     static fuzzing::StartUpStores stores;
-    ConfigStore& store = stores.fresh(*input);
-
-    std::ostringstream messages;
-    StreamPrompter prompter(messages);
-    loadData(store, folder, prompter);
-    std::ostringstream dump;
-    dumpText(store, dump);
+    if (const auto set = fuzzing::loadSet({data, size}, stores)) {
+        std::ostringstream dump;
+        dumpText(*set->store, dump);
+    }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "check/ConfigReport.h"
+#include "CheckFixtures.h"
 #include "check/ConfigCheck.h"
 #include "files/DataExport.h"
 #include "files/MemoryFolder.h"
@@ -16,12 +17,8 @@
 namespace qb {
 namespace {
 
-std::unique_ptr<ConfigStore> freshStore() {
-    RunState run;
-    run.systemCode = SystemCode::TwoLoopSo3;
-    run.headerTemplate = FileHeader::makeTemplate(run.systemCode);
-    return ConfigStore::create(run);
-}
+using test::addGeneralRule;
+using test::freshStore;
 
 std::string reportOf(const ConfigStore& store, const Folder& folder = MemoryFolder()) {
     return reportHtml(reportSections(store, folder, {"2026-12-09", "/data"}));
@@ -94,23 +91,6 @@ TEST(ConfigReport, EachRegisteredDeviceOfARegisteredBoardIsListedOnce) {
     EXPECT_FALSE(contains(names, "Devices IO02 loop 1"));
 }
 
-// A registered general rule on device type `type` with outputs on board 1 loop 1.
-int addGeneralRule(ConfigStore& store, std::uint8_t type, std::vector<std::uint16_t> addresses) {
-    constexpr LinkageKind kind = LinkageKind::General;
-    LinkageInputTable& input = store.linkageInputs.working;
-    LinkageResultTable& result = store.linkageResults.working;
-    const int record = appendRule(input, result, kind).value();
-    const auto bytes = input.record(record);
-    condition::mark(bytes, kind);
-    bytes[4] = type; // the input type list
-    bytes[30] = 1;   // Reg
-    bytes[31] = 10;  // delay
-    for (const std::uint16_t address : addresses) {
-        EXPECT_TRUE(appendOutput(input, result, record, kind, 0, 0, address));
-    }
-    return record;
-}
-
 std::string sectionHtml(const std::vector<ReportSection>& sections, const std::string& title) {
     for (const ReportSection& section : sections) {
         if (section.title == title) {
@@ -123,8 +103,8 @@ std::string sectionHtml(const std::vector<ReportSection>& sections, const std::s
 TEST(ConfigReport, LinkageRulesReadInPageOrderWithTheirOutputs) {
     auto store = freshStore();
     registerDevice(*store, 1, 1, 17, u"Fan").equipType = 3;
-    addGeneralRule(*store, 2, {17, 18});
-    const int second = addGeneralRule(*store, 3, {20});
+    addGeneralRule(*store, 2, {17, 18}, 10);
+    const int second = addGeneralRule(*store, 3, {20}, 10);
     // The second rule's output chain comes back to itself: read as its intact part.
     LinkageResultTable& result = store->linkageResults.working;
     const int output =

@@ -1,4 +1,5 @@
 #include "check/SetDiff.h"
+#include "CheckFixtures.h"
 #include "devices/HydrantChains.h"
 #include "devices/MimicLedRecords.h"
 #include "linkage/LinkageRules.h"
@@ -11,30 +12,8 @@
 namespace qb {
 namespace {
 
-std::unique_ptr<ConfigStore> freshStore() {
-    RunState run;
-    run.systemCode = SystemCode::TwoLoopSo3;
-    run.headerTemplate = FileHeader::makeTemplate(run.systemCode);
-    return ConfigStore::create(run);
-}
-
-// A registered general rule on device type `type` with a 5 s delay and outputs on board 1,
-// loop 1; its record index.
-int addGeneralRule(ConfigStore& store, std::uint8_t type, std::vector<std::uint16_t> addresses) {
-    constexpr LinkageKind kind = LinkageKind::General;
-    LinkageInputTable& input = store.linkageInputs.working;
-    LinkageResultTable& result = store.linkageResults.working;
-    const int record = appendRule(input, result, kind).value();
-    const auto bytes = input.record(record);
-    condition::mark(bytes, kind);
-    bytes[4] = type; // the input type list
-    bytes[30] = 1;   // Reg
-    bytes[31] = 5;   // delay
-    for (const std::uint16_t address : addresses) {
-        EXPECT_TRUE(appendOutput(input, result, record, kind, 0, 0, address));
-    }
-    return record;
-}
+using test::addGeneralRule;
+using test::freshStore;
 
 TEST(SetDiff, IdenticalSetsGiveNothing) {
     const auto before = freshStore();

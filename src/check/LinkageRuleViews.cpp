@@ -157,6 +157,7 @@ std::vector<RuleView> ruleViews(const ConfigStore& store, LinkageKind kind) {
         view.add("delay", delay == 0xFF ? "none" : number(delay, 3) + "s");
         if (layout.fireSignals) {
             const std::uint8_t count = record[layout.fireSignals];
+            rule.fireSignals = count;
             view.add("fire signals", count == 0xFF ? "none" : number(count, 2));
         }
         if (layout.scroll) {

@@ -3,6 +3,8 @@
 #include "check/RecordFields.h"
 #include "store/LinkageKind.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,8 @@ struct RuleView {
     // and the outputs: "02-1-017", "01-2-005 on host 002", or "type SmkFan" for the floor type
     // kind.
     RecordFields view;
+    // "Num of fire signal" as stored (0xFF: none chosen), for the kinds that have it.
+    std::optional<std::uint8_t> fireSignals;
     // The output records, in the order of view.outputs.
     std::vector<int> outputRecords;
 };

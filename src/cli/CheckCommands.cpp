@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 #include "ConfigDump.h"
+#include "JsonWriter.h"
 #include "StreamPrompter.h"
 #include "check/ConfigCheck.h"
 #include "check/SetDiff.h"
@@ -8,6 +9,7 @@
 #include "files/FileIo.h"
 #include "files/FileNames.h"
 #include "files/LoadData.h"
+#include "files/SetLayout.h"
 #include "store/ConfigStore.h"
 
 namespace qb {
@@ -28,19 +30,80 @@ bool alwaysExported(std::string_view name) {
     return name == "ID01";
 }
 
-std::vector<std::string> setNames() {
-    std::vector<std::string> list{std::string(names::kZone), std::string(names::kNetwork),
-                                  std::string(names::kSystemSettings), std::string(names::kDisplay),
-                                  std::string(names::kIoBoard)};
-    for (int j = 1; j <= kDeviceFileCount; ++j) {
-        list.push_back(deviceFileName(j));
+// What inspect tells of one file of the set.
+struct InspectedFile {
+    std::string file;
+    std::string state; // "present", "missing" or "unreadable"
+    std::string reason;
+    std::uintmax_t size = 0;
+    std::string tag;
+    std::uint8_t format1 = 0;
+    std::uint8_t format2 = 0;
+    std::string checksum;
+};
+
+// "M001ZONE.BIN 548 ZONED 3 1 ok", "M001NET_.BIN missing", "M001ZONE.BIN unreadable: Is a
+// directory".
+std::string textLine(const InspectedFile& f) {
+    if (f.state != "present") {
+        return f.file + ' ' + f.state + (f.reason.empty() ? "" : ": " + f.reason);
     }
-    for (std::string_view name : {names::kLinkageInput, names::kLinkageResult, names::kHandControl,
-                                  names::kBroadcast, names::kBroadcastPoints, names::kHydrant,
-                                  names::kGasZones, names::kMimic, names::kKeypad}) {
-        list.emplace_back(name);
+    return f.file + ' ' + std::to_string(f.size) + ' ' + (f.tag.empty() ? "-" : f.tag) + ' ' +
+           std::to_string(f.format1) + ' ' + std::to_string(f.format2) + ' ' + f.checksum;
+}
+
+JsonObject jsonObject(const InspectedFile& f) {
+    JsonObject object{{"name", f.file}, {"state", f.state}};
+    if (f.state == "unreadable") {
+        object.emplace_back("reason", f.reason);
+    } else if (f.state == "present") {
+        object.emplace_back("size", static_cast<long>(f.size));
+        object.emplace_back("tag", f.tag);
+        object.emplace_back("formatBytes", JsonArray{f.format1, f.format2});
+        object.emplace_back("checksum", f.checksum);
     }
-    return list;
+    return object;
+}
+
+// The file as inspect tells it; nothing for a missing file that only some exports write.
+std::optional<InspectedFile> inspectFile(const fs::path& folder, std::uint8_t hostIndex,
+                                         const std::string& name) {
+    const fs::path path = filePath(folder, hostIndex, name);
+    InspectedFile inspected;
+    inspected.file = path.filename().string();
+    inspected.state = "present";
+    // No file of a set is near this size; a larger one is read only this far.
+    constexpr std::size_t kLargestRead = 1 << 20;
+    const auto start = readFileStart(path, kLargestRead);
+    if (!start) {
+        if (start.error().cause != Cause::Missing) {
+            inspected.state = "unreadable";
+            inspected.reason = start.error().reason();
+            return inspected;
+        }
+        if (alwaysExported(name)) {
+            inspected.state = "missing";
+            return inspected;
+        }
+        return std::nullopt;
+    }
+    const std::vector<std::uint8_t>& bytes = start->bytes;
+    const FileHeader header = FileHeader::fromBytes(bytes);
+    inspected.size = start->size;
+    // A damaged header's bytes would reach the terminal, or make the JSON invalid UTF-8.
+    for (const char c : header.tag()) {
+        inspected.tag += c >= 0x20 && c < 0x7F ? c : '?';
+    }
+    inspected.format1 = header.formatByte1();
+    inspected.format2 = header.formatByte2();
+    inspected.checksum = "not computed";
+    if (bytes.size() < FileHeader::kSize || start->size > kLargestRead) {
+        inspected.checksum = "mismatch";
+    } else if (header.crc() != 0) {
+        const bool ok = header.crc() == configCrc(std::span(bytes).subspan(FileHeader::kSize));
+        inspected.checksum = ok ? "ok" : "mismatch";
+    }
+    return inspected;
 }
 
 // Load Data's messages would only say again what the framing findings say.
@@ -73,37 +136,24 @@ void printFindingsJson(const std::vector<Finding>& findings, std::ostream& out) 
 
 int runInspect(const CliOptions& options, std::ostream& out) {
     int status = 0;
-    for (const std::string& name : setNames()) {
-        const fs::path path = filePath(options.folder, options.hostIndex, name);
-        const std::string file = path.filename().string();
-        // No file of a set is near this size; a larger one is read only this far.
-        constexpr std::size_t kLargestRead = 1 << 20;
-        const auto start = readFileStart(path, kLargestRead);
-        if (!start) {
-            if (start.error().cause != Cause::Missing) {
-                out << file << " unreadable: " << start.error().reason() << '\n';
-                status = 1;
-            } else if (alwaysExported(name)) {
-                out << file << " missing\n";
-                status = 1;
-            }
+    JsonArray objects;
+    for (const std::string& name : setFileNames()) {
+        const auto file = inspectFile(options.folder, *options.hostIndex, name);
+        if (!file) {
             continue;
         }
-        const std::vector<std::uint8_t>& bytes = start->bytes;
-        const FileHeader header = FileHeader::fromBytes(bytes);
-        const std::string_view tag = header.tag();
-        std::string crc = "not computed";
-        if (bytes.size() < FileHeader::kSize || start->size > kLargestRead) {
-            crc = "mismatch";
-        } else if (header.crc() != 0) {
-            const bool ok = header.crc() == configCrc(std::span(bytes).subspan(FileHeader::kSize));
-            crc = ok ? "ok" : "mismatch";
-        }
-        if (crc == "mismatch") {
+        if (file->state != "present" || file->checksum == "mismatch") {
             status = 1;
         }
-        out << file << ' ' << start->size << ' ' << (tag.empty() ? "-" : std::string(tag)) << ' '
-            << int(header.formatByte1()) << ' ' << int(header.formatByte2()) << ' ' << crc << '\n';
+        if (options.json) {
+            objects.push_back(jsonObject(*file));
+        } else {
+            out << textLine(*file) << '\n';
+        }
+    }
+    if (options.json) {
+        writeJson(objects, out);
+        out << '\n';
     }
     return status;
 }

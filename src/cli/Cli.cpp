@@ -1,15 +1,20 @@
 #include "Cli.h"
 
 #include "CliOptions.h"
+#include "CliUsage.h"
 #include "ConfigDump.h"
+#include "SetInference.h"
 #include "StreamPrompter.h"
 #include "base/Result.h"
+#include "base/Version.h"
 #include "excel/DeviceWorkbook.h"
 #include "files/DataExport.h"
 #include "files/FileIo.h"
+#include "files/FileNames.h"
 #include "files/LoadData.h"
 #include "store/ConfigStore.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -19,66 +24,6 @@ namespace qb {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kUsage = R"(usage: quillbarrow-cli COMMAND ...
-       quillbarrow-cli --help | --version
-
-  new DIR --system-code C [--host N] [--force]
-      Write into DIR exactly the file set that "Data export" writes right after start-up
-      under system code C (0, 1 or 2) for host N (1..254, default 1).
-  finalize DIR --system-code C [--host N] [--out DIR2] [--force]
-      "Load Data" from DIR, then "Data export" into DIR2 (default DIR): every checksum is
-      computed again, for instance after page saves.
-  export-devices DIR --system-code C [--host N] --workbook FILE
-      "Load Data" from DIR, then write the device records of IO boards 1..40 into the
-      workbook FILE (.xls): the values of each row whose Addr matches a device; a missing
-      workbook or sheet is created. The previous workbook is kept beside it with ".bak"
-      before its extension (devices.bak.xls). A set that does not load without problems
-      is not written.
-  import-devices DIR --system-code C [--host N] --workbook FILE [--out DIR2] [--force]
-      "Load Data" from DIR, read the device records of IO boards 1..40 from the workbook
-      FILE, then "Data export" into DIR2 (default DIR). A set that does not load without
-      problems or a failed import exports nothing.
-  inspect DIR [--host N]
-      One line per file of the host's set: name, size, tag, format bytes and checksum
-      ("ok", "mismatch" or "not computed"). Files every export writes are listed as
-      "missing" when absent; a file that is there but cannot be read, as "unreadable" with
-      the reason.
-  dump DIR --system-code C [--host N] [--json]
-      The configuration loaded from DIR, readable: zones, hosts, displays, IO boards,
-      registered devices, linkage rules with their outputs, mimic modules, keypads, and
-      the hand control, broadcast, hydrant and gas zone records that differ from start-up.
-  diff DIR_A DIR_B --system-code C [--host N] [--json]
-      "Load Data" from both folders, then one line per change from the set in DIR_A to
-      the set in DIR_B, in the words of the pages: zones, hosts, displays, IO boards,
-      devices, linkage rules (matched by kind and inputs, wherever their records are),
-      mimic modules and LEDs, keypads, hand control, broadcast, hydrant and gas zones.
-      Nothing for sets that mean the same. Exit status 1 when anything differs or a set
-      did not load without problems.
-  check DIR --system-code C [--host N] [--for-controller] [--json]
-      "Load Data" from DIR, then one line per finding, errors first: the files (missing,
-      wrong size or tag, checksums), the linkage, hydrant, keypad and other chains, the
-      references between tables, values and texts the controller would not take, the
-      capacity of every pool, and notes. A checksum left uncomputed by a page save and a
-      stale registered-rule count are warnings ("run Data export"), or errors with
-      --for-controller, for the set that goes to the controller. Exit status 1 when there
-      is an error.
-
-  report DIR --system-code C [--host N] --out FILE.html
-      "Load Data" from DIR, then write the printable configuration report into FILE.html,
-      one self-contained document: the files of the set with their checksums, zones, hosts,
-      displays, IO boards, the registered devices of each loop, the linkage rules with their
-      outputs, the mimic, keypad, hand control, broadcast, hydrant and gas zone records, and
-      the findings of the check. Exit status 1 when the file could not be written.
-
-new, finalize and import-devices write only where they are told, and replace what the target
-folder holds: unlike the program's "Data export", they keep no Data.previous. They refuse a
-folder that holds anything but configuration files ("M....BIN") unless --force is given. Every
-text is checked first: when a name or position would be refused, all of them are listed and
-the target folder is left as it was.
-Exit status: 0 all well, 1 a file was missing, refused or not written, or the workbook
-exchange failed, 2 wrong usage.
-)";
 
 // A wrong command line, as the usage message words it.
 Error invalid(std::string text) {
@@ -94,40 +39,57 @@ Result<int> parseNumber(const std::string& text) {
     return value;
 }
 
+constexpr std::string_view kCommands[] = {"new",     "finalize", "export-devices", "import-devices",
+                                          "inspect", "dump",     "diff",           "check",
+                                          "report"};
+
+bool isCommand(const std::string& word) {
+    return std::find(std::begin(kCommands), std::end(kCommands), word) != std::end(kCommands);
+}
+
 // The options of the command line; the error says what is wrong with it.
 Result<CliOptions> parse(const std::vector<std::string>& arguments) {
-    if (arguments.size() < 2) {
-        return invalid("a command and a folder are needed");
+    if (arguments.empty()) {
+        return invalid("a command is needed");
     }
     CliOptions options;
     options.command = arguments[0];
-    options.folder = arguments[1];
-    std::size_t firstOption = 2;
-    if (options.command == "diff") {
-        if (arguments.size() < 3 || arguments[2].starts_with("--")) {
-            return invalid("diff needs two folders");
-        }
-        options.otherFolder = fs::path(arguments[2]);
-        firstOption = 3;
+    if (!isCommand(options.command)) {
+        return invalid("unknown command " + options.command);
     }
-    for (std::size_t i = firstOption; i < arguments.size(); ++i) {
+    const std::size_t folders = options.command == "diff" ? 2 : 1;
+    for (std::size_t n = 1; n <= folders; ++n) {
+        if (arguments.size() <= n || arguments[n].starts_with("--")) {
+            return invalid(options.command +
+                           (folders == 2 ? " needs two folders" : " needs a folder"));
+        }
+    }
+    options.folder = arguments[1];
+    if (folders == 2) {
+        options.otherFolder = fs::path(arguments[2]);
+    }
+    for (std::size_t i = folders + 1; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (a == "--system-code" && hasValue) {
+        const bool takesValue =
+            a == "--system-code" || a == "--host" || a == "--out" || a == "--workbook";
+        if (takesValue && i + 1 == arguments.size()) {
+            return invalid(a + " needs a value");
+        }
+        if (a == "--system-code") {
             const auto value = parseNumber(arguments[++i]);
             if (!value || *value < 0 || *value > 2) {
                 return invalid("--system-code takes 0, 1 or 2");
             }
             options.code = static_cast<SystemCode>(*value);
-        } else if (a == "--host" && hasValue) {
+        } else if (a == "--host") {
             const auto value = parseNumber(arguments[++i]);
             if (!value || *value < 1 || *value > 254) {
                 return invalid("--host takes a host number from 1 to 254");
             }
             options.hostIndex = static_cast<std::uint8_t>(*value - 1);
-        } else if (a == "--out" && hasValue) {
+        } else if (a == "--out") {
             options.out = fs::path(arguments[++i]);
-        } else if (a == "--workbook" && hasValue) {
+        } else if (a == "--workbook") {
             options.workbook = fs::path(arguments[++i]);
         } else if (a == "--json") {
             options.json = true;
@@ -135,13 +97,15 @@ Result<CliOptions> parse(const std::vector<std::string>& arguments) {
             options.force = true;
         } else if (a == "--for-controller") {
             options.forController = true;
+        } else if (a.starts_with("-")) {
+            return invalid("unknown option " + a);
         } else {
-            return invalid("unknown or incomplete option: " + a);
+            return invalid("unexpected argument " + a);
         }
     }
-    const bool needsCode = options.command != "inspect";
-    if (needsCode && !options.code) {
-        return invalid(options.command + " needs --system-code");
+    if (options.command == "new") {
+        options.code = options.code.value_or(kNewSetCode);
+        options.hostIndex = options.hostIndex.value_or(0);
     }
     const bool exchange =
         options.command == "export-devices" || options.command == "import-devices";
@@ -152,6 +116,40 @@ Result<CliOptions> parse(const std::vector<std::string>& arguments) {
         return invalid("report needs --out");
     }
     return options;
+}
+
+// Fills in the host and system code that the command line left out, from the folders' files.
+Result<void> identifySets(CliOptions& options) {
+    const bool needsCode = options.command != "inspect";
+    const bool needsFiles = options.command == "inspect" || options.command == "dump";
+    const auto identity =
+        identifySet(options.folder, options.hostIndex, options.code, needsCode, needsFiles);
+    if (!identity) {
+        return identity.error();
+    }
+    if (options.otherFolder) {
+        const auto other = identifySet(*options.otherFolder, options.hostIndex, options.code,
+                                       needsCode, needsFiles);
+        if (!other) {
+            return other.error();
+        }
+        if (other->hostIndex != identity->hostIndex) {
+            return invalid(
+                options.folder.string() + " holds host " + hostNumberText(identity->hostIndex) +
+                "'s set and " + options.otherFolder->string() + " host " +
+                hostNumberText(other->hostIndex) + "'s: diff compares the sets of one host");
+        }
+        if (other->code != identity->code) {
+            return invalid(options.folder.string() + " holds a set of system code " +
+                           std::to_string(toByte(*identity->code)) + " and " +
+                           options.otherFolder->string() + " one of system code " +
+                           std::to_string(toByte(*other->code)) +
+                           ": choose the code both are read under with --system-code");
+        }
+    }
+    options.hostIndex = identity->hostIndex;
+    options.code = identity->code;
+    return {};
 }
 
 // A folder an export may empty: missing, or holding configuration files only.
@@ -195,7 +193,7 @@ int exportInto(ConfigStore& store, const fs::path& folder, std::ostream& err) {
 int runNew(const CliOptions& options, std::ostream& err) {
     auto store = storeFor(options, options.folder);
     // Chosen as on the NET page: the host becomes registered.
-    store->network.working.hostRegistration(options.hostIndex + 1) = 1;
+    store->network.working.hostRegistration(*options.hostIndex + 1) = 1;
     store->network.takeSavePoint();
     return exportInto(*store, options.folder, err);
 }
@@ -263,21 +261,31 @@ std::unique_ptr<ConfigStore> storeFor(const CliOptions& options, const fs::path&
     run.headerTemplate = FileHeader::makeTemplate(run.systemCode);
     run.dataFolder = folder;
     auto store = ConfigStore::create(run);
-    store->network.working.setHostIndex(options.hostIndex);
+    store->network.working.setHostIndex(*options.hostIndex);
     return store;
 }
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        out << kUsage;
+        out << cliUsage();
         return 0;
     }
-    const Result<CliOptions> parsed = parse(arguments);
+    if (!arguments.empty() && arguments[0] == "--version") {
+        out << "quillbarrow-cli " << kProgramVersion << '\n';
+        return 0;
+    }
+    Result<CliOptions> parsed = parse(arguments);
     if (!parsed) {
-        err << "quillbarrow-cli: " << parsed.error().text << "\n\n" << kUsage;
+        err << "quillbarrow-cli: " << parsed.error().text << "\n\n" << cliUsage();
         return 2;
     }
-    const CliOptions& options = *parsed;
+    CliOptions& options = *parsed;
+    if (options.command != "new") {
+        if (const Result<void> identified = identifySets(options); !identified) {
+            err << "quillbarrow-cli: " << identified.error().text << '\n';
+            return 1;
+        }
+    }
     if (options.command == "new" || options.command == "finalize" ||
         options.command == "import-devices") {
         const fs::path target =
@@ -309,8 +317,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.command == "report") {
         return runReport(options, err);
     }
-    err << "quillbarrow-cli: unknown command " << options.command << "\n\n" << kUsage;
-    return 2;
+    err << "quillbarrow-cli: unknown command " << options.command << '\n';
+    return 2; // parse() knows the command but nothing here runs it
 }
 
 } // namespace qb

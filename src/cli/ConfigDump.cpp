@@ -1,5 +1,7 @@
 #include "ConfigDump.h"
 
+#include "JsonWriter.h"
+#include "check/LinkageRuleViews.h"
 #include "files/FileNames.h"
 #include "files/TextCodec.h"
 #include "linkage/LinkageRules.h"
@@ -9,54 +11,17 @@
 #include "store/ModeNames.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 namespace qb {
 
 namespace {
 
-// A small document model that prints as indented text or as JSON.
-struct Value;
-using Object = std::vector<std::pair<std::string, Value>>;
-using Array = std::vector<Value>;
-struct Value {
-    std::variant<long, std::string, Object, Array> content;
-    Value(long v) : content(v) {}
-    Value(int v) : content(static_cast<long>(v)) {}
-    Value(std::string v) : content(std::move(v)) {}
-    Value(const char* v) : content(std::string(v)) {}
-    Value(Object v) : content(std::move(v)) {}
-    Value(Array v) : content(std::move(v)) {}
-};
-
-void printJson(const Value& value, std::ostream& out, int depth) {
-    const std::string indent(2 * (depth + 1), ' ');
-    const std::string closing(2 * depth, ' ');
-    if (const long* number = std::get_if<long>(&value.content)) {
-        out << *number;
-    } else if (const std::string* text = std::get_if<std::string>(&value.content)) {
-        out << jsonString(*text);
-    } else if (const Object* object = std::get_if<Object>(&value.content)) {
-        out << '{';
-        for (std::size_t i = 0; i < object->size(); ++i) {
-            out << (i ? ",\n" : "\n") << indent << jsonString((*object)[i].first) << ": ";
-            printJson((*object)[i].second, out, depth + 1);
-        }
-        out << (object->empty() ? "}" : "\n" + closing + "}");
-    } else {
-        const Array& array = std::get<Array>(value.content);
-        out << '[';
-        for (std::size_t i = 0; i < array.size(); ++i) {
-            out << (i ? ",\n" : "\n") << indent;
-            printJson(array[i], out, depth + 1);
-        }
-        out << (array.empty() ? "]" : "\n" + closing + "]");
-    }
-}
+using Value = JsonValue;
+using Object = JsonObject;
+using Array = JsonArray;
 
 void printText(const Value& value, std::ostream& out, int depth) {
     const std::string indent(2 * depth, ' ');
@@ -182,6 +147,10 @@ Array linkage(const ConfigStore& s) {
     Array rules;
     for (const LinkageKind kind : kAllLinkageKinds) {
         const std::vector<int> chain = ruleChain(in, kind);
+        // The views walk the chain the same way, skipping the mimic LED records of kind list 5,
+        // which show no inputs here.
+        const std::vector<RuleView> views = ruleViews(s, kind);
+        std::size_t nextView = 0;
         for (std::size_t page = 0; page < chain.size(); ++page) {
             const int record = chain[page];
             const auto bytes = in.record(record);
@@ -198,6 +167,13 @@ Array linkage(const ConfigStore& s) {
                         {"record", record},
                         {"reg", bytes[regOffset(kind)]},
                         {"delay", bytes[delayOffset(kind)]}};
+            if (nextView < views.size() && views[nextView].record == record) {
+                const RuleView* view = &views[nextView++];
+                rule.emplace_back("inputs", Array(view->inputs.begin(), view->inputs.end()));
+                if (view->fireSignals) {
+                    rule.emplace_back("fireSignals", int(*view->fireSignals));
+                }
+            }
             rule.emplace_back("outputs", std::move(outputs));
             rules.push_back(std::move(rule));
         }
@@ -290,38 +266,12 @@ Value document(const ConfigStore& s) {
 
 } // namespace
 
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const unsigned char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
-
 void dumpText(const ConfigStore& store, std::ostream& out) {
     printText(document(store), out, 0);
 }
 
 void dumpJson(const ConfigStore& store, std::ostream& out) {
-    printJson(document(store), out, 0);
+    writeJson(document(store), out);
     out << '\n';
 }
 

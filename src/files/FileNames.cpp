@@ -29,6 +29,24 @@ std::string fileName(std::uint8_t hostIndex, std::string_view name) {
     return text;
 }
 
+std::optional<ParsedFileName> parseFileName(std::string_view fileName) {
+    constexpr std::string_view kExtension = ".BIN";
+    constexpr std::size_t kDigits = 3;
+    constexpr std::size_t kNameSize = 4;
+    if (fileName.size() != 1 + kDigits + kNameSize + kExtension.size() || fileName[0] != 'M' ||
+        !fileName.ends_with(kExtension)) {
+        return std::nullopt;
+    }
+    int host = 0;
+    const char* digits = fileName.data() + 1;
+    const auto [end, error] = std::from_chars(digits, digits + kDigits, host);
+    if (error != std::errc() || end != digits + kDigits || host < 1 || host > 256) {
+        return std::nullopt;
+    }
+    return ParsedFileName{static_cast<std::uint8_t>(host - 1),
+                          std::string(fileName.substr(1 + kDigits, kNameSize))};
+}
+
 std::filesystem::path filePath(const std::filesystem::path& dataFolder, std::uint8_t hostIndex,
                                std::string_view name) {
     return dataFolder / fileName(hostIndex, name);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,14 @@ std::string deviceFileName(int fileNumber);
 
 // "M" + host number text + name + ".BIN", e.g. "M001ZONE.BIN".
 std::string fileName(std::uint8_t hostIndex, std::string_view name);
+
+// What fileName() made a name of: "M005ZONE.BIN" gives host index 4 and "ZONE". Nothing for a
+// name it cannot have made, such as "M000ZONE.BIN" or "m001ZONE.BIN".
+struct ParsedFileName {
+    std::uint8_t hostIndex = 0;
+    std::string name;
+};
+std::optional<ParsedFileName> parseFileName(std::string_view fileName);
 
 // The same inside the Data folder.
 std::filesystem::path filePath(const std::filesystem::path& dataFolder, std::uint8_t hostIndex,

@@ -211,6 +211,16 @@ void DevicePage::save() {
     }
 }
 
+// Any board: an import or a batch placement can leave boards other than the one shown edited.
+bool DevicePage::unsaved() const {
+    for (int j = 1; j <= kDeviceFileCount; ++j) {
+        if (store().devices(j).modified()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void DevicePage::cancel() {
     if (m_board != 0) {
         store().devices(m_board).revert();

@@ -16,6 +16,8 @@ public:
 
     PageId id() const override { return PageId::Devices; }
     std::u16string title() const override { return u"Loop --> Detector/Module Setup"; }
+    std::u16string_view name() const override { return u"Detector/Module"; }
+    bool unsaved() const override;
     void draw(WindowState& window) override;
     void redraw(WindowState& window) override { fillGrid(window); }
     CellEditor editorFor(const WindowState& window, int row, int column) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetupPage.h"
+#include "store/ConfigStore.h"
 
 namespace qb {
 
@@ -17,6 +18,8 @@ public:
 
     PageId id() const override { return PageId::Display; }
     std::u16string title() const override { return u"Fire Alarm System --> Display Setup"; }
+    std::u16string_view name() const override { return u"Display"; }
+    bool unsaved() const override { return store().displays.modified(); }
     void draw(WindowState& window) override;
     CellEditor editorFor(const WindowState& window, int row, int column) override;
     void commitText(WindowState& window, const CellEditor& editor,

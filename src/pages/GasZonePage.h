@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetupPage.h"
+#include "store/ConfigStore.h"
 
 namespace qb {
 
@@ -17,6 +18,8 @@ public:
 
     PageId id() const override { return PageId::GasZones; }
     std::u16string title() const override { return u"Fire Alarm System set - Fire registry set"; }
+    std::u16string_view name() const override { return u"Gas zone registration"; }
+    bool unsaved() const override { return store().gasZones.modified(); }
     void draw(WindowState& window) override;
     void doubleClickCell(WindowState& window, int row, int column) override;
     void doubleClickCaption(WindowState& window, int column) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetupPage.h"
+#include "store/ConfigStore.h"
 
 namespace qb {
 
@@ -13,6 +14,8 @@ public:
 
     PageId id() const override { return PageId::IoBoard; }
     std::u16string title() const override { return u"Loop -->IO-Board Setup"; }
+    std::u16string_view name() const override { return u"IO-Board"; }
+    bool unsaved() const override { return store().ioBoards.modified(); }
     void draw(WindowState& window) override;
     void doubleClickCell(WindowState& window, int row, int column) override;
     void doubleClickCaption(WindowState& window, int column) override;

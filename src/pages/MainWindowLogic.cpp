@@ -48,7 +48,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
     const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
     m_commands = {
         {kFireAlarmController, page(PageId::Zone)},
-        {kExit, [this] { m_exitRequested = true; }},
+        {kExit, [this] { m_exitRequested = mayQuit(); }},
         {kZoneSetup, page(PageId::Zone)},
         {kIoBoardSetup, page(PageId::IoBoard)},
         {kDeviceSetup, page(PageId::Devices)},

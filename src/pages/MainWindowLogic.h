@@ -34,8 +34,13 @@ public:
 
     // A menu command; false for a number the window does not know.
     bool runCommand(int command);
-    // Set once "Exit" was chosen: the window closes.
+    // Set once "Exit" was chosen and agreed to: the window closes.
     bool exitRequested() const { return m_exitRequested; }
+    // The pages whose edits no Save or Data export has kept, in menu order, by name.
+    std::vector<std::u16string_view> unsavedPages() const;
+    // Before the program ends: with unsaved page edits, asks whether to end all the same (OK)
+    // or go back to them (Cancel). True when it may end.
+    bool mayQuit();
 
     void showPage(PageId page);
     // The page (and board) where a finding of the configuration check can be seen; nothing
@@ -62,6 +67,8 @@ public:
 
 private:
     SetupPage* currentPage();
+    // Every page, in menu order.
+    std::vector<const SetupPage*> pages() const;
     // Runs a linkage editor; on OK writes both linkage files of the current host.
     void runLinkageEditor(LinkageEditor& editor);
     void writeLinkageFiles();

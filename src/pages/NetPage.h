@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetupPage.h"
+#include "store/ConfigStore.h"
 
 namespace qb {
 
@@ -15,6 +16,12 @@ public:
 
     PageId id() const override { return PageId::Net; }
     std::u16string title() const override { return u"Fire Alarm System --> NET Setup"; }
+    std::u16string_view name() const override { return u"NET"; }
+    bool unsaved() const override {
+        const ConfigStore& s = store();
+        return s.network.modified() ||
+               s.systemSettings.working.canRate() != s.systemSettings.saved.canRate();
+    }
     void draw(WindowState& window) override;
     void doubleClickCell(WindowState& window, int row, int column) override;
     void doubleClickCaption(WindowState& window, int column) override;

@@ -28,6 +28,10 @@ public:
 
     virtual PageId id() const = 0;
     virtual std::u16string title() const = 0;
+    // How the installer calls the page in a question or the status bar: "Zone".
+    virtual std::u16string_view name() const = 0;
+    // True while the page's tables hold edits that no Save or Data export has kept.
+    virtual bool unsaved() const = 0;
 
     // Lays out the grid, the selectors and the check boxes from the working copy, reporting
     // every bad stored value.
@@ -52,6 +56,7 @@ public:
 
 protected:
     ConfigStore& store() { return m_context.store; }
+    const ConfigStore& store() const { return m_context.store; }
     Prompter& prompter() { return m_context.prompter; }
     DialogRunner& dialogs() { return m_context.dialogs; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetupPage.h"
+#include "store/ConfigStore.h"
 
 namespace qb {
 
@@ -15,6 +16,8 @@ public:
 
     PageId id() const override { return PageId::Zone; }
     std::u16string title() const override { return u"Fire Alarm System --> Zone Setup"; }
+    std::u16string_view name() const override { return u"Zone"; }
+    bool unsaved() const override { return store().zones.modified(); }
     void draw(WindowState& window) override;
     CellEditor editorFor(const WindowState& window, int row, int column) override;
     void commitText(WindowState& window, const CellEditor& editor,

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -51,6 +52,18 @@ template <class Action> void MainWindow::act(Action action) {
     if (m_logic.exitRequested()) {
         close();
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_logic.exitRequested()) { // "Exit" has asked already
+        m_grid->commit();           // a cell being typed counts as edited
+        refresh();
+        if (!m_logic.mayQuit()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }
 
 void MainWindow::runCommand(int command) {

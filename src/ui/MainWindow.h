@@ -36,6 +36,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window ends the program: with unsaved page edits, only once the installer
+    // agrees.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();

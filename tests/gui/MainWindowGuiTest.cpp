@@ -214,6 +214,21 @@ private slots:
         QVERIFY(!window().windowIcon().pixmap(48).isNull());
     }
 
+    // Closing the window is the same question as "Exit"; a cell still being typed counts.
+    void closingWithAnUnsavedEditAsksAndCancelKeepsTheWindow() {
+        clickCell(2, 2);
+        QLineEdit* editor = window().cellTextEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QTest::keyClicks(editor, "Plant");
+        m_prompter.answers = {false, true};
+        QVERIFY(!window().close());
+        QVERIFY(window().isVisible());
+        QCOMPARE(m_prompter.questions.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(m_prompter.questions[0].text).contains("Zone"));
+        QVERIFY(window().close());
+        QCOMPARE(m_prompter.questions.size(), std::size_t(2));
+    }
+
     void enterAndEscapeNeverCloseTheWindow() {
         clickCell(1, 2);
         QTRY_VERIFY(window().cellTextEditor()->isVisible());

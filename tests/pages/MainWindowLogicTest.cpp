@@ -28,13 +28,27 @@ TEST(MainWindowCommands, SwitchPagesAndReturnToTheZonePage) {
     EXPECT_FALSE(w.window.exitRequested());
 }
 
-TEST(MainWindowCommands, ExitWritesNothingAndAsksNothing) {
+TEST(MainWindowCommands, ExitWithUnsavedPageEditsAsksFirstAndWritesNothing) {
     WindowFixture w;
+    EXPECT_TRUE(w.window.unsavedPages().empty());
     w.type(1, 2, u"Unsaved");
+    w.store->devices(7).working.device(2, 9).registration = 1; // a board not on view
+    w.prompter.answers = {false};
+    EXPECT_TRUE(w.window.runCommand(commands::kExit));
+    EXPECT_FALSE(w.window.exitRequested());
+    ASSERT_EQ(w.prompter.questions.size(), 1u);
+    EXPECT_EQ(w.prompter.questions[0].text,
+              "These pages have edits that were not saved: Zone, Detector/Module.\nQuit and "
+              "lose them?");
+    EXPECT_EQ(w.prompter.questions[0].caption, "Quillbarrow");
+
+    w.window.pressSave(); // the zones; the board stays unsaved
+    EXPECT_EQ(w.window.unsavedPages(), std::vector<std::u16string_view>{u"Detector/Module"});
+    w.store->devices(7).revert();
     EXPECT_TRUE(w.window.runCommand(commands::kExit));
     EXPECT_TRUE(w.window.exitRequested());
-    EXPECT_TRUE(w.prompter.questions.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(w.store->dataFolder()));
+    EXPECT_EQ(w.prompter.questions.size(), 1u); // nothing unsaved: no question
+    EXPECT_TRUE(std::filesystem::exists(w.dataFile("M001ZONE.BIN")));
 }
 
 TEST(MainWindowCommands, VersionOpensTheAboutBoxAndTheVersionNoteIsShown) {

@@ -131,9 +131,11 @@ void MainWindow::buildControls() {
         m_grid->commit();
         act([&] { m_logic.chooseFirstSelector(index); });
     });
-    connect(m_share, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickShare(); }); });
-    connect(m_resound, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickResound(); }); });
-    connect(m_mdmMode, &QCheckBox::clicked, this, [this] { act([&] { m_logic.clickMdmMode(); }); });
+    // Toggled, not clicked, so that the accessibility interface's toggle counts as a click;
+    // mirroring blocks the signals, so only the installer's changes arrive here.
+    connect(m_share, &QCheckBox::toggled, this, [this] { act([&] { m_logic.clickShare(); }); });
+    connect(m_resound, &QCheckBox::toggled, this, [this] { act([&] { m_logic.clickResound(); }); });
+    connect(m_mdmMode, &QCheckBox::toggled, this, [this] { act([&] { m_logic.clickMdmMode(); }); });
     connect(save, &QPushButton::clicked, this, [this] {
         m_grid->commit();
         act([&] { m_logic.pressSave(); });

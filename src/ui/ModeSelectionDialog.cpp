@@ -31,9 +31,13 @@ ModeSelectionDialog::ModeSelectionDialog(QWidget* parent) : QDialog(parent) {
     auto* ok = dialogButton(this, "OK", "ok");
     layout->addLayout(buttonRow({ok}));
 
-    connect(group, &QButtonGroup::idClicked, this, [this](int id) {
-        m_logic.chooseOption(id);
-        refresh();
+    // Toggled, not clicked: a screen reader or a switch device toggles the button without a
+    // click, and the choice must follow the button all the same.
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            m_logic.chooseOption(id);
+            refresh();
+        }
     });
     connect(m_panelTypes, &QComboBox::activated, this, [this](int index) {
         m_logic.choosePanelType(index);

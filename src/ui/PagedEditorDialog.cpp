@@ -51,7 +51,8 @@ void PagedEditorDialog::act(const std::function<void()>& action) {
 
 QCheckBox* PagedEditorDialog::bindCheck(QCheckBox* box, std::function<bool()> checked,
                                         std::function<void(bool)> tick) {
-    connect(box, &QCheckBox::clicked, this,
+    // Toggled, not clicked: the accessibility interface toggles without a click.
+    connect(box, &QCheckBox::toggled, this,
             [this, tick = std::move(tick)](bool on) { act([&] { tick(on); }); });
     alsoMirror([box, checked = std::move(checked)] { mirrorCheck(box, checked()); });
     return box;

@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ModeSelectionDialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -162,6 +163,29 @@ private slots:
         ui::ModeSelectionDialog closed;
         test::whenModal([](QWidget* modal) { modal->close(); });
         QCOMPARE(closed.choose(), SystemCode::TwoLoopSo12);
+    }
+
+    // A screen reader toggles buttons through the accessibility interface, without a click:
+    // the program follows the button all the same.
+    void choicesFollowTheAccessibilityInterfaceAsTheyFollowClicks() {
+        const auto toggle = [](QWidget* widget) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible && accessible->actionInterface());
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        };
+        ui::ModeSelectionDialog dialog;
+        test::whenModal([&](QWidget* modal) {
+            toggle(modal->findChild<QRadioButton*>("firstOption"));
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.choose(), SystemCode::TwoLoopSo12);
+
+        auto* resound = window().findChild<QCheckBox*>("resound");
+        QVERIFY(resound);
+        const bool before = window().logic().state().resound.checked;
+        toggle(resound);
+        QCOMPARE(window().logic().state().resound.checked, !before);
+        QCOMPARE(resound->isChecked(), !before);
     }
 
     void theMimicPageSaveWritesTheMimicFile() {

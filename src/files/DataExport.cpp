@@ -198,13 +198,18 @@ void Exporter::buildDevices() {
 
 void Exporter::buildLinkage() {
     ConfigStore& s = m_store;
-    LinkageInputTable inputs = s.linkageInputs.working;
-    inputs.setRegisteredRuleCount(registeredRuleCount(inputs));
+    LinkageInputTable& inputs = s.linkageInputs.working;
+    // The image carries the count the export computes; the table takes it once written.
+    const std::uint16_t stored = inputs.registeredRuleCount();
+    const std::uint16_t computed = registeredRuleCount(inputs);
+    inputs.setRegisteredRuleCount(computed);
     BuiltFile conditions = buildWholeImageFile(inputs.bytes, FileVariant::Export);
+    inputs.setRegisteredRuleCount(stored);
     m_pending.push_back({std::string(names::kLinkageInput), std::move(conditions),
-                         [&s, inputs](const FileHeader& written) mutable {
-                             inputs.setHeader(written);
-                             s.linkageInputs.working = std::move(inputs);
+                         [&s, computed](const FileHeader& written) {
+                             LinkageInputTable& table = s.linkageInputs.working;
+                             table.setRegisteredRuleCount(computed);
+                             table.setHeader(written);
                              s.linkageInputs.takeSavePoint();
                          }});
     m_pending.push_back({std::string(names::kLinkageResult),

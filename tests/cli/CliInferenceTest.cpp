@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "base/Version.h"
 #include "check/CheckFixtures.h"
 #include "cli/Cli.h"
@@ -16,18 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::cli;
+using test::CliRun;
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "CliRun.h"
 #include "excel/DeviceWorkbook.h"
 #include "excel/WorkbookReader.h"
 #include "excel/WorkbookWriter.h"
@@ -20,18 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::cli;
+using test::CliRun;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;

@@ -11,6 +11,27 @@ void ListControl::selectText(const std::u16string& text) {
     selected = found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
+ListControl offeredList(std::vector<std::u16string> items, std::u16string_view reason) {
+    ListControl list(std::move(items));
+    if (list.items.empty()) {
+        list.emptyReason = reason;
+    }
+    return list;
+}
+
+ListControl awaitingBoardAndLoop(const ListControl& boards, const ListControl& loops) {
+    if (boards.items.empty() && !boards.emptyReason.empty()) {
+        return {{}, -1, boards.emptyReason};
+    }
+    if (!boards.chosen()) {
+        return {{}, -1, u"no board chosen: choose one to list what it holds"};
+    }
+    if (!loops.chosen()) {
+        return {{}, -1, u"no loop chosen: choose one to list what it holds"};
+    }
+    return {};
+}
+
 namespace paging {
 
 std::u16string label(int page, int count) {

@@ -10,6 +10,28 @@ std::u16string PagedEditor::pageLabel() const {
                               : paging::label(m_page, pageCount());
 }
 
+std::string PagedEditor::notCompleteMessage() const {
+    return std::string(kNotComplete) + "\n" + missingParts();
+}
+
+void PagedEditor::noteMissing(std::string& line, bool missing, std::string_view sentence) {
+    if (!missing) {
+        return;
+    }
+    if (!line.empty()) {
+        line += ' ';
+    }
+    line += sentence;
+}
+
+void PagedEditor::clearModules() {
+    modules = awaitingBoardAndLoop(boards, loops);
+}
+
+void PagedEditor::explainResults() {
+    results.emptyReason = m_page == 0 ? kNoPageShown : kNothingAdded;
+}
+
 bool PagedEditor::canAppend() const {
     return pageCount() < m_rules.maxPages;
 }
@@ -42,7 +64,7 @@ bool PagedEditor::leaveAllowed() {
     if (m_page == 0 || pageState() == PageState::Complete) {
         return true;
     }
-    m_prompter.inform(kNotComplete, kProgramName);
+    m_prompter.inform(notCompleteMessage(), kProgramName);
     return false;
 }
 
@@ -146,7 +168,7 @@ bool PagedEditor::pressOk() {
         storePage();
         return true;
     case PageState::Incomplete:
-        m_prompter.inform(kNotComplete, kProgramName);
+        m_prompter.inform(notCompleteMessage(), kProgramName);
         return false;
     }
     return false;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qb {
 
@@ -19,6 +20,10 @@ public:
     enum class PageState { Complete, Empty, Incomplete };
 
     static constexpr const char* kNotComplete = "The Page content not complete!";
+    // What the result list says while it is empty for want of a page or of a line added.
+    static constexpr std::u16string_view kNoPageShown = u"no page shown: press Add to begin one";
+    static constexpr std::u16string_view kNothingAdded =
+        u"nothing added yet: choose an entry in the Module List and press <<";
     // "<<" without a chosen module, ">>" without a chosen result line.
     static constexpr const char* kNoModule = "Please select in the list of module !";
     static constexpr const char* kNoResult = "Please select in the list of output results !";
@@ -54,6 +59,8 @@ public:
     virtual int pageCount() const = 0;
     std::u16string pageLabel() const; // "Cond. %ld/%ld"
     virtual PageState pageState() const = 0;
+    // "The Page content not complete!" and, on a line of its own, what the page lacks.
+    std::string notCompleteMessage() const;
 
     // Paging controls.
     std::u16string toText;
@@ -105,6 +112,16 @@ protected:
     virtual int deletePage(int page) = 0;
     // Called once a page begun by "Add" is shown.
     virtual void pageAdded() {}
+    // One line naming what pageState() found missing on an incomplete page, each missing part
+    // as a sentence of its own, e.g. "No output module is chosen.".
+    virtual std::string missingParts() const = 0;
+    // Adds `sentence` to the line being built when `missing`.
+    static void noteMissing(std::string& line, bool missing, std::string_view sentence);
+    // Empties the module list, saying which of board and loop has to be chosen before it lists
+    // anything.
+    void clearModules();
+    // Says what the result list lacks while it is empty.
+    void explainResults();
     // A complete page about to be stored by "Add" or by moving on: false keeps it out of the
     // table (the editor has said why) and it stays shown.
     virtual bool admitPage() { return true; }

@@ -1,5 +1,8 @@
 #include "Prompter.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace qb {
 
 void BatchingPrompter::inform(const std::string& text, const std::string& caption) {
@@ -44,6 +47,38 @@ void BatchingPrompter::flush() {
     }
     joined.pop_back(); // no empty line at the box's end
     m_target.inform(joined, caption);
+}
+
+void NoteCollector::note(const std::string& line) {
+    m_notes.push_back(line);
+    m_target.note(line);
+}
+
+std::string NoteCollector::takeLine() {
+    constexpr std::string_view kSaved = "Saved ";
+    constexpr std::size_t kNamedFiles = 3;
+    const auto saved = [&](const std::string& note) { return note.starts_with(kSaved); };
+    const std::vector<std::string> notes = std::exchange(m_notes, {});
+    std::string line;
+    for (auto note = notes.begin(); note != notes.end();) {
+        line.append(line.empty() ? "" : "; ");
+        if (!saved(*note)) {
+            line += *note++;
+            continue;
+        }
+        const auto run = std::find_if_not(note, notes.end(), saved);
+        const auto count = static_cast<std::size_t>(run - note);
+        if (count > kNamedFiles) {
+            line += std::string(kSaved) + std::to_string(count) + " files";
+        } else {
+            line += kSaved;
+            for (auto named = note; named != run; ++named) {
+                line.append(named == note ? "" : ", ").append(named->substr(kSaved.size()));
+            }
+        }
+        note = run;
+    }
+    return line;
 }
 
 } // namespace qb

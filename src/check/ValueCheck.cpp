@@ -183,13 +183,14 @@ void checkTexts(Values& values) {
     // The positions, as the device files' export measures them (without building the files).
     const std::size_t limit = positionLimitBytes(store.systemCode());
     forEachDevice(store, [&](int board, int index, const DeviceRecord& device) {
-        if (device.position.empty() || utf8Size(device.position.view()) <= limit) {
+        const std::size_t bytes = utf8Size(device.position.view());
+        if (device.position.empty() || bytes <= limit) {
             return;
         }
         const int address = BoardDevices::addressOf(index);
         Finding& finding =
             values.error(FindingPage::Devices, deviceFileName(board), deviceWhere(board, index), 0,
-                         messages::positionTooLongOnExport(board, address));
+                         messages::positionTooLongOnExport(board, address, limit, bytes));
         placeAtDevice(finding, board, index);
     });
 }

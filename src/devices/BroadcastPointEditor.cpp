@@ -5,6 +5,7 @@
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 #include "store/LittleEndian.h"
+#include "store/ModuleList.h"
 
 #include <algorithm>
 
@@ -71,6 +72,13 @@ bool isBModule(const DeviceRecord& device) {
     return device.registration == 1 && device.equipType == kBModule;
 }
 
+namespace {
+
+const ModuleKind kBModules{isBModule, u"broadcast modules",
+                           u"set device type BCST-M on the Detector/Module page"};
+
+} // namespace
+
 BroadcastPointEditor::BroadcastPointEditor(ConfigStore& store, Prompter& prompter)
     : PagedEditor(prompter, {.fullMessage = kTableFull,
                              .plainLabel = true,
@@ -81,16 +89,17 @@ BroadcastPointEditor::BroadcastPointEditor(ConfigStore& store, Prompter& prompte
 
 void BroadcastPointEditor::open() {
     const BroadcastTable& controllerTable = m_store.broadcast.working;
-    controllers = {};
+    std::vector<std::u16string> registered;
     for (int n = 1; n <= BroadcastTable::kControllers; ++n) {
         if (controllerTable.registration(n) == 1) {
-            controllers.items.push_back(numberText(n));
+            registered.push_back(numberText(n));
         }
     }
+    controllers = offeredList(std::move(registered), emptyreason::kNoControllers);
     boards = {fittedBoardTexts(m_store.ioBoards.working), -1};
     boards.items.insert(boards.items.end(), {u"V1", u"V2"});
     loops = {{u"01", u"02"}, -1};
-    modules = {};
+    clearModules();
     m_pages.clear();
     const Table& table = m_store.broadcastPoints.working;
     for (int index = 0; index < Table::kRecords; ++index) {
@@ -113,6 +122,15 @@ BroadcastPointEditor::PageState BroadcastPointEditor::pageState() const {
     // What "Add" offered on a new page is no content of the installer's.
     const bool nothingChosen = m_carried || (!hasController(s) && !hasPoint(s));
     return composing() && !hasModule(s) && nothingChosen ? PageState::Empty : PageState::Incomplete;
+}
+
+std::string BroadcastPointEditor::missingParts() const {
+    const bool shownPage = page() >= 1;
+    std::string line;
+    noteMissing(line, shownPage && !hasController(shown()), "No broadcast controller is chosen.");
+    noteMissing(line, shownPage && !hasPoint(shown()), "No B-Point is chosen.");
+    noteMissing(line, shownPage && !hasModule(shown()), "No B-module is chosen.");
+    return line;
 }
 
 bool BroadcastPointEditor::duplicated(const Slot& slot, int index) const {
@@ -181,7 +199,7 @@ void BroadcastPointEditor::showPage() {
 void BroadcastPointEditor::showNoPage() {
     m_reg = false;
     controllers.selected = -1;
-    points = {};
+    points = {{}, -1, std::u16string(kNoPageShown)};
     results = {};
     updateOutputButtons();
 }
@@ -189,15 +207,20 @@ void BroadcastPointEditor::showNoPage() {
 // The B-Point list of the shown page's controller, its point selected; a point the list cannot
 // offer (a controller no longer registered, a damaged slot) shows none and is kept.
 void BroadcastPointEditor::fillPoints() {
-    points = {};
+    points = {{}, -1, u"no broadcast controller chosen: choose one to list its points"};
     if (page() == 0 || !hasController(shown()) ||
         shown()[Table::kController] >= BroadcastTable::kControllers) {
         return;
     }
-    const int count = m_store.broadcast.working.points(shown()[Table::kController] + 1);
+    const int controller = shown()[Table::kController] + 1;
+    const int count = m_store.broadcast.working.points(controller);
+    std::vector<std::u16string> offered;
     for (int n = 1; n <= count; ++n) {
-        points.items.push_back(numberText(n));
+        offered.push_back(numberText(n));
     }
+    points = offeredList(std::move(offered),
+                         u"no points on broadcast controller " + numberText(controller) +
+                             u": set its points with Tools, Broadcast Controller Setup");
     if (hasPoint(shown())) {
         points.select(shown()[Table::kPoint]);
     }
@@ -207,6 +230,7 @@ void BroadcastPointEditor::updateOutputButtons() {
     const bool held = page() >= 1 && hasModule(shown());
     addOutputEnabled = page() >= 1 && !held;
     removeOutputEnabled = held;
+    explainResults();
 }
 
 std::optional<int> BroadcastPointEditor::appendPage() {
@@ -296,24 +320,25 @@ void BroadcastPointEditor::choosePoint(int index) {
 void BroadcastPointEditor::chooseBoard(int index) {
     boards.select(index);
     loops.selected = -1;
-    modules = {};
+    clearModules();
 }
 
 void BroadcastPointEditor::chooseLoop(int index) {
-    modules = {};
+    clearModules();
     if (!boards.chosen()) {
         loops.selected = -1;
         prompter().inform(kNoBoard, kProgramName);
         return;
     }
     loops.select(index);
+    clearModules();
     if (!loops.chosen()) {
         return;
     }
     const int file = boardChoice(boards.text()).file;
     if (file >= 1 && file <= kDeviceFileCount) {
-        modules.items = moduleEntries(m_store.devices(file).working, loops.selected + 1,
-                                      m_store.deviceTypes, isBModule);
+        modules = moduleList(m_store.devices(file).working, file, loops.selected + 1,
+                             m_store.deviceTypes, kBModules);
     }
 }
 

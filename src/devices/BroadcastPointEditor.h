@@ -59,6 +59,7 @@ public:
 private:
     using Slot = BroadcastPointTable::Slot;
 
+    std::string missingParts() const override;
     void storePage() override;
     void showPage() override;
     void showNoPage() override;

@@ -3,6 +3,7 @@
 #include "base/CellText.h"
 #include "base/Prompter.h"
 #include "store/ConfigStore.h"
+#include "store/ModuleList.h"
 
 #include <cstddef>
 
@@ -98,15 +99,16 @@ void GasZoneEditor::open() {
     // The lists start from the values every zone has at start-up.
     show(Table::defaults(m_store.headerTemplate()).zone(1));
 
-    zones = {};
     m_zoneNumbers.clear();
+    std::vector<std::u16string> registered;
     const Table& table = m_store.gasZones.working;
     for (int z = 1; z <= Table::kZones; ++z) {
         if (table.zone(z)[Table::kRegistered] == 1) {
-            zones.items.push_back(numberText(z));
+            registered.push_back(numberText(z));
             m_zoneNumbers.push_back(z);
         }
     }
+    zones = offeredList(std::move(registered), emptyreason::kNoGasZones);
     if (zones.items.empty()) {
         m_prompter.inform(kNoZoneRegistered, kProgramName);
         return;

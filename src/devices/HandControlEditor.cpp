@@ -4,6 +4,7 @@
 #include "base/Prompter.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
+#include "store/ModuleList.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -38,6 +39,10 @@ long hostNumber(const ListControl& hosts) {
     return leadingInteger(hosts.text());
 }
 
+const ModuleKind kManualCtrls{
+    isManualCtrl, u"ManualCtrl modules",
+    u"set device type MCB and product type MCB on the Detector/Module page"};
+
 // Entries such as "012 ManualCtrl" or "012SmkFan" begin with the module's address.
 std::uint16_t entryAddress(const std::u16string& entry) {
     return static_cast<std::uint16_t>(leadingInteger(entry.substr(0, 3)));
@@ -61,11 +66,13 @@ int HandControlEditor::pageCount() const {
 }
 
 void HandControlEditor::open() {
-    inputBoards.items = fittedBoardTexts(m_store.ioBoards.working);
+    inputBoards = offeredList(fittedBoardTexts(m_store.ioBoards.working), emptyreason::kNoBoards);
     inputLoops.items = {u"01", u"02"};
     loops.items = {u"01", u"02"};
 
     hosts.items = knownHostTexts(m_store.network.working, m_store.hostIndex());
+    fillBoards();
+    awaitModules();
     openPages();
 }
 
@@ -75,6 +82,14 @@ HandControlEditor::PageState HandControlEditor::pageState() const {
     }
     const bool inputChosen = inputBoards.chosen() && inputLoops.chosen() && manualCtrls.chosen();
     return inputChosen && !results.items.empty() ? PageState::Complete : PageState::Incomplete;
+}
+
+std::string HandControlEditor::missingParts() const {
+    std::string line;
+    noteMissing(line, !inputBoards.chosen() || !inputLoops.chosen() || !manualCtrls.chosen(),
+                "No input is chosen.");
+    noteMissing(line, results.items.empty(), "No output module is chosen.");
+    return line;
 }
 
 void HandControlEditor::storeRecord(int index) {
@@ -109,11 +124,11 @@ void HandControlEditor::showNoPage() {
     reg = false;
     inputBoards.selected = -1;
     inputLoops.selected = -1;
-    manualCtrls = {{}, -1};
+    manualCtrls = awaitingBoardAndLoop(inputBoards, inputLoops);
     hosts.selected = -1;
     fillBoards();
     loops.selected = -1;
-    modules = {{}, -1};
+    awaitModules();
     results = {{}, -1};
     updateOutputButtons();
 }
@@ -139,7 +154,7 @@ void HandControlEditor::pageAdded() {
 void HandControlEditor::chooseInputBoard(int index) {
     inputBoards.select(index);
     inputLoops.selected = -1;
-    manualCtrls = {{}, -1};
+    manualCtrls = awaitingBoardAndLoop(inputBoards, inputLoops);
 }
 
 void HandControlEditor::chooseInputLoop(int index) {
@@ -148,7 +163,7 @@ void HandControlEditor::chooseInputLoop(int index) {
 }
 
 void HandControlEditor::fillManualCtrls() {
-    manualCtrls = {{}, -1};
+    manualCtrls = awaitingBoardAndLoop(inputBoards, inputLoops);
     if (!inputBoards.chosen() || !inputLoops.chosen()) {
         return;
     }
@@ -156,13 +171,15 @@ void HandControlEditor::fillManualCtrls() {
     if (board < 1 || board > IoBoardRecord::kBoards) {
         return;
     }
+    const int loop = inputLoops.selected + 1;
     const BoardDevices& devices = m_store.devices(board).working;
+    std::vector<std::u16string> entries;
     for (int address = 1; address <= kAddressesPerLoop; ++address) {
-        const DeviceRecord& d = devices.device(inputLoops.selected + 1, address);
-        if (isManualCtrl(d)) {
-            manualCtrls.items.push_back(numberText(address, 3) + u" ManualCtrl");
+        if (isManualCtrl(devices.device(loop, address))) {
+            entries.push_back(numberText(address, 3) + u" ManualCtrl");
         }
     }
+    manualCtrls = offeredList(std::move(entries), noModulesReason(kManualCtrls, board, loop));
 }
 
 bool HandControlEditor::ownHostChosen() const {
@@ -173,12 +190,21 @@ void HandControlEditor::chooseHost(int index) {
     hosts.select(index);
     fillBoards();
     loops.selected = -1;
-    modules = {{}, -1};
+    awaitModules();
     updateOutputButtons();
 }
 
+void HandControlEditor::awaitModules() {
+    clearModules();
+    // The board list waits for the host too; the module list alone says so, the host list
+    // standing right beside the board list.
+    if (!hosts.chosen()) {
+        modules.emptyReason = u"no host chosen: choose one to list what it holds";
+    }
+}
+
 void HandControlEditor::fillBoards() {
-    boards = {{}, -1};
+    boards = {};
     m_boardNumbers.clear();
     if (!hosts.chosen()) {
         return;
@@ -200,7 +226,7 @@ void HandControlEditor::fillBoards() {
 void HandControlEditor::chooseBoard(int index) {
     boards.select(index);
     loops.selected = -1;
-    modules = {{}, -1};
+    awaitModules();
     updateOutputButtons();
 }
 
@@ -211,7 +237,7 @@ void HandControlEditor::chooseLoop(int index) {
 }
 
 void HandControlEditor::fillModules() {
-    modules = {{}, -1};
+    awaitModules();
     if (!hosts.chosen() || !boards.chosen() || !loops.chosen()) {
         return;
     }
@@ -222,8 +248,8 @@ void HandControlEditor::fillModules() {
         return;
     }
     const int board = m_boardNumbers[static_cast<std::size_t>(boards.selected)];
-    modules.items = outputModuleEntries(m_store.devices(board).working, loops.selected + 1,
-                                        m_store.deviceTypes);
+    modules = moduleList(m_store.devices(board).working, board, loops.selected + 1,
+                         m_store.deviceTypes, kOutputModules);
 }
 
 void HandControlEditor::addOutput(int index) {

@@ -49,6 +49,7 @@ public:
     void chooseLoop(int index) override;
 
 private:
+    std::string missingParts() const override;
     void storeRecord(int index) override;
     void showRecord(int index) override;
     void showNoPage() override;
@@ -60,6 +61,8 @@ private:
     bool ownHostChosen() const;
     void fillManualCtrls();
     void fillBoards();
+    // Empties the module list until host, board and loop are chosen, saying which is missing.
+    void awaitModules();
     void fillModules();
 
     ConfigStore& m_store;

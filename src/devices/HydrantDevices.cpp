@@ -3,6 +3,7 @@
 #include "base/CellText.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
+#include "store/ModuleList.h"
 
 #include <cstdio>
 
@@ -23,7 +24,16 @@ bool hydrantInputAt(const ConfigStore& store, int file, int loop, int address) {
            isHydrantInput(store.devices(file).working.device(loop, address));
 }
 
-std::vector<std::u16string> inputEntries(const BoardDevices& devices, int loop) {
+namespace {
+
+const ModuleKind kInputKind{isHydrantInput, u"hydrant inputs",
+                            u"set product type HydrCP on the Detector/Module page"};
+const ModuleKind kModuleKind{isHydrantModule, u"hydrant modules",
+                             u"set device type HydrCP on the Detector/Module page"};
+
+} // namespace
+
+ListControl inputList(const BoardDevices& devices, int file, int loop) {
     std::vector<std::u16string> entries;
     for (int address = 1; loop >= 1 && loop <= kLoopsPerBoard && address <= kAddressesPerLoop;
          ++address) {
@@ -32,12 +42,12 @@ std::vector<std::u16string> inputEntries(const BoardDevices& devices, int loop) 
             entries.push_back(numberText(address, 3) + u" " + productTypeName(d.productType));
         }
     }
-    return entries;
+    return offeredList(std::move(entries), noModulesReason(kInputKind, file, loop));
 }
 
-std::vector<std::u16string> moduleEntries(const BoardDevices& devices, int loop,
-                                          const DeviceTypeTable& types) {
-    return qb::moduleEntries(devices, loop, types, isHydrantModule);
+ListControl moduleList(const BoardDevices& devices, int file, int loop,
+                       const DeviceTypeTable& types) {
+    return qb::moduleList(devices, file, loop, types, kModuleKind);
 }
 
 std::uint16_t entryAddress(const std::u16string& entry) {

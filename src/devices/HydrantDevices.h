@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HydrantChains.h"
+#include "base/EditorControls.h"
 
 #include <string>
 #include <vector>
@@ -24,11 +25,13 @@ bool isHydrantModule(const DeviceRecord& device);
 // outside the loops.
 bool hydrantInputAt(const ConfigStore& store, int file, int loop, int address);
 
-// The "Addr + Produc Type" list of a loop: "003 HydrCP", in address order.
-std::vector<std::u16string> inputEntries(const BoardDevices& devices, int loop);
-// The "Module List" of a loop: "012HydrCP", in address order.
-std::vector<std::u16string> moduleEntries(const BoardDevices& devices, int loop,
-                                          const DeviceTypeTable& types);
+// The "Addr + Produc Type" list of a loop of device file `file`: "003 HydrCP", in address order;
+// while there is none, why.
+ListControl inputList(const BoardDevices& devices, int file, int loop);
+// The "Module List" of a loop of device file `file`: "012HydrCP", in address order; while there
+// is none, why.
+ListControl moduleList(const BoardDevices& devices, int file, int loop,
+                       const DeviceTypeTable& types);
 // The address an entry of either list begins with.
 std::uint16_t entryAddress(const std::u16string& entry);
 

@@ -46,7 +46,7 @@ void HydrantEditor::open() {
     boardNames.insert(boardNames.end(), {u"V1", u"V2"});
     inputBoards = boards = {boardNames, -1};
     inputLoops = loops = {{u"01", u"02"}, -1};
-    modules = {{}, -1};
+    clearModules();
     m_records = hydrant::usedInputs(m_store.hydrant.working);
     openPages();
 }
@@ -71,6 +71,14 @@ HydrantEditor::PageState HydrantEditor::pageState() const {
     const bool nothing = !p.board && !p.loop && !p.address && p.outputs.empty();
     // A stored page never counts as empty: OK must not drop it unasked.
     return nothing && currentInput() < 0 ? PageState::Empty : PageState::Incomplete;
+}
+
+std::string HydrantEditor::missingParts() const {
+    const Point& p = m_point;
+    std::string line;
+    noteMissing(line, !p.board || !p.loop || !p.address, "No hydrant input is chosen.");
+    noteMissing(line, p.outputs.empty(), "No hydrant module is chosen.");
+    return line;
 }
 
 // The room is checked before anything is written, so a page is stored whole or not at all. The
@@ -164,12 +172,12 @@ bool HydrantEditor::listFits(std::size_t outputs) const {
 }
 
 void HydrantEditor::fillInputs() {
-    inputs = {{}, -1};
+    inputs = awaitingBoardAndLoop(inputBoards, inputLoops);
     if (!inputBoards.chosen() || !inputLoops.chosen()) {
         return;
     }
     const int file = m_boardChoices[static_cast<std::size_t>(inputBoards.selected)].file;
-    inputs.items = hydrant::inputEntries(m_store.devices(file).working, inputLoops.selected + 1);
+    inputs = hydrant::inputList(m_store.devices(file).working, file, inputLoops.selected + 1);
     for (std::size_t n = 0; m_point.address && n < inputs.items.size(); ++n) {
         if (entryAddress(inputs.items[n]) == *m_point.address) {
             inputs.selected = static_cast<int>(n);
@@ -178,11 +186,11 @@ void HydrantEditor::fillInputs() {
 }
 
 void HydrantEditor::fillModules() {
-    modules = {{}, -1};
+    clearModules();
     if (boards.chosen() && loops.chosen()) {
         const int file = m_boardChoices[static_cast<std::size_t>(boards.selected)].file;
-        modules.items = hydrant::moduleEntries(m_store.devices(file).working, loops.selected + 1,
-                                               m_store.deviceTypes);
+        modules = hydrant::moduleList(m_store.devices(file).working, file, loops.selected + 1,
+                                      m_store.deviceTypes);
     }
     addOutputEnabled = page() > 0 && !modules.items.empty();
 }
@@ -206,6 +214,7 @@ void HydrantEditor::mirrorResults() {
     }
     addOutputEnabled = page() > 0 && !modules.items.empty();
     removeOutputEnabled = page() > 0 && !results.items.empty();
+    explainResults();
 }
 
 void HydrantEditor::chooseInputBoard(int index) {

@@ -71,6 +71,7 @@ private:
         std::vector<hydrant::Output> outputs;
     };
 
+    std::string missingParts() const override;
     void storePage() override;
     void showPage() override;
     void showNoPage() override;

@@ -4,6 +4,7 @@
 #include "base/Prompter.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
+#include "store/ModuleList.h"
 
 #include <algorithm>
 
@@ -33,7 +34,7 @@ void KeypadEditor::open() {
     for (int n = 1; n <= kButtons; ++n) {
         buttons.items.push_back(u"Button No." + numberText(n, 2));
     }
-    boards.items = fittedBoardTexts(m_store.ioBoards.working);
+    boards = offeredList(fittedBoardTexts(m_store.ioBoards.working), emptyreason::kNoBoards);
     loops.items = {u"01", u"02"};
     openPages();
 }
@@ -55,6 +56,13 @@ KeypadEditor::PageState KeypadEditor::pageState() const {
     }
     return page() == 1 && !buttons.chosen() && !hasTarget ? PageState::Empty
                                                           : PageState::Incomplete;
+}
+
+std::string KeypadEditor::missingParts() const {
+    std::string line;
+    noteMissing(line, !buttons.chosen(), "No button is chosen.");
+    noteMissing(line, results.items.empty(), "No target is chosen.");
+    return line;
 }
 
 void KeypadEditor::storeRecord(int index) {
@@ -110,7 +118,7 @@ void KeypadEditor::showNoPage() {
     buttons.selected = -1;
     boards.selected = -1;
     loops.selected = -1;
-    modules = {{}, -1};
+    clearModules();
     results = {{}, -1};
     updateTargetButtons();
 }
@@ -121,16 +129,18 @@ void KeypadEditor::pageAdded() {
 }
 
 void KeypadEditor::fillModules() {
-    modules = {{}, -1};
+    clearModules();
     if (!currentRecord()) {
         return;
     }
     if (!fieldDevice) {
+        std::vector<std::u16string> zones;
         for (int zone = 1; zone <= ZoneTable::kZones; ++zone) {
             if (m_store.zones.working.zone(zone).registration == 1) {
-                modules.items.push_back(zoneEntry(zone));
+                zones.push_back(zoneEntry(zone));
             }
         }
+        modules = offeredList(std::move(zones), emptyreason::kNoZones);
         return;
     }
     if (!boards.chosen()) {
@@ -141,7 +151,8 @@ void KeypadEditor::fillModules() {
     if (board < 1 || board > kDeviceFileCount) {
         return;
     }
-    modules.items = outputModuleEntries(m_store.devices(board).working, loop, m_store.deviceTypes);
+    modules = moduleList(m_store.devices(board).working, board, loop, m_store.deviceTypes,
+                         kOutputModules);
 }
 
 void KeypadEditor::updateTargetButtons() {

@@ -46,6 +46,7 @@ public:
     void pressExit();
 
 private:
+    std::string missingParts() const override;
     void storeRecord(int index) override;
     void showRecord(int index) override;
     void showNoPage() override;

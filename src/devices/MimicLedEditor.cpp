@@ -8,6 +8,7 @@
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 #include "store/LinkageTables.h"
+#include "store/ModuleList.h"
 
 #include <algorithm>
 #include <bitset>
@@ -45,12 +46,13 @@ const MimicLed& MimicLedEditor::shown(int row) const {
 
 void MimicLedEditor::open() {
     m_leds = load(m_store.linkageInputs.working);
-    modules.items.clear();
+    std::vector<std::u16string> registered;
     for (int m = 1; m <= kModules; ++m) {
         if (m_store.mimic.working.registration(m) == 1) {
-            modules.items.push_back(numberText(m, 2));
+            registered.push_back(numberText(m, 2));
         }
     }
+    modules = offeredList(std::move(registered), emptyreason::kNoMimicModules);
     modules.select(0);
     m_module = modules.chosen() ? static_cast<int>(leadingInteger(modules.text())) : 0;
     boards.select(0);

@@ -82,6 +82,7 @@ void PackedPointEditor::updateOutputButtons() {
     const bool hasOutput = !results.items.empty();
     addOutputEnabled = current && !hasOutput && !modules.items.empty();
     removeOutputEnabled = current && hasOutput;
+    explainResults();
 }
 
 void PackedPointEditor::pressAddOutput() {

@@ -26,7 +26,8 @@ protected:
 
     // The record of the page shown, while that is one of the table's points.
     std::optional<int> currentRecord() const;
-    // "<<" and ">>" as the shown point and its output allow them.
+    // "<<" and ">>" as the shown point and its output allow them, and what the result list says
+    // while it is empty.
     void updateOutputButtons();
 
     // The editor's own fields of point `index`.

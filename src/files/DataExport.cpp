@@ -5,6 +5,7 @@
 #include "DisplayFile.h"
 #include "ImageFile.h"
 #include "IoBoardFile.h"
+#include "Messages.h"
 #include "NetworkFile.h"
 #include "SetCommand.h"
 #include "ZoneFile.h"
@@ -118,6 +119,7 @@ std::optional<FileHeader> Exporter::write(std::string_view name, std::vector<std
         report(written.error().text);
         return std::nullopt;
     }
+    countFile();
     return header;
 }
 
@@ -229,14 +231,18 @@ SetOutcome dataExport(ConfigStore& store, Folder& folder, Prompter& prompter) {
 
 SetOutcome dataExport(ConfigStore& store, Prompter& prompter, PreviousSet previous) {
     DiskFolder folder(store.dataFolder());
-    if (previous == PreviousSet::Discard) {
-        return dataExport(store, folder, prompter);
+    std::string question = kExportQuestion;
+    if (previous == PreviousSet::KeepBeside) {
+        const std::filesystem::path kept = previousFolder(store.dataFolder());
+        folder.keepPreviousIn(kept);
+        question += "\nWhat the Data folder holds now goes to " + kept.string();
     }
-    const std::filesystem::path kept = previousFolder(store.dataFolder());
-    folder.keepPreviousIn(kept);
-    const std::string question =
-        std::string(kExportQuestion) + "\nWhat the Data folder holds now goes to " + kept.string();
-    return SetCommand::runConfirmed<Exporter>(store, folder, prompter, question, " warning!");
+    const SetOutcome outcome =
+        SetCommand::runConfirmed<Exporter>(store, folder, prompter, question, " warning!");
+    prompter.note(outcome.cancelled ? "Data export cancelled: nothing changed"
+                                    : messages::exportedNote(outcome.files, outcome.problems,
+                                                             store.dataFolder()));
+    return outcome;
 }
 
 std::filesystem::path previousFolder(const std::filesystem::path& dataFolder) {

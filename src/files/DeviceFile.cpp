@@ -63,9 +63,11 @@ BuiltFile buildDeviceFile(const BoardDevices& entry, int fileNumber, SystemCode 
         }
         if (!putFieldWithin(record.subspan(kPosition), device.position.view(), limit)) {
             const int address = BoardDevices::addressOf(n);
-            file.messages.push_back(variant == FileVariant::Export
-                                        ? messages::positionTooLongOnExport(fileNumber, address)
-                                        : messages::textTooLongOnSave(address));
+            const std::size_t bytes = utf8Size(device.position.view());
+            file.messages.push_back(
+                variant == FileVariant::Export
+                    ? messages::positionTooLongOnExport(fileNumber, address, limit, bytes)
+                    : messages::textTooLongOnSave(address, limit, bytes));
         }
     }
     finishImage(file, variant);

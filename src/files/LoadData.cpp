@@ -82,6 +82,7 @@ public:
         if (start->size != expected) {
             report(messages::unexpectedFileSize(fileOf(name), start->size, expected));
         }
+        countFile();
         return std::move(start->bytes);
     }
 
@@ -307,7 +308,11 @@ SetOutcome loadData(ConfigStore& store, Folder& folder, Prompter& prompter) {
 
 SetOutcome loadData(ConfigStore& store, Prompter& prompter) {
     DiskFolder folder(store.dataFolder());
-    return loadData(store, folder, prompter);
+    const SetOutcome outcome = loadData(store, folder, prompter);
+    prompter.note(outcome.cancelled
+                      ? "Load Data cancelled: nothing changed"
+                      : messages::loadedNote(outcome.files, outcome.problems, store.dataFolder()));
+    return outcome;
 }
 
 } // namespace qb

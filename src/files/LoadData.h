@@ -10,6 +10,7 @@ class Prompter;
 struct SetOutcome {
     bool cancelled = false; // the installer said Cancel: nothing was touched
     int problems = 0;       // files missing, unreadable, refused or not written (each reported)
+    int files = 0;          // files read or written
 };
 
 inline const char* const kLoadQuestion =

@@ -23,7 +23,9 @@ public:
     static SetOutcome runConfirmed(ConfigStore& store, Folder& folder, Prompter& prompter,
                                    const std::string& question, const char* caption) {
         if (!prompter.confirm(question, caption)) {
-            return {true, 0};
+            SetOutcome cancelled;
+            cancelled.cancelled = true;
+            return cancelled;
         }
         Command command(store, folder, prompter);
         command.run();
@@ -36,6 +38,8 @@ protected:
 
     // The set's file of that four-character name, e.g. "M001ZONE.BIN".
     std::string fileOf(std::string_view name) const { return fileName(m_hostIndex, name); }
+
+    void countFile() { ++m_outcome.files; }
 
     // Tells the installer of a problem, and counts it.
     void report(const std::string& text) {

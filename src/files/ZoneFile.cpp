@@ -16,9 +16,10 @@ BuiltFile buildZoneFile(const ZoneTable& table, FileVariant variant) {
         const ZoneRecord& zone = table.zone(z);
         const auto record = image.subspan(kRecordBase + kRecordSize * (z - 1), kRecordSize);
         if (!putFieldWithin(record.subspan(kName, kNameField), zone.name.view(), kNameLimit)) {
+            const std::size_t bytes = utf8Size(zone.name.view());
             file.messages.push_back(variant == FileVariant::Export
-                                        ? messages::zoneNameTooLongOnExport(z)
-                                        : messages::textTooLongOnSave(z));
+                                        ? messages::zoneNameTooLongOnExport(z, kNameLimit, bytes)
+                                        : messages::textTooLongOnSave(z, kNameLimit, bytes));
         }
         record[kRegistration] = zone.registration;
         record[kOption1] = zone.option1;

@@ -16,6 +16,13 @@ bool InputTypeLinkageEditor::conditionEmpty() const {
     return !inputs.fireSignalsChosen() && !inputs.anyInput();
 }
 
+std::string InputTypeLinkageEditor::conditionMissing() const {
+    std::string line;
+    noteMissing(line, !inputs.anyInput(), "No input type is chosen.");
+    noteMissing(line, !inputs.fireSignalsChosen(), "No number of fire signals is chosen.");
+    return line;
+}
+
 void InputTypeLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {
     inputs.storeCondition(record, m_layout, store().deviceTypes);
 }

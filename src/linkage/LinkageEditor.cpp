@@ -6,6 +6,7 @@
 #include "store/ConditionRecord.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
+#include "store/ModuleList.h"
 
 #include <array>
 #include <cstdio>
@@ -50,7 +51,7 @@ void LinkageEditor::open() {
     for (std::uint8_t seconds : kDelaySeconds) {
         delay.items.push_back(threeDigits(seconds) + u"s");
     }
-    boards.items = fittedBoardTexts(m_store.ioBoards.working);
+    boards = offeredList(fittedBoardTexts(m_store.ioBoards.working), emptyreason::kNoBoards);
     loops.items = {u"01", u"02"};
     fillKindLists();
     m_record.reset();
@@ -67,6 +68,14 @@ LinkageEditor::PageState LinkageEditor::pageState() const {
                                                               : PageState::Incomplete;
     }
     return conditionComplete() && hasOutputs ? PageState::Complete : PageState::Incomplete;
+}
+
+std::string LinkageEditor::missingParts() const {
+    std::string line;
+    noteMissing(line, !delay.chosen(), "No delay is chosen.");
+    noteMissing(line, !conditionComplete(), conditionMissing());
+    noteMissing(line, results.items.empty(), "No output module is chosen.");
+    return line;
 }
 
 void LinkageEditor::storePage() {
@@ -100,9 +109,9 @@ void LinkageEditor::showPage() {
     reg = bytes[regOffset(m_kind)] == kRegistered;
     showKindParts(bytes);
 
-    modules = {{}, -1};
     boards.selected = -1;
     loops.selected = -1;
+    clearModules();
     results = {{}, -1};
     const LinkageInputTable& inputs = m_store.linkageInputs.working;
     const LinkageResultTable& outputs = m_store.linkageResults.working;
@@ -113,6 +122,7 @@ void LinkageEditor::showPage() {
             outputDisplayText(static_cast<int>(n + 1), output[LinkageResultTable::kLoopIndex],
                               le::readU16(output, LinkageResultTable::kAddress), m_store));
     }
+    explainResults();
     removeOutputEnabled = !results.items.empty();
     addOutputEnabled = false;
 }
@@ -124,8 +134,9 @@ void LinkageEditor::showNoPage() {
     clearKindParts();
     boards.selected = -1;
     loops.selected = -1;
-    modules = {{}, -1};
+    clearModules();
     results = {{}, -1};
+    explainResults();
     addOutputEnabled = removeOutputEnabled = false;
 }
 
@@ -152,7 +163,7 @@ void LinkageEditor::chooseBoard(int index) {
     boards.select(index);
     if (page() > 0) {
         loops.selected = -1;
-        modules = {{}, -1};
+        clearModules();
         addOutputEnabled = false;
     }
     chooseLoop(0);
@@ -163,7 +174,7 @@ void LinkageEditor::chooseLoop(int index) {
         return;
     }
     loops.select(index);
-    modules = {{}, -1};
+    clearModules();
     addOutputEnabled = false;
     if (!boards.chosen()) {
         return;
@@ -178,7 +189,8 @@ void LinkageEditor::fillModules() {
     if (board < 1 || board > kDeviceFileCount) {
         return;
     }
-    modules.items = outputModuleEntries(m_store.devices(board).working, loop, m_store.deviceTypes);
+    modules = moduleList(m_store.devices(board).working, board, loop, m_store.deviceTypes,
+                         kOutputModules);
 }
 
 void LinkageEditor::pressAddOutput() {

@@ -52,6 +52,9 @@ protected:
     // Unless the kind says otherwise, a condition not fully given counts as not given.
     virtual bool conditionComplete() const = 0;
     virtual bool conditionEmpty() const { return !conditionComplete(); }
+    // What keeps the condition from being complete, as sentences for the incomplete page's
+    // message; nothing when it is complete.
+    virtual std::string conditionMissing() const = 0;
     virtual void storeKindParts(std::span<std::uint8_t> record) = 0;
     virtual void showKindParts(std::span<const std::uint8_t> record) = 0;
     virtual void clearKindParts() = 0;
@@ -61,6 +64,7 @@ protected:
     using PagedEditor::prompter;
 
 private:
+    std::string missingParts() const override;
     void storePage() override;
     void showPage() override;
     void showNoPage() override;

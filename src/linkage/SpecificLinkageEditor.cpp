@@ -6,6 +6,7 @@
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
 #include "store/LittleEndian.h"
+#include "store/ModuleList.h"
 
 namespace qb {
 
@@ -64,7 +65,7 @@ void SpecificLinkageEditor::fillKindLists() {
         row.address.clear();
     }
     // The module side offers the same boards as the rows.
-    boards.items.assign(boardItems.begin() + 1, boardItems.end());
+    boards = offeredList({boardItems.begin() + 1, boardItems.end()}, emptyreason::kNoBoards);
     m_hostItems = std::move(hosts);
     m_boardItems = std::move(boardItems);
 }
@@ -82,6 +83,18 @@ void SpecificLinkageEditor::leaveAddress(int row) {
 
 bool SpecificLinkageEditor::conditionComplete() const {
     return std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.complete(); });
+}
+
+std::string SpecificLinkageEditor::conditionMissing() const {
+    if (conditionComplete()) {
+        return {};
+    }
+    // The labels are plain ASCII.
+    const auto narrow = [](const std::u16string& label) {
+        return std::string(label.begin(), label.end());
+    };
+    return "No input row has its " + narrow(hostLabel()) + ", " + narrow(boardLabel()) +
+           " and Addr.";
 }
 
 void SpecificLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {

@@ -37,6 +37,7 @@ public:
 protected:
     void fillKindLists() override;
     bool conditionComplete() const override;
+    std::string conditionMissing() const override;
     void storeKindParts(std::span<std::uint8_t> record) override;
     void showKindParts(std::span<const std::uint8_t> record) override;
     void clearKindParts() override;

@@ -3,6 +3,7 @@
 #include "base/CellText.h"
 #include "store/ConfigStore.h"
 #include "store/DeviceCatalog.h"
+#include "store/ModuleList.h"
 
 namespace qb {
 
@@ -10,7 +11,7 @@ ZoneLinkageEditor::ZoneLinkageEditor(ConfigStore& store, Prompter& prompter)
     : InputTypeLinkageEditor(store, prompter, LinkageKind::Zone, kZoneInputs) {}
 
 void ZoneLinkageEditor::fillKindLists() {
-    zones = {enabledZoneTexts(store().zones.working), -1};
+    zones = offeredList(enabledZoneTexts(store().zones.working), emptyreason::kNoZones);
 }
 
 bool ZoneLinkageEditor::conditionComplete() const {
@@ -19,6 +20,13 @@ bool ZoneLinkageEditor::conditionComplete() const {
 
 bool ZoneLinkageEditor::conditionEmpty() const {
     return !zones.chosen() && InputTypeLinkageEditor::conditionEmpty();
+}
+
+std::string ZoneLinkageEditor::conditionMissing() const {
+    std::string line;
+    noteMissing(line, !zones.chosen(), "No zone is chosen.");
+    noteMissing(line, true, InputTypeLinkageEditor::conditionMissing());
+    return line;
 }
 
 void ZoneLinkageEditor::storeKindParts(std::span<std::uint8_t> record) {

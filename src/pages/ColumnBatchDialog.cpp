@@ -1,6 +1,8 @@
 #include "ColumnBatchDialog.h"
 
 #include "DeviceColumns.h"
+#include "TypedValueChecks.h"
+#include "base/CellText.h"
 
 #include <utility>
 
@@ -27,6 +29,18 @@ void ColumnBatchDialog::choose(int index) {
     if (index >= 0 && index < static_cast<int>(m_items.size())) {
         m_selected = index;
     }
+}
+
+bool PositionDescriptionDialog::pressOk() {
+    if (!range.check(m_prompter, AddressRange::Order::AddressLimitFirst)) {
+        return false;
+    }
+    if (fitsTextField(limitLength(description, kDescriptionLength), m_limitBytes,
+                      "Position Description", m_prompter)) {
+        return true;
+    }
+    description.clear();
+    return false;
 }
 
 } // namespace qb

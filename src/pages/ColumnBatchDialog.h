@@ -2,6 +2,7 @@
 
 #include "AddressRange.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,9 @@ public:
     static constexpr int kAddressLimit = 324;
     static constexpr int kDescriptionLength = 29;
 
-    explicit PositionDescriptionDialog(Prompter& prompter) : m_prompter(prompter) {}
+    // `limitBytes`: the position field's limit under the system code in use.
+    PositionDescriptionDialog(Prompter& prompter, std::size_t limitBytes)
+        : m_prompter(prompter), m_limitBytes(limitBytes) {}
 
     const std::u16string caption = u"Position Description Column Setting";
     AddressRange range{kAddressLimit};
@@ -57,10 +60,13 @@ public:
 
     void leaveStart() { range.leaveStart(m_prompter); }
     void leaveEnd() { range.leaveEnd(m_prompter); }
-    bool pressOk() { return range.check(m_prompter, AddressRange::Order::AddressLimitFirst); }
+    // The address checks, then the description's size in bytes. A description too long for
+    // the field is refused and the box goes back to the empty text it opened with.
+    bool pressOk();
 
 private:
     Prompter& m_prompter;
+    std::size_t m_limitBytes;
 };
 
 } // namespace qb

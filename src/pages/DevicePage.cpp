@@ -5,11 +5,13 @@
 #include "DialogRunner.h"
 #include "PageFileWriter.h"
 #include "RegistrationColumn.h"
+#include "TypedValueChecks.h"
 #include "base/CellLists.h"
 #include "base/Prompter.h"
 #include "files/DeviceFile.h"
 #include "files/FileNames.h"
 #include "files/Messages.h"
+#include "files/TextCodec.h"
 #include "store/ConfigStore.h"
 
 #include <algorithm>
@@ -124,12 +126,18 @@ void DevicePage::commitText(WindowState& window, const CellEditor& editor,
     DeviceRecord& d = device(editor.row);
     if (c->cell == DeviceColumn::Cell::Number) {
         const long number = leadingInteger(text);
-        if (number >= 1 && number <= static_cast<long>(c->choices().size())) {
+        if (numberInRange(number, 1, static_cast<long>(c->choices().size()), toUtf8(c->caption),
+                          prompter())) {
             d.*c->field = c->stored(static_cast<int>(number - 1));
             window.grid.setText(editor.row, editor.column, text);
         }
     } else if (c->cell == DeviceColumn::Cell::Position) {
-        d.position.assign(text);
+        if (fitsTextField(
+                text, positionLimitBytes(store().systemCode()),
+                messages::format("IOB-%d Loop-%d Addr-%d Position", m_board, m_loop, editor.row),
+                prompter())) {
+            d.position.assign(text);
+        }
         window.grid.setText(editor.row, editor.column, std::u16string(d.position.view()));
     }
 }
@@ -167,7 +175,8 @@ void DevicePage::doubleClickCaption(WindowState& window, int column) {
             device(address).*c->field = stored;
         }
     } else if (c->cell == DeviceColumn::Cell::Position) {
-        PositionDescriptionDialog dialog(prompter().immediate());
+        PositionDescriptionDialog dialog(prompter().immediate(),
+                                         positionLimitBytes(store().systemCode()));
         if (!dialogs().runPositionDescription(dialog)) {
             return;
         }

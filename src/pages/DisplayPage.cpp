@@ -2,9 +2,11 @@
 
 #include "PageFileWriter.h"
 #include "RegistrationColumn.h"
+#include "TypedValueChecks.h"
 #include "base/CellLists.h"
 #include "files/DisplayFile.h"
 #include "files/FileNames.h"
+#include "files/Messages.h"
 #include "store/ConfigStore.h"
 #include "store/ModeNames.h"
 
@@ -50,12 +52,16 @@ void DisplayPage::commitText(WindowState& window, const CellEditor& editor,
     DisplayRecord& display = store().displays.working.display(editor.row);
     if (editor.column == kColumnZone) {
         const long zone = leadingInteger(text);
-        if (zone >= 1 && zone <= 32) {
+        if (numberInRange(zone, 1, ZoneTable::kZones, "Zone", prompter())) {
             display.zone = static_cast<std::uint8_t>(zone - 1);
             window.grid.setText(editor.row, editor.column, text);
         }
     } else if (editor.column == kColumnPosition) {
-        display.name.assign(text);
+        // The file would cut a longer name without a word: it is refused while still typed.
+        if (fitsTextField(text, display_file::kNameLimit,
+                          messages::format("FSD-%d Position", editor.row), prompter())) {
+            display.name.assign(text);
+        }
         window.grid.setText(editor.row, editor.column, std::u16string(display.name.view()));
     }
 }

@@ -35,15 +35,17 @@ constexpr const char* kControllerVersionNoteText =
     "This version only applies to TKL4100 V1.0 & V1.1 \n";
 // The system's own waiting text, here over a window that counts the boards.
 constexpr const char* kCopyingText = "Please wait while copying data...";
+// The status line of an editor closed without OK.
+constexpr const char* kNothingSaved = "Closed without saving";
 
 } // namespace
 
 MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogRunner& dialogs)
-    : m_store(store), m_prompter(prompter), m_dialogs(dialogs),
-      m_zonePage({store, prompter, dialogs}), m_netPage({store, prompter, dialogs}),
-      m_displayPage({store, prompter, dialogs}), m_ioBoardPage({store, prompter, dialogs}),
-      m_devicePage({store, prompter, dialogs}), m_mimicPage({store, prompter, dialogs}),
-      m_gasZonePage({store, prompter, dialogs}) {
+    : m_store(store), m_notes(prompter), m_prompter(m_notes), m_dialogs(dialogs),
+      m_zonePage({store, m_notes, dialogs}), m_netPage({store, m_notes, dialogs}),
+      m_displayPage({store, m_notes, dialogs}), m_ioBoardPage({store, m_notes, dialogs}),
+      m_devicePage({store, m_notes, dialogs}), m_mimicPage({store, m_notes, dialogs}),
+      m_gasZonePage({store, m_notes, dialogs}) {
     using namespace commands;
     const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
     m_commands = {
@@ -74,6 +76,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
                  writeLinkageFiles();
              } else {
                  editor.pressCancel();
+                 m_prompter.note(kNothingSaved);
              }
          }},
         {kGeneralLinkageSetup,
@@ -102,6 +105,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
                  writeKeypadFile();
              } else {
                  editor.pressExit();
+                 m_prompter.note(kNothingSaved);
              }
          }},
         {kLoadData,
@@ -155,6 +159,7 @@ void MainWindowLogic::runLinkageEditor(LinkageEditor& editor) {
     editor.open();
     if (!m_dialogs.runLinkageEditor(editor)) {
         editor.pressExit(); // whatever ended the dialog, nothing of it stays
+        m_prompter.note(kNothingSaved);
         return;
     }
     writeLinkageFiles();
@@ -190,6 +195,7 @@ void MainWindowLogic::runPanelEditor(bool (DialogRunner::*run)(Editor&), std::st
     editor.open();
     if (!(m_dialogs.*run)(editor)) {
         table.revert();
+        m_prompter.note(kNothingSaved);
         return;
     }
     if (writeHostFile(m_store, name, buildImageFile(table.working, FileVariant::PageSave),
@@ -225,8 +231,12 @@ bool MainWindowLogic::runCommand(int command) {
     if (found == m_commands.end()) {
         return false;
     }
-    CommandScope scope(m_prompter);
-    found->second();
+    {
+        CommandScope scope(m_prompter);
+        found->second();
+    }
+    const auto entry = std::ranges::find(mainMenu(), command, &MenuEntry::command);
+    endCommand(entry != mainMenu().end() ? entry->label : u"About");
     return true;
 }
 
@@ -361,10 +371,13 @@ void MainWindowLogic::clickMdmMode() {
 }
 
 void MainWindowLogic::pressSave() {
-    CommandScope scope(m_prompter);
-    if (SetupPage* page = currentPage()) {
-        page->save();
+    {
+        CommandScope scope(m_prompter);
+        if (SetupPage* page = currentPage()) {
+            page->save();
+        }
     }
+    endCommand(u"Nothing saved");
 }
 
 void MainWindowLogic::pressCancel() {
@@ -376,6 +389,7 @@ void MainWindowLogic::pressCancel() {
     m_window.editor = {};
     page->cancel();
     page->redraw(m_window);
+    endCommand(u"Cancelled: the page shows what was last saved");
 }
 
 } // namespace qb

@@ -8,6 +8,7 @@
 #include "NetPage.h"
 #include "WindowState.h"
 #include "ZonePage.h"
+#include "base/Prompter.h"
 #include "store/Versioned.h"
 
 #include <functional>
@@ -41,6 +42,8 @@ public:
     // Before the program ends: with unsaved page edits, asks whether to end all the same (OK)
     // or go back to them (Cancel). True when it may end.
     bool mayQuit();
+    // The status bar as it stands now.
+    StatusBarState statusBar() const;
 
     void showPage(PageId page);
     // The page (and board) where a finding of the configuration check can be seen; nothing
@@ -84,12 +87,19 @@ private:
     void exchangeDevices(bool import);
     // The configuration check over the store and the files of the Data folder.
     void checkConfiguration();
+    // A command has ended: what it noted becomes the status line, or `otherwise` when it noted
+    // nothing.
+    void endCommand(std::u16string_view otherwise);
 
     ConfigStore& m_store;
+    // Every message of the window and its pages passes here, so the status line hears of
+    // every file written.
+    NoteCollector m_notes;
     Prompter& m_prompter;
     DialogRunner& m_dialogs;
     WindowState m_window;
     bool m_exitRequested = false;
+    std::u16string m_lastCommand;
 
     ZonePage m_zonePage;
     NetPage m_netPage;

@@ -19,6 +19,7 @@ bool writePageFile(Folder& folder, std::string_view name, const BuiltFile& file,
         prompter.inform(written.error().text, kCaptionError);
         return false;
     }
+    prompter.note("Saved " + std::string(name));
     return true;
 }
 

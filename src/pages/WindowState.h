@@ -18,6 +18,15 @@ enum class PageId {
     Mimic = 20
 };
 
+// The status bar: what the last command did, and where the installer stands.
+struct StatusBarState {
+    std::u16string command;    // "Saved M001ZONE.BIN"
+    std::u16string dataFolder; // "Data folder: /home/installer/Quillbarrow/Data"
+    std::u16string host;       // "Host 1"
+    std::u16string systemCode; // "System code 2: 1-2 Loop Fire alarm Panel, SO.***3"
+    std::u16string unsaved;    // "Unsaved: Zone, Detector/Module" or "All pages saved"
+};
+
 // Everything the main window shows besides the menu: title, grid, open cell editor, the
 // selectors above the grid and the option check boxes.
 struct WindowState {

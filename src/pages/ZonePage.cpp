@@ -2,6 +2,7 @@
 
 #include "PageFileWriter.h"
 #include "RegistrationColumn.h"
+#include "TypedValueChecks.h"
 #include "base/CellLists.h"
 #include "files/FileNames.h"
 #include "files/Messages.h"
@@ -34,7 +35,10 @@ CellEditor ZonePage::editorFor(const WindowState& window, int row, int column) {
 void ZonePage::commitText(WindowState& window, const CellEditor& editor,
                           const std::u16string& text) {
     FixedText<13>& name = store().zones.working.zone(editor.row).name;
-    name.assign(text);
+    if (fitsTextField(text, zone_file::kNameLimit, messages::format("Zone-%d Position", editor.row),
+                      prompter())) {
+        name.assign(text);
+    }
     window.grid.setText(editor.row, editor.column, std::u16string(name.view()));
 }
 

@@ -59,11 +59,6 @@ bool isOutputModule(const DeviceRecord& device) {
                kOutputProducts.end();
 }
 
-std::vector<std::u16string> outputModuleEntries(const BoardDevices& entry, int loop,
-                                                const DeviceTypeTable& table) {
-    return moduleEntries(entry, loop, table, isOutputModule);
-}
-
 std::vector<std::u16string> moduleEntries(const BoardDevices& entry, int loop,
                                           const DeviceTypeTable& table,
                                           bool (*wanted)(const DeviceRecord&)) {

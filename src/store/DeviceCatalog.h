@@ -31,11 +31,8 @@ std::vector<std::u16string> catalogNames(std::span<const CatalogEntry> list);
 // (52, 53, 54, 59, 60, 61, 62), and never an MCB (equipment type 76).
 bool isOutputModule(const DeviceRecord& device);
 
-// The "Module List" of a loop: each output module as its address in three digits followed by
-// its equipment names, in address order.
-std::vector<std::u16string> outputModuleEntries(const BoardDevices& entry, int loop,
-                                                const DeviceTypeTable& table);
-// The same for the devices that `wanted` accepts.
+// The "Module List" of a loop: each device that `wanted` accepts as its address in three digits
+// followed by its equipment names, in address order.
 std::vector<std::u16string> moduleEntries(const BoardDevices& entry, int loop,
                                           const DeviceTypeTable& table,
                                           bool (*wanted)(const DeviceRecord&));

@@ -1,5 +1,6 @@
 #include "BatchPlacementDialog.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "devices/BatchPlacementEditor.h"
@@ -18,7 +19,9 @@ BatchPlacementDialog::BatchPlacementDialog(BatchPlacementEditor& editor, QWidget
     setWindowTitle(qs(editor.caption));
 
     m_hosts = list("hosts", [&editor](int index) { editor.chooseHost(index); });
-    m_boards = list("boards", [&editor](int index) { editor.chooseBoard(index); });
+    // Any board chosen, the one shown included, starts its loops again at "01".
+    m_boards = list(
+        "boards", [&editor](int index) { editor.chooseBoard(index); }, Rechoice::Acts);
     m_loops = list("loops", [&editor](int index) { editor.chooseLoop(index); });
     m_zones = list("zones", [&editor](int index) { editor.chooseZone(index); });
     m_start = editBox(this, "startAddress");
@@ -47,14 +50,19 @@ BatchPlacementDialog::BatchPlacementDialog(BatchPlacementEditor& editor, QWidget
     });
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
+    frameDialog(this);
 }
 
-QComboBox* BatchPlacementDialog::list(const char* name, std::function<void(int)> choose) {
+QComboBox* BatchPlacementDialog::list(const char* name, std::function<void(int)> choose,
+                                      Rechoice rechoice) {
     QComboBox* combo = dropDown(this, name, 6);
-    connect(combo, &QComboBox::activated, this, [this, choose = std::move(choose)](int index) {
-        choose(index);
-        refresh();
-    });
+    onChoice(
+        combo, this,
+        [this, choose = std::move(choose)](int index) {
+            choose(index);
+            refresh();
+        },
+        rechoice);
     return combo;
 }
 

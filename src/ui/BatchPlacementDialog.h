@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogWidgets.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -22,7 +24,8 @@ public:
 
 private:
     // A drop-down list whose choice goes to the editor, then mirrored back with the rest.
-    QComboBox* list(const char* name, std::function<void(int)> choose);
+    QComboBox* list(const char* name, std::function<void(int)> choose,
+                    Rechoice rechoice = Rechoice::Ignored);
     void refresh();
 
     BatchPlacementEditor& m_editor;

@@ -1,6 +1,7 @@
 #include "BroadcastControllerDialog.h"
 
 #include "CellGridView.h"
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "devices/BroadcastControllerEditor.h"
 
@@ -52,6 +53,7 @@ BroadcastControllerDialog::BroadcastControllerDialog(BroadcastControllerEditor& 
     const int width = m_grid->horizontalHeader()->length() + 2 * m_grid->frameWidth();
     m_grid->setMinimumWidth(width + m_grid->verticalScrollBar()->sizeHint().width());
     resize(sizeHint().expandedTo(QSize(0, 560)));
+    frameDialog(this);
 }
 
 BroadcastControllerDialog::~BroadcastControllerDialog() {

@@ -1,10 +1,14 @@
 #include "CellGridView.h"
 
+#include <algorithm>
+
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "TypingLimitValidator.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,6 +21,7 @@ CellGridView::CellGridView(QWidget* parent, const QString& name, Logic logic)
     setObjectName(name);
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the grid; the arrow keys move in it
     setSelectionMode(QAbstractItemView::SingleSelection);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
@@ -68,7 +73,10 @@ void CellGridView::mirror() {
 }
 
 void CellGridView::place(QWidget* editor, const CellEditor& at) {
-    editor->setGeometry(visualRect(model()->index(at.row - 1, at.column)));
+    QRect cell = visualRect(model()->index(at.row - 1, at.column));
+    // A list wider than its column shows its entries whole ("Constant" in a narrow column).
+    cell.setWidth(std::max(cell.width(), editor->sizeHint().width()));
+    editor->setGeometry(cell);
     editor->show();
     editor->raise();
     editor->setFocus(Qt::MouseFocusReason);
@@ -104,10 +112,76 @@ bool CellGridView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key == Qt::Key_Escape) {
+            dropEditor();
             return true;
         }
     }
+    if (watched == m_list && event->type() == QEvent::KeyPress && !m_list->view()->isVisible() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        dropEditor();
+        return true;
+    }
     return QTableWidget::eventFilter(watched, event);
+}
+
+void CellGridView::dropEditor() {
+    const CellEditor& editor = m_logic.editor();
+    if (m_logic.closeEditor) {
+        m_logic.closeEditor();
+    } else if (editor.kind == CellEditor::Kind::List) {
+        // The entry it opened with goes back, which stores nothing new.
+        m_committing = true;
+        m_list->setCurrentIndex(editor.selected);
+        m_committing = false;
+    }
+    setFocus(); // with the editor closed nothing is committed; with a list put back, no change
+    mirror();
+}
+
+void CellGridView::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    const int row = current.row();
+    const int column = current.column();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && modifiers == Qt::ControlModifier) {
+        if (m_logic.captionAction) {
+            m_logic.captionAction(column);
+        } else {
+            emit horizontalHeader()->sectionClicked(column); // as the dialogs' captions act
+        }
+    } else if ((enter || key == Qt::Key_F2) && modifiers == Qt::NoModifier) {
+        emit cellClicked(row, column);
+    } else if (key == Qt::Key_Space && modifiers == Qt::NoModifier) {
+        emit cellDoubleClicked(row, column);
+    } else if (!event->text().isEmpty() && event->text().front().isPrint() &&
+               !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        typeIntoCell(event, row, column);
+    } else {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CellGridView::typeIntoCell(QKeyEvent* event, int row, int column) {
+    emit cellClicked(row, column);
+    const CellEditor& editor = m_logic.editor();
+    if (editor.row != row + 1 || editor.column != column) {
+        return;
+    }
+    if (editor.kind == CellEditor::Kind::Text && m_text) {
+        m_text->clear();
+        m_text->insert(event->text()); // under the editor's typing rules
+    } else if (editor.kind == CellEditor::Kind::List) {
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(), event->text());
+        QCoreApplication::sendEvent(m_list, &typed); // picks the entry starting so
+    }
 }
 
 } // namespace qb::ui

@@ -18,6 +18,11 @@ class TypingLimitValidator;
 // logic holds one open there: a text editor (for a logic that opens them) and a drop-down
 // list. An editor is placed and filled when the logic opens it and hidden when the logic
 // closes it; losing the focus (to its own pop-up aside) hands what it holds to the logic.
+//
+// From the keyboard, on the current cell: F2 or Enter acts as a click (it opens the cell's
+// editor), typing opens the editor with the typed text, Space acts as a double-click (it
+// toggles a registration cell), Ctrl+Enter acts as the column caption. In an editor, Enter
+// stores and Escape closes without storing.
 class CellGridView : public QTableWidget {
 public:
     // The logic behind the grid. Each commit is expected to mirror the logic back.
@@ -28,6 +33,11 @@ public:
         std::function<void(const QString&)> commitText;
         // The entry the list holds (-1 for none) and its text.
         std::function<void(int index, const QString& text)> commitList;
+        // Drops the open editor without storing (Escape); none where a list is put back instead.
+        std::function<void()> closeEditor = {};
+        // What the caption of a column does (Ctrl+Enter on one of its cells); none for a click
+        // on the caption.
+        std::function<void(int column)> captionAction = {};
     };
 
     // The logic of a grid whose editor opens lists only: `editor` holds grid(), cellEditor() and
@@ -58,9 +68,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void place(QWidget* editor, const CellEditor& at);
+    // Escape in an editor: nothing it holds is stored, and the grid takes the focus back.
+    void dropEditor();
+    // Typing on a cell: opens its editor and hands it what was typed.
+    void typeIntoCell(QKeyEvent* event, int row, int column);
 
     Logic m_logic;
     QLineEdit* m_text = nullptr;

@@ -18,7 +18,7 @@ ColumnBatchView::ColumnBatchView(ColumnBatchDialog& dialog, QWidget* parent)
     auto* prompt = new QLabel(qs(dialog.prompt()), this);
     auto* list = fittedDropDown(this, "values");
     mirrorItems(list, dialog.items(), dialog.selected());
-    connect(list, &QComboBox::activated, this, [&dialog](int index) { dialog.choose(index); });
+    onChoice(list, this, [&dialog](int index) { dialog.choose(index); });
     form()->addRow(prompt);
     form()->addRow(list);
     addAddressRows();

@@ -1,5 +1,6 @@
 #include "ColumnDialogView.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "pages/AddressRange.h"
@@ -24,8 +25,11 @@ ColumnDialogView::ColumnDialogView(QWidget* parent, const std::u16string& captio
       m_start(numberBox(this, "startAddress", kAddressDigits)),
       m_end(numberBox(this, "endAddress", kAddressDigits)) {
     setWindowTitle(qs(caption));
-    auto* ok = dialogButton(this, "OK", "ok");
-    auto* cancel = dialogButton(this, "Cancel", "cancel");
+    // No default button: OK writes the range even with an empty value (an empty description
+    // erases every position in it), so only a press on OK itself may do that, never Enter in a
+    // box on the way through.
+    auto* ok = button(this, "OK", "ok");
+    auto* cancel = button(this, "Cancel", "cancel");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_form);
     layout->addLayout(buttonRow({ok, cancel}));
@@ -38,6 +42,7 @@ ColumnDialogView::ColumnDialogView(QWidget* parent, const std::u16string& captio
         }
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    frameDialog(this);
 }
 
 void ColumnDialogView::addAddressRows() {

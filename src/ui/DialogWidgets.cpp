@@ -9,6 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
 
 namespace qb::ui {
 
@@ -47,15 +51,38 @@ QRadioButton* radioButton(QWidget* parent, const QString& name) {
 }
 
 QComboBox* dropDown(QWidget* parent, const QString& name, int contentLength) {
-    QComboBox* combo = fittedDropDown(parent, name, contentLength);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return combo;
+    return fittedDropDown(parent, name, contentLength);
 }
 
 QComboBox* fittedDropDown(QWidget* parent, const QString& name, int contentLength) {
     auto* combo = named<QComboBox>(parent, name);
+    // Most lists are filled after the window is shown, and refilled with longer entries later
+    // ("V1 IO-Board" after "01"): sized once, they would cut them.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->setMinimumContentsLength(contentLength);
     return combo;
+}
+
+void onChoice(QComboBox* combo, QObject* context, std::function<void(int)> choose,
+              Rechoice rechoice) {
+    // A pick from the pop-up or by the keys emits the change, then at once the activation; a
+    // screen reader's only the change; a click on the entry already shown only the activation.
+    // The change is handed over and the activation that follows it in the same event passes; the
+    // mark is gone by the next event, so a later re-choice of that entry still acts.
+    auto changed = std::make_shared<bool>(false);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, context,
+                     [changed, choose, context](int index) {
+                         *changed = true;
+                         choose(index);
+                         // Armed only now: a box the choice showed must not clear it early.
+                         QTimer::singleShot(0, context, [changed] { *changed = false; });
+                     });
+    QObject::connect(combo, &QComboBox::activated, context,
+                     [changed, choose = std::move(choose), rechoice](int index) {
+                         if (!std::exchange(*changed, false) && rechoice == Rechoice::Acts) {
+                             choose(index);
+                         }
+                     });
 }
 
 QListWidget* listBox(QWidget* parent, const QString& name) {

@@ -1,5 +1,6 @@
 #include "FindingsDialog.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "check/ConfigCheck.h"
@@ -99,6 +100,7 @@ FindingsDialog::FindingsDialog(FindingsCheck check, std::function<void(const Fin
             [this](QTreeWidgetItem* item) { m_showButton->setEnabled(item != nullptr); });
     resize(900, 480);
     checkAgain();
+    frameDialog(this);
 }
 
 void FindingsDialog::checkAgain() {

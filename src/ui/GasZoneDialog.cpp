@@ -1,5 +1,6 @@
 #include "GasZoneDialog.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 
@@ -33,10 +34,14 @@ GasZoneDialog::GasZoneDialog(GasZoneEditor& editor, QWidget* parent)
 
     using E = GasZoneEditor;
     m_zones = dropDown(this, "zones", 3);
-    connect(m_zones, &QComboBox::activated, this, [this](int index) {
-        m_editor.chooseZone(index);
-        refresh();
-    });
+    // Choosing the shown zone again loads its stored values anew.
+    onChoice(
+        m_zones, this,
+        [this](int index) {
+            m_editor.chooseZone(index);
+            refresh();
+        },
+        Rechoice::Acts);
     auto* manual =
         group(this, "Manual bleed setting",
               {{"Manual On-Off on site:", parameterList(this, E::ManualRelease, "manualRelease")},
@@ -67,14 +72,15 @@ GasZoneDialog::GasZoneDialog(GasZoneEditor& editor, QWidget* parent)
     layout->addWidget(combined);
     layout->addLayout(buttonRow({ok, cancel}));
     refresh();
+    frameDialog(this);
 }
 
 QComboBox* GasZoneDialog::parameterList(QWidget* parent, GasZoneEditor::Parameter parameter,
                                         const char* name) {
     QComboBox* list = fittedDropDown(parent, name, 11);
     m_parameters[parameter] = list;
-    connect(list, &QComboBox::activated, this,
-            [this, parameter](int index) { m_editor.chooseParameter(parameter, index); });
+    onChoice(list, this,
+             [this, parameter](int index) { m_editor.chooseParameter(parameter, index); });
     return list;
 }
 

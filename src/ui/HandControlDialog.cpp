@@ -18,12 +18,15 @@ HandControlDialog::HandControlDialog(HandControlEditor& editor, QWidget* parent)
                    InputSide::of(editor, editor.manualCtrls,
                                  [&editor](int index) { editor.manualCtrls.select(index); }));
 
-    // The module side: "Host" and "Loop" join the board choice, which reads "IO-Board" here.
+    // The module side: "Host" above the board choice, which reads "IO-Board" here, with its
+    // "Loop" beside it.
     ModulePicker* output = buildPicker({.loopChoice = true});
     QComboBox* hosts = bindList(dropDown(output, "hosts"), editor.hosts,
                                 [&editor](int index) { editor.chooseHost(index); });
-    output->boardRow()->insertWidget(0, new QLabel("Host", output));
-    output->boardRow()->insertWidget(1, hosts);
+    QHBoxLayout* hostRow = output->addRowAboveBoards();
+    hostRow->addWidget(new QLabel("Host", output));
+    hostRow->addWidget(hosts);
+    hostRow->addStretch();
     layOut(output, QSize(820, 420));
 }
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace qb::ui {
@@ -25,6 +26,7 @@ MainWindow::MainWindow(ConfigStore& store, Prompter& prompter, QWidget* parent)
       m_logic(store, prompter, m_dialogs) {
     buildMenu();
     buildControls();
+    buildStatusBar();
     resize(820, 580);
 }
 
@@ -120,6 +122,7 @@ void MainWindow::buildControls() {
     layout->addWidget(m_grid, 1);
 
     QPushButton* save = button(central, "Save", "save");
+    save->setShortcut(QKeySequence::Save);
     QPushButton* cancel = button(central, "Cancel", "cancel");
     layout->addLayout(buttonRow({save, cancel}));
     setCentralWidget(central);
@@ -127,10 +130,14 @@ void MainWindow::buildControls() {
     setTabOrder(cancel, m_grid->textEditor());
     setTabOrder(m_grid->textEditor(), m_grid->cellList());
 
-    connect(m_firstSelector, &QComboBox::activated, this, [this](int index) {
-        m_grid->commit();
-        act([&] { m_logic.chooseFirstSelector(index); });
-    });
+    // Choosing the board on view again goes back to its first loop, so a re-choice acts.
+    onChoice(
+        m_firstSelector, this,
+        [this](int index) {
+            m_grid->commit();
+            act([&] { m_logic.chooseFirstSelector(index); });
+        },
+        Rechoice::Acts);
     // Toggled, not clicked, so that the accessibility interface's toggle counts as a click;
     // mirroring blocks the signals, so only the installer's changes arrive here.
     connect(m_share, &QCheckBox::toggled, this, [this] { act([&] { m_logic.clickShare(); }); });
@@ -147,17 +154,20 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildGrid(QWidget* central) {
-    m_grid = new CellGridView(central, "pageGrid",
-                              {[this]() -> const PageGrid& { return m_logic.state().grid; },
-                               [this]() -> const CellEditor& { return m_logic.state().editor; },
-                               [this](const QString& text) {
-                                   m_logic.commitTextEditor(u16(text));
-                                   refresh();
-                               },
-                               [this](int index, const QString& text) {
-                                   m_logic.commitCellList(index, u16(text));
-                                   refresh();
-                               }});
+    m_grid = new CellGridView(
+        central, "pageGrid",
+        {[this]() -> const PageGrid& { return m_logic.state().grid; },
+         [this]() -> const CellEditor& { return m_logic.state().editor; },
+         [this](const QString& text) {
+             m_logic.commitTextEditor(u16(text));
+             refresh();
+         },
+         [this](int index, const QString& text) {
+             m_logic.commitCellList(index, u16(text));
+             refresh();
+         },
+         [this] { m_logic.closeEditor(); },
+         [this](int column) { act([&] { m_logic.doubleClickCell(0, column); }); }});
     m_grid->setMinimumSize(800, 450);
 
     connect(m_grid, &QTableWidget::cellClicked, this,
@@ -172,6 +182,38 @@ void MainWindow::buildGrid(QWidget* central) {
             });
 }
 
+void MainWindow::buildStatusBar() {
+    const auto field = [this](const char* name, bool permanent) {
+        auto* label = new QLabel(statusBar());
+        label->setObjectName(name);
+        if (permanent) {
+            statusBar()->addPermanentWidget(label);
+        } else {
+            statusBar()->addWidget(label, 1);
+        }
+        return label;
+    };
+    m_statusCommand = field("statusCommand", false);
+    m_statusUnsaved = field("statusUnsaved", true);
+    m_statusHost = field("statusHost", true);
+    m_statusSystemCode = field("statusSystemCode", true);
+    m_statusDataFolder = field("statusDataFolder", true);
+}
+
+void MainWindow::refreshStatusBar() {
+    const StatusBarState status = m_logic.statusBar();
+    const auto show = [](QLabel* label, const std::u16string& text) {
+        label->setText(qs(text));
+        label->setToolTip(qs(text));
+        label->setAccessibleName(qs(text));
+    };
+    show(m_statusCommand, status.command);
+    show(m_statusUnsaved, status.unsaved);
+    show(m_statusHost, status.host);
+    show(m_statusSystemCode, status.systemCode);
+    show(m_statusDataFolder, status.dataFolder);
+}
+
 void MainWindow::refresh() {
     const WindowState& state = m_logic.state();
     setWindowTitle(qs(state.title));
@@ -180,6 +222,7 @@ void MainWindow::refresh() {
     mirrorCheck(m_resound, state.resound);
     mirrorCheck(m_mdmMode, state.mdmMode);
     m_grid->mirror();
+    refreshStatusBar();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

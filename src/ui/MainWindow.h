@@ -44,6 +44,9 @@ private:
     void buildMenu();
     void buildControls();
     void buildGrid(QWidget* central);
+    // Where the installer stands and what the last command did.
+    void buildStatusBar();
+    void refreshStatusBar();
     template <class Action> void act(Action action);
 
     WidgetDialogRunner m_dialogs;
@@ -55,6 +58,11 @@ private:
     QCheckBox* m_share = nullptr;
     QCheckBox* m_resound = nullptr;
     QCheckBox* m_mdmMode = nullptr;
+    QLabel* m_statusCommand = nullptr;
+    QLabel* m_statusUnsaved = nullptr;
+    QLabel* m_statusHost = nullptr;
+    QLabel* m_statusSystemCode = nullptr;
+    QLabel* m_statusDataFolder = nullptr;
 };
 
 } // namespace qb::ui

@@ -1,6 +1,7 @@
 #include "MimicLedDialog.h"
 
 #include "CellGridView.h"
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "WidgetDialogRunner.h"
@@ -63,10 +64,8 @@ MimicLedDialog::MimicLedDialog(MimicLedEditor& editor, QWidget* parent)
 
     m_mimic->installEventFilter(this);
     m_board->installEventFilter(this);
-    connect(m_mimic, &QComboBox::activated, this,
-            [this](int index) { act([&] { m_editor.chooseModule(index); }); });
-    connect(m_board, &QComboBox::activated, this,
-            [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
+    onChoice(m_mimic, this, [this](int index) { act([&] { m_editor.chooseModule(index); }); });
+    onChoice(m_board, this, [this](int index) { act([&] { m_editor.chooseBoard(index); }); });
     connect(m_grid, &QTableWidget::cellClicked, this,
             [this](int row, int column) { act([&] { m_editor.clickCell(row + 1, column); }); });
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -83,6 +82,7 @@ MimicLedDialog::MimicLedDialog(MimicLedEditor& editor, QWidget* parent)
 
     refresh();
     resize(sizeHint().expandedTo(QSize(880, 640)));
+    frameDialog(this);
 }
 
 MimicLedDialog::~MimicLedDialog() {
@@ -112,7 +112,7 @@ void MimicLedDialog::act(const std::function<void()>& action) {
 }
 
 void MimicLedDialog::refresh() {
-    mirrorItems(m_mimic, m_editor.modules.items, m_editor.modules.selected);
+    mirrorList(m_mimic, m_editor.modules);
     mirrorItems(m_board, m_editor.boards.items, m_editor.boards.selected);
     m_grid->mirror();
 }

@@ -7,9 +7,64 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 
 namespace qb::ui {
+
+namespace {
+
+// Marks the entry that stands for an empty list's reason.
+constexpr int kReasonRole = Qt::UserRole + 1;
+
+bool showsReason(const QListWidget* list) {
+    return list->count() == 1 && list->item(0)->data(kReasonRole).toBool();
+}
+
+// A screen reader hears the reason with the control, and a pointer resting on it shows it whole.
+void describe(QWidget* control, const QString& reason) {
+    if (control->accessibleDescription() != reason) {
+        control->setAccessibleDescription(reason);
+    }
+    if (control->toolTip() != reason) {
+        control->setToolTip(reason);
+    }
+}
+
+// The reason as the list's one entry, greyed and slanted like a placeholder, which nothing can
+// select or act on.
+void showReason(QListWidget* list, const QString& reason) {
+    const QSignalBlocker block(list);
+    if (!showsReason(list) || list->item(0)->text() != reason) {
+        list->clear();
+        auto* entry = new QListWidgetItem(reason);
+        entry->setFlags(Qt::NoItemFlags);
+        entry->setData(kReasonRole, true);
+        QFont font = list->font();
+        font.setItalic(true);
+        entry->setFont(font);
+        // Darker than a disabled entry's grey, which is hard to read.
+        entry->setForeground(list->palette().placeholderText());
+        list->addItem(entry);
+    }
+    // A long reason wraps within the list instead of running off its edge.
+    list->setWordWrap(true);
+    list->setCurrentRow(-1);
+    list->clearSelection();
+}
+
+// The width at which a drop-down shows `text` whole.
+int widthShowing(const QComboBox* combo, const QString& text) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    const QFontMetrics metrics(combo->font());
+    const QSize contents(metrics.horizontalAdvance(text) + metrics.averageCharWidth(),
+                         metrics.height());
+    return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, combo).width();
+}
+
+} // namespace
 
 void mirrorItems(QComboBox* combo, const std::vector<std::u16string>& items, int current) {
     const QSignalBlocker block(combo);
@@ -47,10 +102,39 @@ void mirrorItems(QListWidget* list, const std::vector<std::u16string>& items, in
 }
 
 void mirrorList(QComboBox* combo, const ListControl& control) {
+    const QString reason = control.items.empty() ? qs(control.emptyReason) : QString();
+    // A drop-down grows to its placeholder, and the whole line would widen the window: it shows
+    // what is missing, its tool tip and description the whole reason.
+    const QString missing = reason.section(QStringLiteral(": "), 0, 0);
+    if (combo->placeholderText() != missing) {
+        // Taking the placeholder away selects the first entry: done before the entries are
+        // mirrored, which then set the selection the logic holds.
+        const QSignalBlocker block(combo);
+        combo->setPlaceholderText(missing);
+        // Slanted like the lists' reasons. A drop-down does not always measure itself again for
+        // a new placeholder: its row is made to leave room for all of it, widening the window if
+        // need be, rather than cut it.
+        QFont font = combo->font();
+        font.setItalic(!missing.isEmpty());
+        combo->setFont(font);
+        combo->setMinimumWidth(missing.isEmpty() ? 0 : widthShowing(combo, missing));
+    }
+    describe(combo, reason);
     mirrorItems(combo, control.items, control.chosen() ? control.selected : -1);
 }
 
 void mirrorList(QListWidget* list, const ListControl& control) {
+    const QString reason = control.items.empty() ? qs(control.emptyReason) : QString();
+    describe(list, reason);
+    if (!reason.isEmpty()) {
+        showReason(list, reason);
+        return;
+    }
+    if (showsReason(list)) {
+        const QSignalBlocker block(list);
+        list->clear();
+        list->setWordWrap(false);
+    }
     mirrorItems(list, control.items, control.chosen() ? control.selected : -1);
 }
 

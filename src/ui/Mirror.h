@@ -31,6 +31,9 @@ inline std::u16string u16(const QString& text) {
 // as a user action. Each touches only what changed.
 void mirrorItems(QComboBox* combo, const std::vector<std::u16string>& items, int current);
 void mirrorItems(QListWidget* list, const std::vector<std::u16string>& items, int current);
+// An empty list with a reason shows it in its place, greyed and in italics (a drop-down only what
+// is missing), and carries it whole as its accessible description and tool tip; the reason is
+// never an entry that can be chosen.
 void mirrorList(QComboBox* combo, const ListControl& control);
 void mirrorList(QListWidget* list, const ListControl& control);
 void mirrorCheck(QCheckBox* box, bool checked);

@@ -1,5 +1,6 @@
 #include "ModeSelectionDialog.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 
@@ -39,12 +40,13 @@ ModeSelectionDialog::ModeSelectionDialog(QWidget* parent) : QDialog(parent) {
             refresh();
         }
     });
-    connect(m_panelTypes, &QComboBox::activated, this, [this](int index) {
+    onChoice(m_panelTypes, this, [this](int index) {
         m_logic.choosePanelType(index);
         refresh();
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     refresh();
+    frameDialog(this);
 }
 
 void ModeSelectionDialog::refresh() {

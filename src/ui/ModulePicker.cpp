@@ -30,14 +30,14 @@ ModulePicker::ModulePicker(QWidget* parent, const Names& names)
     moves->addWidget(m_add);
     moves->addWidget(m_remove);
     moves->addStretch();
-    auto* modules = new QVBoxLayout;
-    modules->addLayout(m_boardRow);
-    modules->addWidget(new QLabel("Module List", this));
-    modules->addWidget(m_modules, 1);
+    m_modulesColumn = new QVBoxLayout;
+    m_modulesColumn->addLayout(m_boardRow);
+    m_modulesColumn->addWidget(new QLabel("Module List", this));
+    m_modulesColumn->addWidget(m_modules, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(targets, 1);
     layout->addLayout(moves);
-    layout->addLayout(modules, 1);
+    layout->addLayout(m_modulesColumn, 1);
     if (names.loopChoice) {
         addLoopChoice();
     }
@@ -50,12 +50,23 @@ void ModulePicker::addLoopChoice() {
     m_boardRow->insertWidget(m_boardRow->indexOf(m_boards) + 2, m_loops);
 }
 
+QHBoxLayout* ModulePicker::addRowAboveBoards() {
+    auto* row = new QHBoxLayout;
+    m_modulesColumn->insertLayout(m_modulesColumn->indexOf(m_boardRow), row);
+    return row;
+}
+
 void ModulePicker::connectTo(PagedEditor& editor, QObject* context, const EditorAction& act) {
-    connect(m_boards, &QComboBox::activated, context,
-            [&editor, act](int index) { act([&editor, index] { editor.chooseBoard(index); }); });
+    // Choosing the shown board or loop again refills the module list.
+    onChoice(
+        m_boards, context,
+        [&editor, act](int index) { act([&editor, index] { editor.chooseBoard(index); }); },
+        Rechoice::Acts);
     if (m_loops) {
-        connect(m_loops, &QComboBox::activated, context,
-                [&editor, act](int index) { act([&editor, index] { editor.chooseLoop(index); }); });
+        onChoice(
+            m_loops, context,
+            [&editor, act](int index) { act([&editor, index] { editor.chooseLoop(index); }); },
+            Rechoice::Acts);
     }
     connect(m_modules, &QListWidget::currentRowChanged, context,
             [&editor, act](int row) { act([&editor, row] { editor.modules.select(row); }); });

@@ -9,6 +9,7 @@ class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 namespace qb {
 class PagedEditor;
@@ -35,8 +36,9 @@ public:
 
     // "loopBoards".
     QComboBox* boards() const { return m_boards; }
-    // The row of the board choice, for a dialog that chooses more there (a host).
-    QHBoxLayout* boardRow() const { return m_boardRow; }
+    // A row of its own above the board choice, for a dialog that chooses more there (a host):
+    // beside the board and the loop it would make the window wider than a small screen.
+    QHBoxLayout* addRowAboveBoards();
 
     void connectTo(PagedEditor& editor, QObject* context, const EditorAction& act);
     void mirror(const PagedEditor& editor);
@@ -49,6 +51,7 @@ private:
     QListWidget* m_targets;
     QPushButton* m_add;
     QPushButton* m_remove;
+    QVBoxLayout* m_modulesColumn = nullptr;
     QHBoxLayout* m_boardRow = nullptr;
     QLabel* m_boardLabel = nullptr;
     QComboBox* m_loops = nullptr;

@@ -1,5 +1,6 @@
 #include "PagedEditorDialog.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "base/PagedEditor.h"
@@ -21,6 +22,7 @@ PagedEditorDialog::PagedEditorDialog(PagedEditor& editor, QWidget* parent, const
     m_page = new QGroupBox(frame.pageTitle, this);
     m_pageLayout = m_pager->layOutIn(m_page);
     m_pager->connectTo(m_editor, this, forward());
+    frameDialog(this);
 }
 
 void PagedEditorDialog::refresh() {
@@ -58,27 +60,31 @@ QCheckBox* PagedEditorDialog::bindCheck(QCheckBox* box, std::function<bool()> ch
     return box;
 }
 
-template <class Box>
-Box* PagedEditorDialog::bindChoice(Box* box, void (Box::*chosen)(int), const ListControl& list,
-                                   std::function<void(int)> choose) {
-    connect(box, chosen, this,
-            [this, choose = std::move(choose)](int index) { act([&] { choose(index); }); });
+QComboBox* PagedEditorDialog::bindChoice(QComboBox* box, const ListControl& list,
+                                         std::function<void(int)> choose, Rechoice rechoice) {
+    onChoice(
+        box, this, [this, choose = std::move(choose)](int index) { act([&] { choose(index); }); },
+        rechoice);
     alsoMirror([box, &list] { mirrorList(box, list); });
     return box;
 }
 
 QComboBox* PagedEditorDialog::bindList(QComboBox* box, const ListControl& list,
                                        std::function<void(int)> choose) {
-    return bindChoice(box, &QComboBox::activated, list, std::move(choose));
+    return bindChoice(box, list, std::move(choose), Rechoice::Acts);
 }
 
 QListWidget* PagedEditorDialog::bindList(QListWidget* box, const ListControl& list,
                                          std::function<void(int)> choose) {
-    return bindChoice(box, &QListWidget::currentRowChanged, list, std::move(choose));
+    connect(box, &QListWidget::currentRowChanged, this,
+            [this, choose = std::move(choose)](int index) { act([&] { choose(index); }); });
+    alsoMirror([box, &list] { mirrorList(box, list); });
+    return box;
 }
 
 QComboBox* PagedEditorDialog::bindList(QComboBox* box, ListControl& list) {
-    return bindList(box, list, [&list](int index) { list.select(index); });
+    return bindChoice(
+        box, list, [&list](int index) { list.select(index); }, Rechoice::Ignored);
 }
 
 void PagedEditorDialog::alsoMirror(std::function<void()> mirror) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogWidgets.h"
 #include "InputSide.h"
 #include "ModulePicker.h"
 #include "PagerBar.h"
@@ -63,7 +64,9 @@ protected:
     }
 
     // A control bound to the editor: mirrored from what the editor holds for it on every
-    // refresh, and handing the installer's tick or choice to the editor as an action.
+    // refresh, and handing the installer's tick or choice to the editor as an action. A drop-down
+    // list's `choose` runs again when the entry it shows is chosen again: the editor refills what
+    // depends on it.
     QCheckBox* bindCheck(QCheckBox* box, std::function<bool()> checked,
                          std::function<void(bool)> tick);
     QComboBox* bindList(QComboBox* box, const ListControl& list, std::function<void(int)> choose);
@@ -91,9 +94,8 @@ private:
     void pressOk();
     void takeAllTexts();
     void finishLayout(QHBoxLayout* sides, QWidget* right, QSize least, const QString& exitText);
-    template <class Box>
-    Box* bindChoice(Box* box, void (Box::*chosen)(int), const ListControl& list,
-                    std::function<void(int)> choose);
+    QComboBox* bindChoice(QComboBox* box, const ListControl& list, std::function<void(int)> choose,
+                          Rechoice rechoice);
 
     PagedEditor& m_editor;
     bool m_finished = false;

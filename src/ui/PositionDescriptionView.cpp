@@ -15,7 +15,9 @@ PositionDescriptionView::PositionDescriptionView(PositionDescriptionDialog& dial
                         [&dialog] { dialog.leaveEnd(); },
                         [this, &dialog] {
                             dialog.description = u16(m_description->text());
-                            return dialog.pressOk();
+                            const bool ok = dialog.pressOk();
+                            m_description->setText(qs(dialog.description));
+                            return ok;
                         }}) {
     setObjectName("positionDescriptionDialog");
     addAddressRows();

@@ -1,5 +1,6 @@
 #include "ReportDialog.h"
 
+#include "DialogFrame.h"
 #include "DialogWidgets.h"
 #include "Mirror.h"
 #include "ReportPrinter.h"
@@ -84,10 +85,7 @@ ReportDialog::ReportDialog(std::vector<ReportSection> sections, QString pdfSugge
     QPushButton* save = button(this, QStringLiteral("Save as PDF..."), QStringLiteral("savePdf"));
     QPushButton* close = button(this, QStringLiteral("Close"), QStringLiteral("close"));
     layout->addLayout(buttonRow({print, save, close}));
-    setTabOrder(m_list, m_preview);
-    setTabOrder(m_preview, print);
-    setTabOrder(print, save);
-    setTabOrder(save, close);
+    frameDialog(this);
     const bool any = !m_sections.empty();
     print->setEnabled(any);
     save->setEnabled(any);

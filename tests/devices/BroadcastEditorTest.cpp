@@ -289,7 +289,8 @@ TEST_F(BroadcastPointTest, AnIncompletePageIsNeitherLeftNorKept) {
     choose(u"5", u"2");
     editor.pressPrev();
     EXPECT_FALSE(editor.pressOk());
-    EXPECT_EQ(said(), (Messages{Points::kNotComplete, Points::kNotComplete}));
+    const std::string notComplete = std::string(Points::kNotComplete) + "\nNo B-module is chosen.";
+    EXPECT_EQ(said(), (Messages{notComplete, notComplete}));
     EXPECT_EQ(editor.pageLabel(), u"2/2");
     editor.pressDel();
     EXPECT_EQ(editor.pageLabel(), u"1/1");

@@ -96,7 +96,9 @@ TEST_F(HandControlTest, OpeningAnEmptyTableBeginsAnIncompletePoint) {
     EXPECT_EQ(editor.manualCtrls.items,
               (Texts{u"005 ManualCtrl", u"006 ManualCtrl", u"009 ManualCtrl"}));
     EXPECT_FALSE(editor.pressOk());
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{HandControlEditor::kNotComplete});
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{std::string(HandControlEditor::kNotComplete) +
+                                       "\nNo output module is chosen."});
 }
 
 struct OutputCase {
@@ -213,7 +215,9 @@ TEST_F(HandControlTest, AnIncompletePageIsNeitherLeftNorStored) {
         (editor.*press)();
     }
     EXPECT_FALSE(editor.pressOk());
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>(4, HandControlEditor::kNotComplete));
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>(4, std::string(HandControlEditor::kNotComplete) +
+                                              "\nNo output module is chosen."));
     EXPECT_EQ(editor.page(), 2);
     EXPECT_EQ(store->handControl.working, before);
 }

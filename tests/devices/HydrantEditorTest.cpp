@@ -158,10 +158,11 @@ TEST_F(HydrantTest, EachRefusalNamesWhatIsMissing) {
     editor->results.select(0);
     editor->pressRemoveOutput();
     editor->pressAdd();
-    EXPECT_EQ(prompter.texts(), (Texts{HydrantEditor::kChooseBoard, HydrantEditor::kChooseLoop,
-                                       HydrantEditor::kChooseBoard, HydrantEditor::kNoModule,
-                                       HydrantEditor::kModuleAdded, HydrantEditor::kNoResult,
-                                       HydrantEditor::kNotComplete}));
+    EXPECT_EQ(
+        prompter.texts(),
+        (Texts{HydrantEditor::kChooseBoard, HydrantEditor::kChooseLoop, HydrantEditor::kChooseBoard,
+               HydrantEditor::kNoModule, HydrantEditor::kModuleAdded, HydrantEditor::kNoResult,
+               std::string(HydrantEditor::kNotComplete) + "\nNo hydrant module is chosen."}));
     EXPECT_EQ(editor->pageLabel(), u"1/1");
     EXPECT_EQ(store->hydrant.working, store->hydrant.saved);
 }

@@ -55,7 +55,7 @@ TEST_F(KeypadDamagedTableTest, OutOfRangeFieldsShowWithoutLookUps) {
     EXPECT_EQ(editor.results.items, std::vector<std::u16string>{u"05-1-400"});
     EXPECT_TRUE(editor.reg);
     editor.pressNext(); // a target without a button
-    EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!"});
+    EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!\nNo button is chosen."});
     editor.buttons.select(5);
     editor.pressNext();
     EXPECT_EQ(record(1), (Bytes{1, 1, 6, 5, 1, 0xFF, 0x90, 0x01}));

@@ -38,7 +38,7 @@ TEST_F(KeypadPagingTest, AnIncompletePageCannotBeLeft) {
     editor.pressNext();
     editor.pressPrev();
     EXPECT_FALSE(editor.pressOk());
-    EXPECT_EQ(prompter.texts(), Texts(5, "The Page content not complete!"));
+    EXPECT_EQ(prompter.texts(), Texts(5, "The Page content not complete!\nNo target is chosen."));
     EXPECT_EQ(record(0), kBegun);
     EXPECT_EQ(count(), 1);
 
@@ -46,7 +46,8 @@ TEST_F(KeypadPagingTest, AnIncompletePageCannotBeLeft) {
     prompter.messages.clear();
     editor.buttons.select(-1);
     editor.pressAdd();
-    EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!"});
+    EXPECT_EQ(prompter.texts(),
+              Texts{"The Page content not complete!\nNo button is chosen. No target is chosen."});
     EXPECT_TRUE(editor.pressOk());
     EXPECT_EQ(store->keypad.working, store->keypad.saved);
 }
@@ -57,7 +58,7 @@ TEST_F(KeypadPagingTest, ATargetWithoutAButtonIsIncomplete) {
     editor.pressAddOutput();
     EXPECT_EQ(editor.pageState(), KeypadEditor::PageState::Incomplete);
     EXPECT_FALSE(editor.pressOk());
-    EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!"});
+    EXPECT_EQ(prompter.texts(), Texts{"The Page content not complete!\nNo button is chosen."});
 }
 
 TEST_F(KeypadPagingTest, MovingStoresTheLeftPage) {

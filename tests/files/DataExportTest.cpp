@@ -71,8 +71,11 @@ TEST(DataExport, ARefusedTextIsReportedWithEveryOtherAndNothingOnDiskChanges) {
     const SetOutcome outcome = site.exportAll();
     EXPECT_EQ(site.prompter.texts(),
               (std::vector<std::string>{
-                  "Input string too long,Zone 3\n", "Input string too long,Loop 3,Line 8\n",
-                  "Input string too long,Loop 5,Line 9\n",
+                  "Input string too long,Zone 3\nThe limit is 12 bytes; this text has 13 bytes.",
+                  "Input string too long,Loop 3,Line 8\nThe limit is 29 bytes; this text has 30 "
+                  "bytes.",
+                  "Input string too long,Loop 5,Line 9\nThe limit is 29 bytes; this text has 30 "
+                  "bytes.",
                   "Data export stopped: nothing in the Data folder was changed."}));
     EXPECT_EQ(outcome.problems, 4);
     EXPECT_EQ(namesIn(site.store->dataFolder()), std::vector<std::string>{"M001ZONE.BIN"});

@@ -85,13 +85,17 @@ TEST_P(LoopFiles, PositionsAreCheckedAgainstTheSystemCodesLimit) {
 
     entry.device(1, 5).position.assign(std::u16string(limit - 1, u'P') + u"Ä"); // one byte over
     entry.device(2, 9).position.assign(u"一二三四五六七八九十");                // 30 bytes
+    const std::string over = "\nThe limit is " + std::to_string(limit) + " bytes; this text has " +
+                             std::to_string(limit + 1) + " bytes.";
+    const std::string thirty =
+        "\nThe limit is " + std::to_string(limit) + " bytes; this text has 30 bytes.";
     const BuiltFile exported = buildDeviceFile(entry, 3, code(), FileVariant::Export);
     EXPECT_EQ(exported.messages,
-              (std::vector<std::string>{"Input string too long,Loop 3,Line 5\n",
-                                        "Input string too long,Loop 3,Line 9\n"}));
+              (std::vector<std::string>{"Input string too long,Loop 3,Line 5" + over,
+                                        "Input string too long,Loop 3,Line 9" + thirty}));
     const BuiltFile saved = buildDeviceFile(entry, 3, code(), FileVariant::PageSave);
-    EXPECT_EQ(saved.messages, (std::vector<std::string>{"Input string too long,Line 5\n",
-                                                        "Input string too long,Line 9\n"}));
+    EXPECT_EQ(saved.messages, (std::vector<std::string>{"Input string too long,Line 5" + over,
+                                                        "Input string too long,Line 9" + thirty}));
 }
 
 TEST_P(LoopFiles, ExportSealsTheCrcOverTheDataArea) {

@@ -92,11 +92,17 @@ TEST_P(SystemFiles, TooLongZoneNamesAreReportedOncePerZoneInOrder) {
     zones.zone(20).name.assign(u"一二三四五六"); // 18 bytes
     const BuiltFile exported = buildZoneFile(zones, FileVariant::Export);
     EXPECT_FALSE(exported.writable());
-    EXPECT_EQ(exported.messages, (std::vector<std::string>{"Input string too long,Zone 4\n",
-                                                           "Input string too long,Zone 20\n"}));
+    EXPECT_EQ(
+        exported.messages,
+        (std::vector<std::string>{
+            "Input string too long,Zone 4\nThe limit is 12 bytes; this text has 13 bytes.",
+            "Input string too long,Zone 20\nThe limit is 12 bytes; this text has 18 bytes."}));
     const BuiltFile saved = buildZoneFile(zones, FileVariant::PageSave);
-    EXPECT_EQ(saved.messages, (std::vector<std::string>{"Input string too long,Line 4\n",
-                                                        "Input string too long,Line 20\n"}));
+    EXPECT_EQ(
+        saved.messages,
+        (std::vector<std::string>{
+            "Input string too long,Line 4\nThe limit is 12 bytes; this text has 13 bytes.",
+            "Input string too long,Line 20\nThe limit is 12 bytes; this text has 18 bytes."}));
 }
 
 TEST_P(SystemFiles, NetworkFileIsTheTemplateHeaderAndTheTableBytes) {

@@ -105,13 +105,17 @@ private slots:
             QCOMPARE(label(dialog), QString("Cond. 2/2"));
             QCOMPARE(control<QComboBox>(dialog, "button")->currentText(), QString("Button No.04"));
             press(dialog, "lastPage");
-            QCOMPARE(m_prompter.texts(), std::vector<std::string>{KeypadEditor::kNotComplete});
+            QCOMPARE(m_prompter.texts(),
+                     std::vector<std::string>{std::string(KeypadEditor::kNotComplete) +
+                                              "\nNo target is chosen."});
             QCOMPARE(label(dialog), QString("Cond. 2/2"));
 
             choose(dialog, "button", "Button No.01");
             tick(dialog, "fieldDevice");
             QVERIFY(control<QComboBox>(dialog, "loopBoards")->isEnabled());
-            QCOMPARE(control<QListWidget>(dialog, "modules")->count(), 0);
+            // Nothing to choose until a board is: the list holds only why.
+            QCOMPARE(control<QListWidget>(dialog, "modules")->count(), 1);
+            QCOMPARE(control<QListWidget>(dialog, "modules")->item(0)->flags(), Qt::NoItemFlags);
             choose(dialog, "loopBoards", "05");
             selectRow(dialog, "modules", "012SmkFan");
             press(dialog, "addTarget");

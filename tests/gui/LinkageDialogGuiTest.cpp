@@ -118,7 +118,10 @@ private slots:
             // Without an input type the rule is incomplete: OK says so and keeps the dialog.
             press(dialog, "ok");
             QVERIFY(dialog->isVisible());
-            QCOMPARE(m_prompter.texts(), std::vector<std::string>{LinkageEditor::kNotComplete});
+            QCOMPARE(m_prompter.texts(),
+                     std::vector<std::string>{std::string(LinkageEditor::kNotComplete) +
+                                              "\nNo input type is chosen. No number of fire "
+                                              "signals is chosen."});
 
             tick(dialog, "box0");
             QCOMPARE(control<QCheckBox>(dialog, "box0")->text(), QString("OptDet"));
@@ -146,7 +149,9 @@ private slots:
             QVERIFY(!control<QPushButton>(dialog, "next")->isEnabled());
             QCOMPARE(control<QComboBox>(dialog, "delay")->currentIndex(), -1);
             QVERIFY(!control<QCheckBox>(dialog, "box0")->isChecked());
-            QCOMPARE(control<QListWidget>(dialog, "results")->count(), 0);
+            // No output yet: the list holds only why, which cannot be chosen.
+            QCOMPARE(control<QListWidget>(dialog, "results")->count(), 1);
+            QCOMPARE(control<QListWidget>(dialog, "results")->item(0)->flags(), Qt::NoItemFlags);
 
             choose(dialog, "delay", "010s");
             tick(dialog, "box1");

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -251,6 +252,64 @@ private slots:
         QVERIFY(QString::fromStdString(m_prompter.questions[0].text).contains("Zone"));
         QVERIFY(window().close());
         QCOMPARE(m_prompter.questions.size(), std::size_t(2));
+    }
+
+    // Without a mouse: typing opens a cell, Enter stores, F2 opens, Escape drops, Space toggles
+    // a registration cell, Ctrl+S saves.
+    void theGridWorksFromTheKeyboard() {
+        QTableWidget* grid = window().grid();
+        QLineEdit* editor = window().cellTextEditor();
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        grid->setCurrentCell(1, 2);
+        QTest::keyClick(grid, 'H');
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClicks(editor, "all");
+        QCOMPARE(editor->text(), QString("Hall"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!editor->isVisible());
+        QCOMPARE(grid->item(1, 2)->text(), QString("Hall"));
+
+        QTRY_VERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTRY_VERIFY(editor->hasFocus());
+        QCOMPARE(editor->text(), QString("Hall"));
+        QTest::keyClicks(editor, "Lobby");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!editor->isVisible());
+        QCOMPARE(grid->item(1, 2)->text(), QString("Hall"));
+        QCOMPARE(store().zones.working.zone(2).name.view(), std::u16string_view(u"Hall"));
+
+        QTRY_VERIFY(grid->hasFocus());
+        grid->setCurrentCell(1, 1);
+        QCOMPARE(grid->item(1, 1)->text(), QString("×"));
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(grid->item(1, 1)->text(), QString("√"));
+        QCOMPARE(store().zones.working.zone(2).registration, 1);
+
+        QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!store().zones.modified());
+        QVERIFY(std::filesystem::exists(store().dataFolder() / "M001ZONE.BIN"));
+    }
+
+    // The status bar names the Data folder, host and system code, follows unsaved edits and
+    // keeps the last command's line.
+    void theStatusBarFollowsEditsAndCommands() {
+        const auto field = [this](const char* name) {
+            return window().findChild<QLabel*>(name)->text();
+        };
+        QCOMPARE(field("statusHost"), QString("Host 1"));
+        QVERIFY(field("statusDataFolder").endsWith("Data"));
+        QVERIFY(field("statusSystemCode").startsWith("System code"));
+        QCOMPARE(field("statusUnsaved"), QString("All pages saved"));
+        clickCell(2, 2);
+        QTRY_VERIFY(window().cellTextEditor()->isVisible());
+        QTest::keyClicks(window().cellTextEditor(), "Plant");
+        window().runCommand(commands::kIoBoardSetup);
+        QCOMPARE(field("statusUnsaved"), QString("Unsaved: Zone"));
+        window().runCommand(commands::kDataExport);
+        QVERIFY2(field("statusCommand").startsWith("Exported "), qPrintable(field("statusCommand")));
+        QCOMPARE(field("statusUnsaved"), QString("All pages saved"));
     }
 
     void enterAndEscapeNeverCloseTheWindow() {

@@ -32,8 +32,10 @@ TEST_F(LinkageEditorTest, OpeningWithoutARuleCreatesPageOneWhichOkRemovesAgain) 
     EXPECT_EQ(editor.pageState(), LinkageEditor::PageState::Empty);
     editor.pressAdd();
     editor.pressTo();
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"The Page content not complete!",
-                                                          "The Page content not complete!"}));
+    const std::string notComplete =
+        "The Page content not complete!\nNo delay is chosen. No input type is chosen. No number "
+        "of fire signals is chosen. No output module is chosen.";
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{notComplete, notComplete}));
     EXPECT_TRUE(editor.pressOk());
     EXPECT_EQ(head(LinkageKind::General), 0xFFFF);
     EXPECT_EQ(store->linkageInputs.working, LinkageInputTable::defaults(store->headerTemplate()));

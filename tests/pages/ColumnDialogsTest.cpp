@@ -68,7 +68,7 @@ TEST(ColumnBatchDialog, OkChecksRunInOrderAndTheFirstFailureIsShown) {
 
 TEST(PositionDescriptionDialog, ChecksTheLimitBeforeTheOrder) {
     test::FakePrompter prompter;
-    PositionDescriptionDialog dialog(prompter);
+    PositionDescriptionDialog dialog(prompter, 29);
     EXPECT_EQ(dialog.caption, u"Position Description Column Setting");
     dialog.range.startText = u"400";
     dialog.range.endText = u"9";

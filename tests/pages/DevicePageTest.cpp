@@ -109,6 +109,10 @@ TEST_F(DevicePageTest, ListsAndEditorsCommitIntoTheShownBoard) {
     EXPECT_EQ(device(4, 1, 10).zone, 31);
     w.type(10, 4, u"33");
     EXPECT_EQ(device(4, 1, 10).zone, 31);
+    EXPECT_EQ(w.cell(10, 4), u"32");
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<test::FakePrompter::Message>{
+                  {"Zone must be between 1 and 32; 33 was not stored.", "Quillbarrow"}}));
     w.window.clickCell(10, 7);
     EXPECT_EQ(w.window.state().editor.maxLength, 29);
     w.window.commitTextEditor(u"Plant room fan 2");
@@ -187,8 +191,10 @@ TEST_F(DevicePageTest, SaveRefusesTooLongPositionsByAddressAndWritesNothing) {
     device(1, 1, 12).position.assign(u"一二三四五六七八九十"); // 30 bytes
     device(1, 2, 3).position.assign(u"一二三四五六七八九十");
     w.window.pressSave();
-    EXPECT_EQ(w.prompter.texts(), (std::vector<std::string>{"Input string too long,Line 12\n",
-                                                            "Input string too long,Line 3\n"}));
+    EXPECT_EQ(w.prompter.texts(),
+              (std::vector<std::string>{
+                  "Input string too long,Line 12\nThe limit is 29 bytes; this text has 30 bytes.",
+                  "Input string too long,Line 3\nThe limit is 29 bytes; this text has 30 bytes."}));
     EXPECT_FALSE(std::filesystem::exists(w.dataFile("M001ID01.BIN")));
     EXPECT_TRUE(w.store->devices(1).modified());
 }
@@ -207,19 +213,31 @@ protected:
     DevicePageLegacy() : DevicePageTest(SystemCode::TwoLoopSo12) {}
 };
 
-TEST_F(DevicePageLegacy, PositionEditorTakesTwelveCharactersButTheColumnDialogTwentyNine) {
+TEST_F(DevicePageLegacy, PositionEditorAndColumnDialogTakeNoMoreThanTheTwelveByteField) {
     w.window.clickCell(1, 7);
     EXPECT_EQ(w.window.state().editor.maxLength, 12);
     w.window.commitTextEditor(u"ABCDEFGHIJKLMNOP");
     EXPECT_EQ(device(1, 1, 1).position.view(), u"ABCDEFGHIJKL");
-    w.dialogs.positionDescription = [](PositionDescriptionDialog& dialog) {
+    // The dialog's box takes 29 characters, but only as many bytes as the field holds.
+    bool refused = false;
+    w.dialogs.positionDescription = [&refused](PositionDescriptionDialog& dialog) {
         dialog.range.startText = u"1";
-        dialog.range.endText = u"1";
-        dialog.description = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ123";
+        dialog.range.endText = u"2";
+        dialog.description = u"Küche Süd 北京"; // 12 characters, 18 bytes
+        refused = !dialog.pressOk();
+        EXPECT_EQ(dialog.description, u"");
+        dialog.description = u"Küche SüdX"; // 12 bytes
         return dialog.pressOk();
     };
     w.window.doubleClickCell(0, 7);
-    EXPECT_EQ(device(1, 1, 1).position.view().size(), 29u);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<test::FakePrompter::Message>{
+                  {"Input string too long for Position Description!\nThe limit is 12 bytes; this "
+                   "text has 18 bytes.",
+                   "Quillbarrow"}}));
+    EXPECT_EQ(device(1, 1, 1).position.view(), u"Küche SüdX");
+    EXPECT_EQ(device(1, 1, 2).position.view(), u"Küche SüdX");
 }
 
 TEST(DevicePageWithoutBoards, ShowsCaptionsOnlyAndIgnoresEveryAction) {

@@ -68,6 +68,12 @@ TEST_F(DisplayPageTest, ZoneAcceptsOneToThirtyTwoOnly) {
         EXPECT_EQ(w.store->displays.working.display(5).zone, 6);
         EXPECT_EQ(w.cell(5, 3), u"7");
     }
+    // An emptied cell reads as 0, as every typed number without digits does.
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<test::FakePrompter::Message>{
+                  {"Zone must be between 1 and 32; 33 was not stored.", "Quillbarrow"},
+                  {"Zone must be between 1 and 32; 0 was not stored.", "Quillbarrow"},
+                  {"Zone must be between 1 and 32; 0 was not stored.", "Quillbarrow"}}));
 }
 
 TEST_F(DisplayPageTest, PositionTakesTwelveCharactersAndSaveWritesTheDisplayFile) {

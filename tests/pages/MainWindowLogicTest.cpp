@@ -1,4 +1,6 @@
 #include "excel/DeviceWorkbook.h"
+#include "files/TextCodec.h"
+#include "linkage/LinkageEditor.h"
 #include "pages/MainMenu.h"
 #include "pages/ModeSelection.h"
 #include "support/WindowFixture.h"
@@ -49,6 +51,47 @@ TEST(MainWindowCommands, ExitWithUnsavedPageEditsAsksFirstAndWritesNothing) {
     EXPECT_TRUE(w.window.exitRequested());
     EXPECT_EQ(w.prompter.questions.size(), 1u); // nothing unsaved: no question
     EXPECT_TRUE(std::filesystem::exists(w.dataFile("M001ZONE.BIN")));
+}
+
+// Each command leaves one line: what it wrote or read, or what became of it.
+TEST(MainWindowStatus, EachCommandLeavesALineAndTheBarShowsWhereTheInstallerStands) {
+    WindowFixture w;
+    const auto status = [&] { return w.window.statusBar(); };
+    EXPECT_EQ(status().host, u"Host 1");
+    EXPECT_EQ(status().systemCode, u"System code 2: 1-2 Loop Fire alarm Panel, SO.***3");
+    EXPECT_EQ(status().dataFolder, u"Data folder: " + w.store->dataFolder().u16string());
+    EXPECT_EQ(status().unsaved, u"All pages saved");
+
+    w.type(1, 2, u"Plant");
+    EXPECT_EQ(status().unsaved, u"Unsaved: Zone");
+    w.window.pressSave();
+    EXPECT_EQ(status().command, u"Saved M001ZONE.BIN");
+    EXPECT_EQ(status().unsaved, u"All pages saved");
+
+    w.dialogs.linkageEditor = [](LinkageEditor& editor) { return editor.pressOk(); };
+    w.window.runCommand(commands::kGeneralLinkageSetup);
+    EXPECT_EQ(status().command, u"Saved M001LDCO.BIN, M001LDRE.BIN");
+    w.dialogs.linkageEditor = [](LinkageEditor&) { return false; };
+    w.window.runCommand(commands::kZoneLinkageSetup);
+    EXPECT_EQ(status().command, u"Closed without saving");
+
+    w.window.runCommand(commands::kDataExport);
+    const std::u16string exported = status().command;
+    EXPECT_TRUE(std::regex_match(toUtf8(exported),
+                                 std::regex("Exported [1-9][0-9]* files to \\xE2\\x80\\xA6/Data")))
+        << toUtf8(exported);
+    std::filesystem::remove(w.dataFile("M001ZONE.BIN"));
+    w.window.runCommand(commands::kLoadData);
+    // One file fewer than were written, and its absence is the one problem.
+    const int files = std::stoi(toUtf8(exported).substr(9));
+    EXPECT_EQ(toUtf8(status().command),
+              "Loaded " + std::to_string(files - 1) + " files from \u2026/Data; 1 problem");
+
+    w.prompter.answers = {false};
+    w.window.runCommand(commands::kDataExport);
+    EXPECT_EQ(status().command, u"Data export cancelled: nothing changed");
+    w.window.runCommand(commands::kIoBoardSetup);
+    EXPECT_EQ(status().command, u"IO-Board Setup");
 }
 
 TEST(MainWindowCommands, VersionOpensTheAboutBoxAndTheVersionNoteIsShown) {

@@ -85,6 +85,21 @@ TEST(ZonePage, OnlyThePositionColumnOpensAnEditorOfTwelveCharacters) {
     EXPECT_EQ(w.cell(3, 2), u"ABCDEFGHIJKL");
 }
 
+TEST(ZonePage, ANameOverTwelveBytesIsRefusedAsItIsCommittedAndTheOldNameStays) {
+    WindowFixture w;
+    w.type(3, 2, u"Küche");
+    w.type(3, 2, u"Küche Süd 北京"); // 12 characters, 18 bytes
+    EXPECT_EQ(w.store->zones.working.zone(3).name.view(), u"Küche");
+    EXPECT_EQ(w.cell(3, 2), u"Küche");
+    EXPECT_EQ(w.prompter.messages, (std::vector<test::FakePrompter::Message>{
+                                       {"Input string too long for Zone-3 Position!\nThe limit "
+                                        "is 12 bytes; this text has 18 bytes.",
+                                        "Quillbarrow"}}));
+    w.type(3, 2, u"Küche SüdX"); // exactly 12 bytes
+    EXPECT_EQ(w.store->zones.working.zone(3).name.view(), u"Küche SüdX");
+    EXPECT_EQ(w.prompter.messages.size(), 1u);
+}
+
 TEST(ZonePage, SaveWritesTheZoneFileOfTheCurrentHostAndTakesTheSavePoint) {
     WindowFixture w;
     w.type(2, 2, u"Küche");
@@ -104,12 +119,16 @@ TEST(ZonePage, SaveWritesTheZoneFileOfTheCurrentHostAndTakesTheSavePoint) {
 
 TEST(ZonePage, SaveRefusesTooLongNamesAndWritesNothing) {
     WindowFixture w;
-    w.type(4, 2, u"火警区域A");  // 13 bytes of UTF-8
-    w.type(7, 2, u"一二三四五"); // 15
+    // Typing refuses such names; a loaded set can still hold them.
+    w.store->zones.working.zone(4).name.assign(u"火警区域A");  // 13 bytes of UTF-8
+    w.store->zones.working.zone(7).name.assign(u"一二三四五"); // 15
     w.window.pressSave();
-    EXPECT_EQ(w.prompter.messages, (std::vector<test::FakePrompter::Message>{
-                                       {"Input string too long,Line 4\n", "Quillbarrow"},
-                                       {"Input string too long,Line 7\n", "Quillbarrow"}}));
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<test::FakePrompter::Message>{
+                  {"Input string too long,Line 4\nThe limit is 12 bytes; this text has 13 bytes.",
+                   "Quillbarrow"},
+                  {"Input string too long,Line 7\nThe limit is 12 bytes; this text has 15 bytes.",
+                   "Quillbarrow"}}));
     EXPECT_FALSE(std::filesystem::exists(w.dataFile("M001ZONE.BIN")));
     EXPECT_TRUE(w.store->zones.modified());
     EXPECT_EQ(w.store->zones.working.zone(4).name.view(), u"火警区域A");

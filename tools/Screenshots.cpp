@@ -108,6 +108,7 @@ bool waitFor(const std::function<bool()>& ready) {
 }
 
 bool save(QWidget* widget, const QString& file) {
+    QApplication::processEvents(); // the layouts take what the last command changed
     if (!widget->grab().save(file)) {
         std::fprintf(stderr, "quillbarrow_screenshots: cannot write %s\n", qPrintable(file));
         return false;

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <functional>
@@ -80,6 +82,16 @@ inline void selectRow(QWidget* dialog, const char* name, const QString& text) {
 // Brings the window to the front and waits until it is the active one. The window system's own
 // answer does not do: a dialog counts as active while its parent window is, even when that
 // window has taken the activation back.
+// A double-click on a grid's column caption (Qt 6.4 sends only the double-click event itself,
+// so a click goes first).
+inline void doubleClickCaption(QTableWidget* grid, int column) {
+    QHeaderView* header = grid->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
 inline bool makeActive(QWidget* window) {
     window->activateWindow();
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });

@@ -130,14 +130,6 @@ class DialogKeyboardGuiTest : public QObject, private SessionFixture {
     Q_OBJECT
 
 private:
-    void doubleClickCaption(int column) {
-        QHeaderView* header = window().grid()->horizontalHeader();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                        header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, at);
-    }
-
     // Opens the dialog of a row, acts on it once it is active, and closes it.
     void onDialog(int command, int column, const std::function<void(QWidget*)>& act) {
         if (command == kAtStart) {
@@ -153,7 +145,7 @@ private:
             dialog->close();
         } else if (command == kCaption) {
             window().runCommand(commands::kDeviceSetup);
-            runDialogOpenedBy([&] { doubleClickCaption(column); }, act);
+            runDialogOpenedBy([&] { doubleClickCaption(window().grid(), column); }, act);
         } else {
             QVERIFY(!runDialog(command, act).isEmpty());
         }

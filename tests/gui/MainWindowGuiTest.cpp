@@ -32,14 +32,6 @@ private:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-    void doubleClickCaption(int column) {
-        QHeaderView* header = window().grid()->horizontalHeader();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                        header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, at);
-    }
-
     void pressSave() {
         auto* save = window().findChild<QPushButton*>("save");
         QTest::mouseClick(save, Qt::LeftButton);
@@ -124,7 +116,7 @@ private slots:
             dialog->findChild<QLineEdit*>("endAddress")->setText("22");
             QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
-        doubleClickCaption(6);
+        test::doubleClickCaption(window().grid(), 6);
         QVERIFY(seen);
         const BoardDevices& board = store().devices(1).working;
         QCOMPARE(board.device(1, 19).workMode, std::uint8_t(1));
@@ -308,7 +300,8 @@ private slots:
         window().runCommand(commands::kIoBoardSetup);
         QCOMPARE(field("statusUnsaved"), QString("Unsaved: Zone"));
         window().runCommand(commands::kDataExport);
-        QVERIFY2(field("statusCommand").startsWith("Exported "), qPrintable(field("statusCommand")));
+        QVERIFY2(field("statusCommand").startsWith("Exported "),
+                 qPrintable(field("statusCommand")));
         QCOMPARE(field("statusUnsaved"), QString("All pages saved"));
     }
 

@@ -4,6 +4,7 @@
 #include "check/ConfigReport.h"
 #include "files/DeviceFile.h"
 #include "files/DiskFolder.h"
+#include "pages/ColumnBatchDialog.h"
 #include "pages/MainMenu.h"
 #include "pages/MainWindowLogic.h"
 #include "store/ConfigStore.h"
@@ -49,6 +50,7 @@ public:
     }
     void showFindings(const qb::FindingsCheck&,
                       const std::function<void(const qb::Finding&)>&) override {}
+    void showFindDevice(qb::FindDeviceDialog&, const std::function<bool()>&) override {}
     void showReport(const std::vector<qb::ReportSection>&, const std::string&) override {}
 };
 
@@ -151,6 +153,56 @@ void BM_ReportPdf(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(pdf, error)) / 1e6;
 }
 BENCHMARK(BM_ReportPdf)->Unit(benchmark::kSecond)->Iterations(1);
+
+// A Column Batch over the 324 addresses of board 1 ("Zone" set to 6), as the installer runs it.
+class ZoneBatchDialogs : public NoDialogs {
+public:
+    bool runColumnBatch(qb::ColumnBatchDialog& dialog) override {
+        dialog.choose(5);
+        dialog.range.startText = u"1";
+        dialog.range.endText = u"324";
+        return dialog.pressOk();
+    }
+};
+
+// Undo (`undo` true) or redo of that batch on a full configuration, the page redrawn each time;
+// the opposite step runs untimed.
+void undoOrRedoColumnBatch(benchmark::State& state, bool undo) {
+    QTemporaryDir folder;
+    QuietPrompter prompter;
+    ZoneBatchDialogs dialogs;
+    const auto store = fullConfiguration(folder);
+    qb::MainWindowLogic logic(*store, prompter, dialogs);
+    logic.showPage(qb::PageId::Devices);
+    logic.doubleClickCell(0, 4); // the "Zone" caption
+    if (!logic.canUndo()) {
+        state.SkipWithError("the batch left no step");
+        return;
+    }
+    for (auto _ : state) {
+        if (!undo) {
+            state.PauseTiming();
+            logic.undo();
+            state.ResumeTiming();
+        }
+        undo ? logic.undo() : logic.redo();
+        if (undo) {
+            state.PauseTiming();
+            logic.redo();
+            state.ResumeTiming();
+        }
+    }
+}
+
+void UndoColumnBatch324(benchmark::State& state) {
+    undoOrRedoColumnBatch(state, true);
+}
+BENCHMARK(UndoColumnBatch324)->Unit(benchmark::kMicrosecond);
+
+void RedoColumnBatch324(benchmark::State& state) {
+    undoOrRedoColumnBatch(state, false);
+}
+BENCHMARK(RedoColumnBatch324)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
-  libutfcpp-dev zlib1g-dev libfreexl-dev
+  libutfcpp-dev libutf8proc-dev zlib1g-dev libfreexl-dev
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   libbenchmark-dev

@@ -41,7 +41,7 @@ Result<int> parseNumber(const std::string& text) {
 
 constexpr std::string_view kCommands[] = {"new",     "finalize", "export-devices", "import-devices",
                                           "inspect", "dump",     "diff",           "check",
-                                          "report"};
+                                          "report",  "find"};
 
 bool isCommand(const std::string& word) {
     return std::find(std::begin(kCommands), std::end(kCommands), word) != std::end(kCommands);
@@ -68,7 +68,15 @@ Result<CliOptions> parse(const std::vector<std::string>& arguments) {
     if (folders == 2) {
         options.otherFolder = fs::path(arguments[2]);
     }
-    for (std::size_t i = folders + 1; i < arguments.size(); ++i) {
+    std::size_t first = folders + 1;
+    if (options.command == "find") {
+        if (arguments.size() <= 2 || arguments[2].starts_with("--")) {
+            return invalid("find needs a text to search for");
+        }
+        options.searchText = arguments[2];
+        first = 3;
+    }
+    for (std::size_t i = first; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         const bool takesValue =
             a == "--system-code" || a == "--host" || a == "--out" || a == "--workbook";
@@ -121,7 +129,8 @@ Result<CliOptions> parse(const std::vector<std::string>& arguments) {
 // Fills in the host and system code that the command line left out, from the folders' files.
 Result<void> identifySets(CliOptions& options) {
     const bool needsCode = options.command != "inspect";
-    const bool needsFiles = options.command == "inspect" || options.command == "dump";
+    const bool needsFiles =
+        options.command == "inspect" || options.command == "dump" || options.command == "find";
     const auto identity =
         identifySet(options.folder, options.hostIndex, options.code, needsCode, needsFiles);
     if (!identity) {
@@ -283,7 +292,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.command != "new") {
         if (const Result<void> identified = identifySets(options); !identified) {
             err << "quillbarrow-cli: " << identified.error().text << '\n';
-            return 1;
+            return options.command == "find" ? 2 : 1; // grep's status for a search gone wrong
         }
     }
     if (options.command == "new" || options.command == "finalize" ||
@@ -316,6 +325,9 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     if (options.command == "report") {
         return runReport(options, err);
+    }
+    if (options.command == "find") {
+        return runFind(options, out, err);
     }
     err << "quillbarrow-cli: unknown command " << options.command << '\n';
     return 2; // parse() knows the command but nothing here runs it

@@ -27,6 +27,7 @@ struct CliOptions {
     std::optional<std::filesystem::path> out;
     std::optional<std::filesystem::path> workbook;
     std::optional<std::filesystem::path> otherFolder; // diff: the set compared with `folder`
+    std::string searchText;                           // find: as typed (UTF-8)
     bool json = false;
     bool force = false;
     bool forController = false;
@@ -44,5 +45,8 @@ int runCheck(const CliOptions& options, std::ostream& out);
 int runDiff(const CliOptions& options, std::ostream& out, std::ostream& err);
 // Writes the configuration report of the set into the file named by --out.
 int runReport(const CliOptions& options, std::ostream& err);
+// find's lines, one per zone, display and device whose name or position holds the text, or with
+// --json an array of objects; 0 with hits, 1 without.
+int runFind(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace qb

@@ -4,7 +4,8 @@ namespace qb {
 
 namespace {
 
-constexpr std::string_view kUsage = R"(usage: quillbarrow-cli COMMAND DIR [DIR_B] [OPTION ...]
+constexpr std::string_view kUsage =
+    R"(usage: quillbarrow-cli COMMAND DIR [DIR_B | TEXT] [OPTION ...]
        quillbarrow-cli --help | --version
 
   new DIR [--system-code C] [--host N] [--force]
@@ -55,6 +56,12 @@ constexpr std::string_view kUsage = R"(usage: quillbarrow-cli COMMAND DIR [DIR_B
       displays, IO boards, the registered devices of each loop, the linkage rules with their
       outputs, the mimic, keypad, hand control, broadcast, hydrant and gas zone records, and
       the findings of the check. Exit status 1 when the file could not be written.
+  find DIR TEXT [--system-code C] [--host N] [--json]
+      "Load Data" from DIR, then one line per zone name, display name and device position
+      that holds TEXT, ignoring case in every script but not accents: zones, displays, then
+      devices by board, loop and address, each with its loop, address, type and zone.
+      --json prints the same as an array of objects. Exit status as grep's: 0 when anything
+      was found, 1 when nothing was, 2 for wrong usage or a folder that holds no set.
 
 The commands that read a set take from DIR what the command line leaves out:
   the host         whose files ("M" + host number + name + ".BIN") DIR holds; files of

@@ -23,6 +23,12 @@ namespace {
 constexpr int kAddresses = kAddressesPerLoop;
 constexpr int kPositionCharacters = 29;
 
+// "1-324", for the name of a step over rows.
+std::u16string rangeText(const AddressRange& range) {
+    const std::string text = std::to_string(range.start()) + "-" + std::to_string(range.end());
+    return {text.begin(), text.end()};
+}
+
 } // namespace
 
 DeviceRecord& DevicePage::device(int address) {
@@ -170,6 +176,8 @@ void DevicePage::doubleClickCaption(WindowState& window, int column) {
         if (!dialogs().runColumnBatch(dialog)) {
             return;
         }
+        nameStep(u"Column Batch: " + std::u16string(c->caption) + u", rows " +
+                 rangeText(dialog.range));
         const std::uint8_t stored = c->stored(dialog.selected());
         for (int address = dialog.range.start(); address <= dialog.range.end(); ++address) {
             device(address).*c->field = stored;
@@ -180,6 +188,7 @@ void DevicePage::doubleClickCaption(WindowState& window, int column) {
         if (!dialogs().runPositionDescription(dialog)) {
             return;
         }
+        nameStep(u"Position Description: rows " + rangeText(dialog.range));
         const std::u16string text =
             limitLength(dialog.description, PositionDescriptionDialog::kDescriptionLength);
         for (int address = dialog.range.start(); address <= dialog.range.end(); ++address) {
@@ -206,6 +215,21 @@ void DevicePage::showBoard(WindowState& window, int board) {
     if (found != m_boards.end()) {
         chooseSelector(window, static_cast<int>(found - m_boards.begin()));
     }
+}
+
+ByteParts DevicePage::editedBytes(int board) {
+    if (board < 1 || board > kDeviceFileCount) {
+        return {};
+    }
+    return {bytesOf(store().devices(board).working.records)};
+}
+
+void DevicePage::showStep(WindowState& window, int board) {
+    if (board != m_board && std::ranges::find(m_boards, board) != m_boards.end()) {
+        showBoard(window, board);
+        return;
+    }
+    fillGrid(window);
 }
 
 void DevicePage::save() {

@@ -30,6 +30,12 @@ public:
     void save() override;
     void cancel() override;
 
+    // Both loops of device file `board`; the page only shows loop 1, so steps need not know it.
+    ByteParts editedBytes(int board) override;
+    int editedTable() const override { return m_board; }
+    // Shows the step's board when the selector offers it, so the installer sees what changed.
+    void showStep(WindowState& window, int board) override;
+
     // The board shown (device file number), 0 when no IO board is registered.
     int board() const { return m_board; }
     // Shows device file `board` when the selector offers it.

@@ -14,6 +14,7 @@ class BatchPlacementEditor;
 class BroadcastControllerEditor;
 class BroadcastPointEditor;
 class ColumnBatchDialog;
+class FindDeviceDialog;
 class GasZoneEditor;
 class HandControlEditor;
 class HydrantEditor;
@@ -66,6 +67,11 @@ public:
     // call brings the open window forward and checks again.
     virtual void showFindings(const FindingsCheck& check,
                               const std::function<void(const Finding&)>& show) = 0;
+    // "Find Device" beside the main window, over `dialog`; `showChosen` brings the chosen hit's
+    // place into the main window, false when no page shows it (the dialog's note says why). A
+    // second call brings the open window forward.
+    virtual void showFindDevice(FindDeviceDialog& dialog,
+                                const std::function<bool()>& showChosen) = 0;
     // Shows the printable report until the installer closes it, with the ways to print it and
     // to save it as a PDF; `pdfSuggestion` is the file a PDF save offers first.
     virtual void showReport(const std::vector<ReportSection>& sections,

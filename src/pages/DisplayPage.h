@@ -29,6 +29,7 @@ public:
     void doubleClickCaption(WindowState& window, int column) override;
     void save() override;
     void cancel() override;
+    ByteParts editedBytes(int) override { return {bytesOf(store().displays.working.displays)}; }
 };
 
 } // namespace qb

@@ -25,6 +25,14 @@ public:
     void doubleClickCaption(WindowState& window, int column) override;
     void save() override;
     void cancel() override;
+    // The registration byte of each zone: the parameter dialog changes the rest of the records.
+    ByteParts editedBytes(int) override {
+        ByteParts parts;
+        for (int z = 1; z <= kRows; ++z) {
+            parts.push_back(store().gasZones.working.zone(z).subspan(GasZoneTable::kRegistered, 1));
+        }
+        return parts;
+    }
 
     // Writes the whole gas zone table for the current host, its header rebuilt from the
     // template, and takes the saved copy; true when written. The page's Save and the parameter

@@ -21,6 +21,10 @@ public:
     void doubleClickCaption(WindowState& window, int column) override;
     void save() override;
     void cancel() override;
+    // The registrations only: Data export writes the trailer behind them.
+    ByteParts editedBytes(int) override {
+        return {std::span(store().ioBoards.working.data).first(IoBoardRecord::kBoards)};
+    }
 };
 
 } // namespace qb

@@ -8,7 +8,7 @@ namespace {
 
 using namespace commands;
 
-constexpr std::array<MenuEntry, 29> kMenu{{
+constexpr std::array<MenuEntry, 30> kMenu{{
     {u"Options", u"FireAlarmController", kFireAlarmController, false, true},
     {u"Options", u"Exit", kExit},
     {u"System", u"Zone Setup", kZoneSetup},
@@ -38,6 +38,7 @@ constexpr std::array<MenuEntry, 29> kMenu{{
     {u"Tools", u"Import Devices from Workbook", kImportDevicesFromWorkbook},
     {u"Tools", u"Check Configuration", kCheckConfiguration},
     {u"Tools", u"Print Configuration Report", kPrintConfigurationReport},
+    {u"Tools", u"Find Device", kFindDevice},
 }};
 
 } // namespace

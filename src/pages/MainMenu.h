@@ -35,6 +35,7 @@ inline constexpr int kExportDevicesToWorkbook = 32806;
 inline constexpr int kImportDevicesFromWorkbook = 32807;
 inline constexpr int kCheckConfiguration = 32809;
 inline constexpr int kPrintConfigurationReport = 32799;
+inline constexpr int kFindDevice = 32840;
 // The About box, which the window system's own menu offered; here the About menu does.
 inline constexpr int kAboutBox = 16;
 } // namespace commands

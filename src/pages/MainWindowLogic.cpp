@@ -3,7 +3,9 @@
 #include "DialogRunner.h"
 #include "MainMenu.h"
 #include "PageFileWriter.h"
+#include "PageStep.h"
 #include "ShowReport.h"
+#include "StepNames.h"
 #include "base/CellText.h"
 #include "base/Prompter.h"
 #include "devices/BatchPlacementEditor.h"
@@ -111,6 +113,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kLoadData,
          [this] {
              if (!loadData(m_store, m_prompter).cancelled) {
+                 clearHistories();
                  showPage(PageId::Zone);
              }
          }},
@@ -151,6 +154,7 @@ MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogR
         {kExportDevicesToWorkbook, [this] { exchangeDevices(false); }},
         {kImportDevicesFromWorkbook, [this] { exchangeDevices(true); }},
         {kCheckConfiguration, [this] { checkConfiguration(); }},
+        {kFindDevice, [this] { findDevice(); }},
         {kPrintConfigurationReport, [this] { showConfigurationReport(m_store, m_dialogs); }},
     };
 }
@@ -296,6 +300,7 @@ void MainWindowLogic::doubleClickCell(int row, int column) {
     if (!page || !m_window.grid.contains(row, column)) {
         return;
     }
+    const PageStep step(*page, step_names::doubleClick(m_window, row, column));
     if (row == 0) {
         page->doubleClickCaption(m_window, column);
     } else {
@@ -321,6 +326,7 @@ void MainWindowLogic::commitTextEditor(const std::u16string& text) {
     // Typing cannot take a text past the limit, nor past the longer text the editor opened with.
     const std::size_t ceiling =
         std::max(static_cast<std::size_t>(editor.maxLength), editor.text.size());
+    const PageStep step(*page, step_names::edit(m_window, editor.row, editor.column));
     page->commitText(m_window, editor, limitLength(accepted, ceiling));
 }
 
@@ -342,31 +348,15 @@ void MainWindowLogic::commitCellList(int index, const std::u16string& editText) 
     if (index == editor.selected) {
         return; // the entry the cell already showed: a stored value it only stands for stays
     }
+    const PageStep step(*page, step_names::edit(m_window, editor.row, editor.column));
     page->commitList(m_window, editor, index);
 }
 
 void MainWindowLogic::chooseFirstSelector(int index) {
     CommandScope scope(m_prompter);
     if (SetupPage* page = currentPage()) {
+        const PageStep step(*page, step_names::choose(m_window, index));
         page->chooseSelector(m_window, index);
-    }
-}
-
-void MainWindowLogic::clickResound() {
-    if (m_window.page == PageId::Zone) {
-        m_zonePage.clickResound(m_window);
-    }
-}
-
-void MainWindowLogic::clickShare() {
-    if (m_window.page == PageId::Net) {
-        m_netPage.clickShare(m_window);
-    }
-}
-
-void MainWindowLogic::clickMdmMode() {
-    if (m_window.page == PageId::Mimic) {
-        m_mimicPage.clickMdmMode(m_window);
     }
 }
 
@@ -388,6 +378,7 @@ void MainWindowLogic::pressCancel() {
     }
     m_window.editor = {};
     page->cancel();
+    page->history().clear(); // Cancel replaces the working copy wholesale
     page->redraw(m_window);
     endCommand(u"Cancelled: the page shows what was last saved");
 }

@@ -2,6 +2,7 @@
 
 #include "DevicePage.h"
 #include "DisplayPage.h"
+#include "FindDeviceDialog.h"
 #include "GasZonePage.h"
 #include "IoBoardPage.h"
 #include "MimicPage.h"
@@ -49,6 +50,9 @@ public:
     // The page (and board) where a finding of the configuration check can be seen; nothing
     // for a finding that no page shows.
     void showFinding(const Finding& finding);
+    // The page and row of the hit chosen in "Find Device"; false, with a note in the dialog, when
+    // no page shows that place.
+    bool showChosenHit();
 
     void clickCell(int row, int column);
     void doubleClickCell(int row, int column);
@@ -68,8 +72,22 @@ public:
     void pressSave();
     void pressCancel();
 
+    // The Edit menu over the page on view (its history: PageHistory.h). Undo and redo close an
+    // open cell editor unseen, restore the working copy and redraw the page.
+    void undo();
+    void redo();
+    bool canUndo();
+    bool canRedo();
+    // "Undo Edit Zone-3 Position", or "Undo" alone when there is nothing to undo.
+    std::u16string undoText();
+    std::u16string redoText();
+
 private:
     SetupPage* currentPage();
+    // Undo (true) or redo on the page on view, then the page shows the step's values.
+    void stepHistory(bool undo);
+    // Load Data replaces every table: no page's history leads back from what it loaded.
+    void clearHistories();
     // Every page, in menu order.
     std::vector<const SetupPage*> pages() const;
     // Runs a linkage editor; on OK writes both linkage files of the current host.
@@ -87,6 +105,7 @@ private:
     void exchangeDevices(bool import);
     // The configuration check over the store and the files of the Data folder.
     void checkConfiguration();
+    void findDevice();
     // A command has ended: what it noted becomes the status line, or `otherwise` when it noted
     // nothing.
     void endCommand(std::u16string_view otherwise);
@@ -108,6 +127,7 @@ private:
     DevicePage m_devicePage;
     MimicPage m_mimicPage;
     GasZonePage m_gasZonePage;
+    FindDeviceDialog m_findDevice{m_store};
 
     std::map<int, std::function<void()>> m_commands;
 };

@@ -22,6 +22,11 @@ public:
     void save() override;
     void cancel() override;
 
+    // The registrations and the MDM mode behind them.
+    ByteParts editedBytes(int) override {
+        return {std::span(store().mimic.working.data).first(MimicTable::kModeOffset + 1)};
+    }
+
     void clickMdmMode(WindowState& window);
 };
 

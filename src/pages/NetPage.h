@@ -29,6 +29,13 @@ public:
     void save() override;
     void cancel() override;
 
+    // The host on view, "Share", and the two columns; Cancel restores the CAN rate as well, but
+    // no action here changes it.
+    ByteParts editedBytes(int) override {
+        return {std::span(store().network.working.data)
+                    .first(NetworkTable::kHostTypeBase + NetworkTable::kHosts + 1)};
+    }
+
     void clickShare(WindowState& window);
 };
 

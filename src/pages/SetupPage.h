@@ -1,9 +1,11 @@
 #pragma once
 
+#include "PageHistory.h"
 #include "WindowState.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace qb {
 
@@ -23,8 +25,11 @@ struct PageContext {
 // the page for everything that depends on the page's columns.
 class SetupPage {
 public:
-    explicit SetupPage(PageContext context) : m_context(context) {}
+    explicit SetupPage(PageContext context)
+        : m_context(context), m_history([this](int table) { return editedBytes(table); }) {}
     virtual ~SetupPage() = default;
+    SetupPage(const SetupPage&) = delete; // the history reads this page's tables
+    SetupPage& operator=(const SetupPage&) = delete;
 
     virtual PageId id() const = 0;
     virtual std::u16string title() const = 0;
@@ -54,6 +59,18 @@ public:
     // "Cancel": restores the saved copy; the main window redraws afterwards.
     virtual void cancel() = 0;
 
+    // The undo history of the page's edits (see PageHistory.h), over the bytes of table `table`
+    // that the page's actions can change; none on a page that changes nothing.
+    PageHistory& history() { return m_history; }
+    virtual ByteParts editedBytes(int /*table*/) { return {}; }
+    // The table the next action edits: the board on view, 0 on pages with one table.
+    virtual int editedTable() const { return 0; }
+    // After an undo or redo of a step over `table`: shows the restored values.
+    virtual void showStep(WindowState& window, int /*table*/) { redraw(window); }
+    // The name an action gave its step, where the action knows it better than the window; taken
+    // once.
+    std::u16string takeStepName() { return std::exchange(m_stepName, {}); }
+
 protected:
     ConfigStore& store() { return m_context.store; }
     const ConfigStore& store() const { return m_context.store; }
@@ -63,9 +80,13 @@ protected:
     // Writes a file Save has built into the current host's set ("M001ZONE.BIN" for "ZONE"),
     // reporting what stands in the way; true when it was written.
     bool writeHostFile(std::string_view name, const BuiltFile& file);
+    // Names the step of the action running now ("Column Batch: Zone, rows 1-324").
+    void nameStep(std::u16string name) { m_stepName = std::move(name); }
 
 private:
     PageContext m_context;
+    PageHistory m_history;
+    std::u16string m_stepName;
 };
 
 } // namespace qb

@@ -27,6 +27,14 @@ struct StatusBarState {
     std::u16string unsaved;    // "Unsaved: Zone, Detector/Module" or "All pages saved"
 };
 
+// A cell the grid makes current and scrolls to (row 0: none). Each request counts up
+// `serial`, so that the view takes it once and leaves the installer's own moves alone after it.
+struct GridFocus {
+    int row = 0;
+    int column = 0;
+    int serial = 0;
+};
+
 // Everything the main window shows besides the menu: title, grid, open cell editor, the
 // selectors above the grid and the option check boxes.
 struct WindowState {
@@ -34,6 +42,7 @@ struct WindowState {
     std::u16string title;
     PageGrid grid;
     CellEditor editor;
+    GridFocus focus;
     SelectorState firstSelector;
     CheckBoxState resound;
     CheckBoxState share;

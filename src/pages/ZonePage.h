@@ -27,6 +27,11 @@ public:
     void save() override;
     void cancel() override;
 
+    ByteParts editedBytes(int) override {
+        ZoneTable& zones = store().zones.working;
+        return {bytesOf(zones.zones), bytesOf(zones.resound)};
+    }
+
     void clickResound(WindowState& window);
 };
 

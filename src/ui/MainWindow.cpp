@@ -2,6 +2,7 @@
 
 #include "CellGridView.h"
 #include "DialogWidgets.h"
+#include "EditMenu.h"
 #include "Mirror.h"
 #include "pages/MainMenu.h"
 
@@ -78,6 +79,9 @@ void MainWindow::buildMenu() {
     std::u16string_view current;
     for (const MenuEntry& entry : mainMenu()) {
         if (!menu || entry.menu != current) {
+            if (entry.menu == u"Tools") {
+                buildEditMenu(); // the menus of the resource stay where installers know them
+            }
             menu = menuBar()->addMenu(qs(entry.menu));
             current = entry.menu;
         }
@@ -87,6 +91,9 @@ void MainWindow::buildMenu() {
             action->setChecked(true);
         }
         const int command = entry.command;
+        if (command == commands::kFindDevice) {
+            action->setShortcut(QKeySequence::Find);
+        }
         connect(action, &QAction::triggered, this, [this, action, command] {
             if (action->isCheckable()) {
                 action->setChecked(true); // the only controller type stays ticked
@@ -97,6 +104,17 @@ void MainWindow::buildMenu() {
             menu->addSeparator();
         }
     }
+}
+
+void MainWindow::buildEditMenu() {
+    const auto step = [this](void (MainWindowLogic::*command)()) {
+        return [this, command] {
+            m_grid->commit(); // a cell being typed is a step of its own, undone first
+            act([&] { (m_logic.*command)(); });
+        };
+    };
+    m_editMenu =
+        new EditMenu(menuBar(), step(&MainWindowLogic::undo), step(&MainWindowLogic::redo));
 }
 
 void MainWindow::buildControls() {
@@ -222,7 +240,25 @@ void MainWindow::refresh() {
     mirrorCheck(m_resound, state.resound);
     mirrorCheck(m_mdmMode, state.mdmMode);
     m_grid->mirror();
+    mirrorGridFocus();
+    m_editMenu->mirror(m_logic.undoText(), m_logic.canUndo(), m_logic.redoText(),
+                       m_logic.canRedo());
     refreshStatusBar();
+}
+
+void MainWindow::mirrorGridFocus() {
+    const GridFocus& focus = m_logic.state().focus;
+    if (focus.serial == m_gridFocusSerial) {
+        return; // taken already: the installer may have moved on since
+    }
+    m_gridFocusSerial = focus.serial;
+    if (focus.row < 1 || focus.row > m_grid->rowCount()) {
+        return;
+    }
+    m_grid->setCurrentCell(focus.row - 1, focus.column);
+    m_grid->scrollTo(m_grid->model()->index(focus.row - 1, focus.column),
+                     QAbstractItemView::PositionAtCenter);
+    m_grid->setFocus();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -14,6 +14,7 @@ class QTableWidget;
 namespace qb::ui {
 
 class CellGridView;
+class EditMenu;
 
 // The main window: menu, selectors, option check boxes, the page grid with its cell editors,
 // and "Save" / "Cancel". It only mirrors the logic's state and forwards the installer's actions.
@@ -28,6 +29,7 @@ public:
     QLineEdit* cellTextEditor() const;
     QComboBox* cellList() const;
     QComboBox* firstSelector() const { return m_firstSelector; }
+    EditMenu* editMenu() const { return m_editMenu; }
 
     // Runs a menu command as the menu would.
     void runCommand(int command);
@@ -42,17 +44,21 @@ protected:
 
 private:
     void buildMenu();
+    void buildEditMenu();
     void buildControls();
     void buildGrid(QWidget* central);
     // Where the installer stands and what the last command did.
     void buildStatusBar();
     void refreshStatusBar();
+    // Makes the cell the logic asks for current, once per request.
+    void mirrorGridFocus();
     template <class Action> void act(Action action);
 
     WidgetDialogRunner m_dialogs;
     MainWindowLogic m_logic;
 
     CellGridView* m_grid = nullptr;
+    EditMenu* m_editMenu = nullptr;
     QLabel* m_firstLabel = nullptr;
     QComboBox* m_firstSelector = nullptr;
     QCheckBox* m_share = nullptr;
@@ -63,6 +69,7 @@ private:
     QLabel* m_statusHost = nullptr;
     QLabel* m_statusSystemCode = nullptr;
     QLabel* m_statusDataFolder = nullptr;
+    int m_gridFocusSerial = 0;
 };
 
 } // namespace qb::ui

@@ -4,6 +4,7 @@
 #include "BroadcastControllerDialog.h"
 #include "BroadcastPointDialog.h"
 #include "ColumnBatchView.h"
+#include "FindDeviceView.h"
 #include "FindingsDialog.h"
 #include "GasZoneDialog.h"
 #include "HandControlDialog.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -153,6 +155,29 @@ void WidgetDialogRunner::showReport(const std::vector<ReportSection>& sections,
                                     const std::string& pdfSuggestion) {
     ReportDialog dialog(sections, qs(pdfSuggestion), m_parent);
     dialog.exec();
+}
+
+void WidgetDialogRunner::showFindDevice(FindDeviceDialog& dialog,
+                                        const std::function<bool()>& showChosen) {
+    if (m_findDevice) {
+        m_findDevice->refresh();
+    } else {
+        auto* view = new FindDeviceView(
+            dialog,
+            [showChosen, changed = m_windowChanged] {
+                const bool shown = showChosen();
+                changed();
+                return shown;
+            },
+            m_parent);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        m_findDevice = view;
+    }
+    m_findDevice->show();
+    m_findDevice->raise();
+    m_findDevice->activateWindow();
+    m_findDevice->textBox()->setFocus();
+    m_findDevice->textBox()->selectAll(); // typing replaces what was searched before
 }
 
 } // namespace qb::ui

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace qb::ui {
 
+class FindDeviceView;
 class FindingsDialog;
 
 // Shows the main window's modal dialogs over `parent`.
@@ -39,11 +40,13 @@ public:
                       const std::function<void(const Finding&)>& show) override;
     void showReport(const std::vector<ReportSection>& sections,
                     const std::string& pdfSuggestion) override;
+    void showFindDevice(FindDeviceDialog& dialog, const std::function<bool()>& showChosen) override;
 
 private:
     QWidget* m_parent;
     std::function<void()> m_windowChanged;
     QPointer<FindingsDialog> m_findings;
+    QPointer<FindDeviceView> m_findDevice;
 };
 
 } // namespace qb::ui

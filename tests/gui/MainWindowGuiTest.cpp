@@ -4,6 +4,7 @@
 #include "store/ConfigStore.h"
 #include "support/FakePrompter.h"
 #include "support/TempDir.h"
+#include "ui/EditMenu.h"
 #include "ui/MainWindow.h"
 #include "ui/ModeSelectionDialog.h"
 
@@ -313,6 +314,34 @@ private slots:
         QTest::keyClick(&window(), Qt::Key_Return);
         QVERIFY(window().isVisible());
         QVERIFY(!std::filesystem::exists(store().dataFolder() / "M001ZONE.BIN"));
+    }
+
+    // Ctrl+Z in an open cell text box is the box's own undo; on the grid it undoes the committed
+    // edit, and the Edit menu follows.
+    void ctrlZUndoesACellEditAndTheEditMenuFollows() {
+        QAction* undo = window().editMenu()->undoAction();
+        QAction* redo = window().editMenu()->redoAction();
+        QCOMPARE(undo->text(), QString("Undo"));
+        QVERIFY(!undo->isEnabled());
+        clickCell(2, 2);
+        QLineEdit* editor = window().cellTextEditor();
+        QTRY_VERIFY(editor->hasFocus());
+        QTest::keyClicks(editor, "Hall");
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(editor->isVisible()); // the box undid its typing; nothing was committed
+        QVERIFY(!undo->isEnabled());
+        QTest::keyClicks(editor, "Hall");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!editor->isVisible());
+        QCOMPARE(undo->text(), QString("Undo Edit Zone-2 Position"));
+        QVERIFY(undo->isEnabled());
+        QTRY_VERIFY(window().grid()->hasFocus());
+        QTest::keyClick(window().grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window().grid()->item(1, 2)->text(), QString(""));
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), QString("Redo Edit Zone-2 Position"));
+        QTest::keyClick(window().grid(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window().grid()->item(1, 2)->text(), QString("Hall"));
     }
 };
 

@@ -108,6 +108,12 @@ public:
         findings = check(false);
         showFinding = show;
     }
+    // Keeps the "Find Device" dialog and how the window would show its chosen hit.
+    void showFindDevice(FindDeviceDialog& dialog,
+                        const std::function<bool()>& showChosen) override {
+        findDevice = &dialog;
+        showFoundHit = showChosen;
+    }
     // Keeps the report the window would show.
     void showReport(const std::vector<ReportSection>& sections,
                     const std::string& pdfSuggestion) override {
@@ -123,6 +129,8 @@ public:
     int findingsShown = 0;
     std::vector<Finding> findings;
     std::function<void(const Finding&)> showFinding;
+    FindDeviceDialog* findDevice = nullptr;
+    std::function<bool()> showFoundHit;
     int reportShown = 0;
     std::vector<ReportSection> reportSections;
     std::string reportPdf;

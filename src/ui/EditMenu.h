@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace qb::ui {
+
+// The "Edit" menu: Undo and Redo of the page on view, each named after the step it would take.
+// Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. A cell text box with the focus keeps Ctrl+Z (and
+// its own redo keys) for its own typing: a line edit claims its undo keys before any shortcut.
+class EditMenu : public QObject {
+    Q_OBJECT
+public:
+    EditMenu(QMenuBar* bar, std::function<void()> undo, std::function<void()> redo);
+
+    // Mirrors the logic's texts; an entry with nothing to do is greyed out.
+    void mirror(const std::u16string& undoText, bool canUndo, const std::u16string& redoText,
+                bool canRedo);
+
+    QMenu* menu() const { return m_menu; }
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
+
+private:
+    QMenu* m_menu = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+};
+
+} // namespace qb::ui

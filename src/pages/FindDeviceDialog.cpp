@@ -32,6 +32,9 @@ void FindDeviceDialog::searchAgain() {
         m_note = u"Nothing found";
     } else {
         m_note = numberText(static_cast<long>(m_hits.size())) + u" found";
+        if (listed() < static_cast<int>(m_hits.size())) {
+            m_note += u"; the first " + numberText(listed()) + u" are listed: type more to narrow";
+        }
     }
 }
 
@@ -61,7 +64,7 @@ std::array<std::u16string, FindDeviceDialog::kColumns> FindDeviceDialog::row(int
 }
 
 void FindDeviceDialog::choose(int index) {
-    m_chosen = index >= 0 && index < static_cast<int>(m_hits.size()) ? index : -1;
+    m_chosen = index >= 0 && index < listed() ? index : -1;
 }
 
 const SearchHit* FindDeviceDialog::chosenHit() const {

@@ -2,6 +2,7 @@
 
 #include "check/DeviceSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
@@ -18,6 +19,9 @@ class ConfigStore;
 class FindDeviceDialog {
 public:
     static constexpr int kColumns = 6;
+    // The list shows at most this many hits: more would only slow typing down, and a few
+    // letters more narrow the search.
+    static constexpr int kMostListed = 500;
 
     explicit FindDeviceDialog(const ConfigStore& store) : m_store(store) {}
 
@@ -31,6 +35,8 @@ public:
 
     const std::u16string& text() const { return m_text; }
     const std::vector<SearchHit>& hits() const { return m_hits; }
+    // How many of the hits the list shows, the first ones.
+    int listed() const { return std::min(static_cast<int>(m_hits.size()), kMostListed); }
     // The cells of hit `index` under the captions; a zone or display says so in "Board".
     std::array<std::u16string, kColumns> row(int index) const;
 

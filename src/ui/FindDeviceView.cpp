@@ -81,7 +81,7 @@ void FindDeviceView::refresh() {
     const QSignalBlocker blocker(m_list);
     m_list->clear();
     QList<QTreeWidgetItem*> items;
-    const int count = static_cast<int>(m_logic.hits().size());
+    const int count = m_logic.listed();
     items.reserve(count);
     for (int i = 0; i < count; ++i) {
         auto* item = new QTreeWidgetItem;

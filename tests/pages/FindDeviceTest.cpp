@@ -1,3 +1,4 @@
+#include "base/CellText.h"
 #include "pages/MainMenu.h"
 #include "support/WindowFixture.h"
 
@@ -53,6 +54,19 @@ TEST(FindDevice, ActivatingAHitShowsItsPageBoardAndRow) {
     w.dialogs.showFoundHit();
     EXPECT_EQ(state.page, PageId::Zone);
     EXPECT_EQ(w.cell(7, state.focus.column), u"KÜCHE");
+}
+
+// A search that finds thousands lists the first ones and says so; all are still found.
+TEST(FindDevice, AHugeResultListsTheFirstHitsOnly) {
+    WindowFixture w;
+    FindDeviceDialog& dialog = find(w, u"addr"); // every start-up position of the virtual boards
+    const auto found = static_cast<int>(dialog.hits().size());
+    ASSERT_GT(found, FindDeviceDialog::kMostListed);
+    EXPECT_EQ(dialog.listed(), FindDeviceDialog::kMostListed);
+    EXPECT_EQ(dialog.note(), numberText(found) + u" found; the first 500 are listed: type more to "
+                                                 u"narrow");
+    dialog.choose(FindDeviceDialog::kMostListed);
+    EXPECT_EQ(dialog.chosen(), -1);
 }
 
 TEST(FindDevice, SaysWhyAPlaceNoPageShowsIsNotShown) {

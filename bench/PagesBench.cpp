@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <utility>
@@ -203,6 +205,43 @@ void RedoColumnBatch324(benchmark::State& state) {
     undoOrRedoColumnBatch(state, false);
 }
 BENCHMARK(RedoColumnBatch324)->Unit(benchmark::kMicrosecond);
+
+// Pasting 324 rows of all eight columns into the Detector/Module page of a full configuration,
+// as from a spreadsheet: every cell differs from what it shows, so each one is committed. The
+// pastes alternate between two blocks and must take at most 50 ms on average.
+void PasteDeviceSchedule324x8(benchmark::State& state) {
+    QTemporaryDir folder;
+    QuietPrompter prompter;
+    NoDialogs dialogs;
+    const auto store = fullConfiguration(folder);
+    qb::MainWindowLogic logic(*store, prompter, dialogs);
+    logic.showPage(qb::PageId::Devices);
+    const std::u16string shown = logic.copy({1, 0, 324, 7});
+    std::string other;
+    for (int address = 1; address <= 324; ++address) {
+        other += std::to_string(address) + "\t\u00D7\tOptDet\tOptDet\t" +
+                 std::to_string(address % 32 + 1) + "\tPulse\tSlow\tStair " +
+                 std::to_string(address) + "\r\n";
+    }
+    const QString utf16 = QString::fromStdString(other);
+    const std::u16string blocks[] = {utf16.toStdU16String(), shown};
+    std::size_t next = 0;
+    std::chrono::steady_clock::duration total{};
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool pasted = logic.paste(1, 0, blocks[next]);
+        total += std::chrono::steady_clock::now() - start;
+        if (!pasted) {
+            state.SkipWithError("the paste was refused");
+            return;
+        }
+        next = 1 - next;
+    }
+    if (state.iterations() > 0 && total / state.iterations() > std::chrono::milliseconds(50)) {
+        state.SkipWithError("a paste took longer than 50 ms on average");
+    }
+}
+BENCHMARK(PasteDeviceSchedule324x8)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

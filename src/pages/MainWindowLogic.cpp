@@ -44,10 +44,11 @@ constexpr const char* kNothingSaved = "Closed without saving";
 
 MainWindowLogic::MainWindowLogic(ConfigStore& store, Prompter& prompter, DialogRunner& dialogs)
     : m_store(store), m_notes(prompter), m_prompter(m_notes), m_dialogs(dialogs),
-      m_zonePage({store, m_notes, dialogs}), m_netPage({store, m_notes, dialogs}),
-      m_displayPage({store, m_notes, dialogs}), m_ioBoardPage({store, m_notes, dialogs}),
-      m_devicePage({store, m_notes, dialogs}), m_mimicPage({store, m_notes, dialogs}),
-      m_gasZonePage({store, m_notes, dialogs}) {
+      m_zonePage({store, m_pagePrompter, dialogs}), m_netPage({store, m_pagePrompter, dialogs}),
+      m_displayPage({store, m_pagePrompter, dialogs}),
+      m_ioBoardPage({store, m_pagePrompter, dialogs}),
+      m_devicePage({store, m_pagePrompter, dialogs}), m_mimicPage({store, m_pagePrompter, dialogs}),
+      m_gasZonePage({store, m_pagePrompter, dialogs}) {
     using namespace commands;
     const auto page = [this](PageId id) { return [this, id] { showPage(id); }; };
     m_commands = {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellClipboard.h"
 #include "DevicePage.h"
 #include "DisplayPage.h"
 #include "FindDeviceDialog.h"
@@ -7,6 +8,7 @@
 #include "IoBoardPage.h"
 #include "MimicPage.h"
 #include "NetPage.h"
+#include "SwitchingPrompter.h"
 #include "WindowState.h"
 #include "ZonePage.h"
 #include "base/Prompter.h"
@@ -61,6 +63,15 @@ public:
     // The cell list loses the focus with entry `index` selected (-1 for none) and `editText`
     // in its edit part.
     void commitCellList(int index, const std::u16string& editText);
+    // Pastes text copied from a spreadsheet (CellClipboard.h) into the grid from cell (row,
+    // column) on, each cell under the rules of typing it: a text through the page's commit, a
+    // list entry by its name, a registration cell as "√" or "×", and a cell without an editor
+    // only with the text it shows. All of it is one step of the page's history; a block that
+    // runs past the grid or holds a refused cell changes nothing and lists the refusals in one
+    // message. True when it was pasted.
+    bool paste(int row, int column, std::u16string_view text);
+    // The text Copy puts on the clipboard for cells `rect` of the grid.
+    std::u16string copy(const CellRect& rect) const { return copyCells(m_window.grid, rect); }
     // The editor is dropped without committing (the window is being closed).
     void closeEditor() { m_window.editor = {}; }
 
@@ -109,11 +120,16 @@ private:
     // A command has ended: what it noted becomes the status line, or `otherwise` when it noted
     // nothing.
     void endCommand(std::u16string_view otherwise);
+    // One pasted cell, committed as typing it would be; why it was refused, or empty.
+    std::string pasteCell(SetupPage& page, int row, int column, const std::u16string& text,
+                          SwitchingPrompter::Recording& recording);
 
     ConfigStore& m_store;
     // Every message of the window and its pages passes here, so the status line hears of
     // every file written.
     NoteCollector m_notes;
+    // The pages' messages pass here, so a paste can gather its refusals.
+    SwitchingPrompter m_pagePrompter{m_notes};
     Prompter& m_prompter;
     DialogRunner& m_dialogs;
     WindowState m_window;

@@ -13,6 +13,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace qb::ui {
 
@@ -138,7 +140,46 @@ void CellGridView::dropEditor() {
     mirror();
 }
 
+bool CellGridView::event(QEvent* event) {
+    // The grid's own copy and paste come before the Edit menu's shortcuts, as in a text box.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Copy) && m_logic.copy) ||
+            (key->matches(QKeySequence::Paste) && m_logic.paste)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableWidget::event(event);
+}
+
+void CellGridView::mousePressEvent(QMouseEvent* event) {
+    m_extending = selectionMode() == QAbstractItemView::ContiguousSelection &&
+                  (event->modifiers() & Qt::ShiftModifier);
+    QTableWidget::mousePressEvent(event);
+}
+
+void CellGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!m_extending) {
+        QTableWidget::mouseReleaseEvent(event);
+        return;
+    }
+    m_extending = false;
+    const QSignalBlocker noClick(this); // the selection model still reports the new range
+    QTableWidget::mouseReleaseEvent(event);
+}
+
 void CellGridView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) && m_logic.copy) {
+        m_logic.copy();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste) && m_logic.paste) {
+        m_logic.paste();
+        event->accept();
+        return;
+    }
     const QModelIndex current = currentIndex();
     if (!current.isValid()) {
         QTableWidget::keyPressEvent(event);

@@ -21,8 +21,11 @@ class TypingLimitValidator;
 //
 // From the keyboard, on the current cell: F2 or Enter acts as a click (it opens the cell's
 // editor), typing opens the editor with the typed text, Space acts as a double-click (it
-// toggles a registration cell), Ctrl+Enter acts as the column caption. In an editor, Enter
-// stores and Escape closes without storing.
+// toggles a registration cell), Ctrl+Enter acts as the column caption, Ctrl+C and Ctrl+V copy
+// and paste where the logic does. In an editor, Enter stores and Escape closes without storing.
+//
+// A grid that selects ranges (ContiguousSelection) extends its selection on a Shift+click
+// without reporting a click, so that no editor opens.
 class CellGridView : public QTableWidget {
 public:
     // The logic behind the grid. Each commit is expected to mirror the logic back.
@@ -38,6 +41,9 @@ public:
         // What the caption of a column does (Ctrl+Enter on one of its cells); none for a click
         // on the caption.
         std::function<void(int column)> captionAction = {};
+        // Ctrl+C and Ctrl+V on the grid; none where the grid has no clipboard.
+        std::function<void()> copy = {};
+        std::function<void()> paste = {};
     };
 
     // The logic of a grid whose editor opens lists only: `editor` holds grid(), cellEditor() and
@@ -68,7 +74,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void place(QWidget* editor, const CellEditor& at);
@@ -85,6 +94,7 @@ private:
     std::tuple<CellEditor::Kind, int, int> m_placed{CellEditor::Kind::None, 0, 0};
     bool m_committing = false;
     bool m_closing = false;
+    bool m_extending = false; // the mouse button went down with Shift, extending the selection
 };
 
 } // namespace qb::ui

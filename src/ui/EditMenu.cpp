@@ -9,7 +9,8 @@
 
 namespace qb::ui {
 
-EditMenu::EditMenu(QMenuBar* bar, std::function<void()> undo, std::function<void()> redo)
+EditMenu::EditMenu(QMenuBar* bar, std::function<void()> undo, std::function<void()> redo,
+                   std::function<void()> copy, std::function<void()> paste)
     : QObject(bar) {
     m_menu = bar->addMenu("Edit");
     m_menu->setObjectName("editMenu");
@@ -22,6 +23,15 @@ EditMenu::EditMenu(QMenuBar* bar, std::function<void()> undo, std::function<void
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m_undo, &QAction::triggered, this, std::move(undo));
     connect(m_redo, &QAction::triggered, this, std::move(redo));
+    m_menu->addSeparator();
+    m_copy = m_menu->addAction("Copy");
+    m_copy->setObjectName("copy");
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_paste = m_menu->addAction("Paste");
+    m_paste->setObjectName("paste");
+    m_paste->setShortcut(QKeySequence::Paste);
+    connect(m_copy, &QAction::triggered, this, std::move(copy));
+    connect(m_paste, &QAction::triggered, this, std::move(paste));
     mirror(u"Undo", false, u"Redo", false);
 }
 

@@ -8,8 +8,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -113,8 +115,34 @@ void MainWindow::buildEditMenu() {
             act([&] { (m_logic.*command)(); });
         };
     };
-    m_editMenu =
-        new EditMenu(menuBar(), step(&MainWindowLogic::undo), step(&MainWindowLogic::redo));
+    m_editMenu = new EditMenu(
+        menuBar(), step(&MainWindowLogic::undo), step(&MainWindowLogic::redo),
+        [this] { copyCells(); }, [this] { pasteCells(); });
+}
+
+void MainWindow::copyCells() {
+    const QList<QTableWidgetSelectionRange> ranges = m_grid->selectedRanges();
+    const QModelIndex current = m_grid->currentIndex();
+    CellRect rect;
+    if (!ranges.isEmpty()) {
+        const QTableWidgetSelectionRange& range = ranges.front();
+        rect = {range.topRow() + 1, range.leftColumn(), range.bottomRow() + 1, range.rightColumn()};
+    } else if (current.isValid()) {
+        rect = {current.row() + 1, current.column(), current.row() + 1, current.column()};
+    } else {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(qs(m_logic.copy(rect)));
+}
+
+void MainWindow::pasteCells() {
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    m_grid->commit(); // a cell being typed is a step of its own, before the paste
+    const std::u16string text = u16(QGuiApplication::clipboard()->text());
+    act([&] { m_logic.paste(current.row() + 1, current.column(), text); });
 }
 
 void MainWindow::buildControls() {
@@ -172,20 +200,22 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildGrid(QWidget* central) {
-    m_grid = new CellGridView(
-        central, "pageGrid",
-        {[this]() -> const PageGrid& { return m_logic.state().grid; },
-         [this]() -> const CellEditor& { return m_logic.state().editor; },
-         [this](const QString& text) {
-             m_logic.commitTextEditor(u16(text));
-             refresh();
-         },
-         [this](int index, const QString& text) {
-             m_logic.commitCellList(index, u16(text));
-             refresh();
-         },
-         [this] { m_logic.closeEditor(); },
-         [this](int column) { act([&] { m_logic.doubleClickCell(0, column); }); }});
+    m_grid =
+        new CellGridView(central, "pageGrid",
+                         {[this]() -> const PageGrid& { return m_logic.state().grid; },
+                          [this]() -> const CellEditor& { return m_logic.state().editor; },
+                          [this](const QString& text) {
+                              m_logic.commitTextEditor(u16(text));
+                              refresh();
+                          },
+                          [this](int index, const QString& text) {
+                              m_logic.commitCellList(index, u16(text));
+                              refresh();
+                          },
+                          [this] { m_logic.closeEditor(); },
+                          [this](int column) { act([&] { m_logic.doubleClickCell(0, column); }); },
+                          [this] { copyCells(); }, [this] { pasteCells(); }});
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_grid->setMinimumSize(800, 450);
 
     connect(m_grid, &QTableWidget::cellClicked, this,

@@ -45,6 +45,10 @@ protected:
 private:
     void buildMenu();
     void buildEditMenu();
+    // The selected cells (or the current one) onto the clipboard; the clipboard's text into the
+    // grid from the current cell on.
+    void copyCells();
+    void pasteCells();
     void buildControls();
     void buildGrid(QWidget* central);
     // Where the installer stands and what the last command did.

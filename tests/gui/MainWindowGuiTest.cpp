@@ -9,6 +9,7 @@
 #include "ui/ModeSelectionDialog.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -342,6 +343,33 @@ private slots:
         QCOMPARE(redo->text(), QString("Redo Edit Zone-2 Position"));
         QTest::keyClick(window().grid(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(window().grid()->item(1, 2)->text(), QString("Hall"));
+    }
+
+    // Ctrl+V pastes the clipboard's rows from the current cell on; a Shift+click and Shift+arrow
+    // select a range without opening an editor, and Ctrl+C copies it.
+    void ctrlVPastesAndASelectedRangeCopies() {
+        window().runCommand(commands::kDeviceSetup);
+        QTableWidget* grid = window().grid();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText("Pulse\tSlow\r\nPulse\tFast\r\n");
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        grid->setCurrentCell(4, 5);
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(grid->item(4, 5)->text(), QString("Pulse"));
+        QCOMPARE(grid->item(4, 6)->text(), QString("Slow"));
+        QCOMPARE(grid->item(5, 5)->text(), QString("Pulse"));
+        QCOMPARE(window().editMenu()->undoAction()->text(),
+                 QString("Undo Paste: rows 5-6, columns Output-Work"));
+
+        clickCell(5, 1); // a registration cell: no editor
+        const QRect work = grid->visualRect(grid->model()->index(5, 6));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, work.center());
+        QVERIFY(!window().cellList()->isVisible());
+        QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QString("×\tOptDet\tOptDet\t1\tPulse\tSlow\t\n"
+                                            "×\tOptDet\tOptDet\t1\tPulse\tFast\t\n"));
     }
 };
 

@@ -53,6 +53,20 @@ std::vector<std::uint8_t> copyOf(const ByteParts& parts) {
     return bytes;
 }
 
+void writeBack(const ByteParts& parts, std::span<const std::uint8_t> copy) {
+    std::size_t size = 0;
+    for (const std::span<std::uint8_t> part : parts) {
+        size += part.size();
+    }
+    if (size != copy.size()) {
+        return;
+    }
+    for (const std::span<std::uint8_t> part : parts) {
+        std::ranges::copy(copy.first(part.size()), part.begin());
+        copy = copy.subspan(part.size());
+    }
+}
+
 ByteChanges ByteChanges::between(std::span<const std::uint8_t> before, const ByteParts& after) {
     ByteChanges changes;
     std::size_t base = 0;

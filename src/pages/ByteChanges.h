@@ -23,6 +23,8 @@ template <class Field> std::span<std::uint8_t> bytesOf(Field& field) {
 std::size_t fingerprint(const ByteParts& parts);
 // The parts' bytes one after the other.
 std::vector<std::uint8_t> copyOf(const ByteParts& parts);
+// Puts back into the parts what `copyOf` took of them; a copy of another size changes nothing.
+void writeBack(const ByteParts& parts, std::span<const std::uint8_t> copy);
 
 // What differs between two states of the same parts: the changed runs of bytes, each with its
 // contents before and after, packed into one buffer. A column batch over a board changes one

@@ -40,25 +40,6 @@ std::u16string span(std::u16string_view one, std::u16string_view many, std::u16s
     return std::u16string(many) + u" " + std::u16string(first) + u"-" + std::u16string(last);
 }
 
-// The bytes of a page's table, to put back exactly after a refused paste.
-class TableCopy {
-public:
-    explicit TableCopy(ByteParts parts) : m_parts(std::move(parts)) {
-        for (const auto& part : m_parts) {
-            m_bytes.emplace_back(part.begin(), part.end());
-        }
-    }
-    void restore() const {
-        for (std::size_t i = 0; i < m_parts.size(); ++i) {
-            std::ranges::copy(m_bytes[i], m_parts[i].begin());
-        }
-    }
-
-private:
-    ByteParts m_parts;
-    std::vector<std::vector<std::uint8_t>> m_bytes;
-};
-
 } // namespace
 
 bool MainWindowLogic::paste(int row, int column, std::u16string_view text) {
@@ -91,8 +72,7 @@ bool MainWindowLogic::paste(int row, int column, std::u16string_view text) {
     }
     if (refused.empty()) {
         const PageGrid shown = grid;
-        const TableCopy tables(page->editedBytes(page->editedTable()));
-        const PageStep step(
+        PageStep step(
             *page, u"Paste: " + span(u"row", u"rows", numberText(row), numberText(bottom)) + u", " +
                        span(u"column", u"columns", grid.text(0, column), grid.text(0, right)));
         SwitchingPrompter::Recording recording(m_pagePrompter);
@@ -109,7 +89,7 @@ bool MainWindowLogic::paste(int row, int column, std::u16string_view text) {
         }
         if (!refused.empty()) {
             // Before the step ends, so that it finds nothing changed and adds nothing.
-            tables.restore();
+            step.revert();
             m_window.grid = shown;
         }
     }

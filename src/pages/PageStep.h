@@ -17,6 +17,9 @@ public:
     PageStep(const PageStep&) = delete;
     PageStep& operator=(const PageStep&) = delete;
 
+    // Puts the page's bytes back as they were when the step began, so that it records nothing.
+    void revert() { writeBack(m_page.editedBytes(m_before.table), m_before.bytes); }
+
     ~PageStep() {
         std::u16string named = m_page.takeStepName();
         try {
